@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/screen.h"
+
+namespace drill {
+
+// Between the menu and the drill: the introduction and the start button.
+class DrillStartScreen : public ui::Screen {
+    Q_OBJECT
+public:
+    explicit DrillStartScreen(ui::ScreenHost& host);
+
+private:
+    void load() override;
+    void command1Click();
+};
+
+}  // namespace drill

@@ -1,0 +1,69 @@
+#include "questionbank.h"
+
+#include "fieldfile.h"
+
+#include "content/contenterror.h"
+#include "content/contentpath.h"
+#include "content/textfile.h"
+
+namespace drill {
+namespace {
+
+using content::ContentError;
+
+[[noreturn]] void fail(const QString& path, const QString& detail)
+{
+    throw ContentError(path, ContentError::Cause::BadFieldFile, detail);
+}
+
+[[noreturn]] void tooFew(const QString& path, int found)
+{
+    fail(path, QStringLiteral("項目が足りません。%1 個必要ですが、%2 個しかありません。")
+                   .arg(kQuestionCount)
+                   .arg(found));
+}
+
+}  // namespace
+
+QuestionBank parseQuestionBank(const QString& questionsPath, const QByteArray& questions,
+                               const QString& answersPath, const QByteArray& answers)
+{
+    QuestionBank bank;
+    FieldReader texts(content::decodeShiftJis(questions));
+    for (int n = 1; n <= kQuestionCount; ++n)
+        if (!texts.readText(bank.text[n]))
+            tooFew(questionsPath, n - 1);
+
+    FieldReader numbers(content::decodeShiftJis(answers));
+    for (int n = 1; n <= kQuestionCount; ++n) {
+        QString field;
+        if (!numbers.readNumberText(field))
+            tooFew(answersPath, n - 1);
+        switch (parseInt16(field, bank.answer[n])) {
+        case NumberParse::Ok: break;
+        case NumberParse::Overflow:
+            fail(answersPath, QStringLiteral("%1 番目の項目「%2」が大きすぎます（-32768～32767 の整数にしてください）。")
+                                  .arg(n)
+                                  .arg(field));
+        case NumberParse::NotANumber:
+            fail(answersPath, QStringLiteral("%1 番目の項目「%2」が数値ではありません。").arg(n).arg(field));
+        }
+    }
+    return bank;
+}
+
+QuestionBank readQuestionBank()
+{
+    const QString questionsPath = content::contentPath(QString::fromUtf8(kQuestionsFile));
+    const QByteArray questions = content::readContentFile(questionsPath);
+    const QString answersPath = content::contentPath(QString::fromUtf8(kAnswersFile));
+    const QByteArray answers = content::readContentFile(answersPath);
+    return parseQuestionBank(questionsPath, questions, answersPath, answers);
+}
+
+QString choiceFile(int questionNumber)
+{
+    return QStringLiteral("\\説明\\ドリル\\選択肢\\a%1.txt").arg(questionNumber);
+}
+
+}  // namespace drill

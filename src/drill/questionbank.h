@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace drill {
+
+inline constexpr int kQuestionCount = 30;
+
+// The drill's questions and the numbers of their right answer buttons, indexed 1 to 30.
+struct QuestionBank {
+    std::array<QString, kQuestionCount + 1> text;
+    std::array<qint16, kQuestionCount + 1> answer{};
+};
+
+// Reads "問題.txt" (30 text fields), then "正解.txt" (30 number fields). A missing file, fewer than
+// 30 fields, a number beyond 16 bits or a field that is not a number raises ContentError.
+QuestionBank readQuestionBank();
+
+// The same from two files' contents, for a path named in reports.
+QuestionBank parseQuestionBank(const QString& questionsPath, const QByteArray& questions,
+                               const QString& answersPath, const QByteArray& answers);
+
+// "\説明\ドリル\選択肢\a" + the number without blank or leading zero + ".txt".
+QString choiceFile(int questionNumber);
+
+inline constexpr const char* kQuestionsFile = "\\説明\\ドリル\\問題.txt";
+inline constexpr const char* kAnswersFile = "\\説明\\ドリル\\正解.txt";
+inline constexpr const char* kIntroductionFile = "\\説明\\ドリル\\説明.txt";
+
+}  // namespace drill

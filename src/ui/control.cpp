@@ -1,0 +1,53 @@
+#include "control.h"
+
+#include "twips.h"
+
+namespace ui {
+
+Control::Control(const ControlSpec& spec, QWidget* parent)
+    : QWidget(parent),
+      m_spec(spec),
+      m_left(spec.left),
+      m_top(spec.top),
+      m_width(spec.width),
+      m_height(spec.height)
+{
+    setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()))
+                  + (spec.index == kNoIndex ? QString() : QStringLiteral("(%1)").arg(spec.index)));
+    place();
+}
+
+void Control::setLeft(double twips)
+{
+    m_left = twips;
+    place();
+}
+
+void Control::setTop(double twips)
+{
+    m_top = twips;
+    place();
+}
+
+void Control::setSizeTwips(double width, double height)
+{
+    m_width = width;
+    m_height = height;
+    place();
+}
+
+void Control::place()
+{
+    const int x = twipsToPixels(m_left);
+    const int y = twipsToPixels(m_top);
+    // Edges are rounded, not the size, so neighbouring controls never open a one-pixel gap.
+    setGeometry(x, y, twipsToPixels(m_left + m_width) - x, twipsToPixels(m_top + m_height) - y);
+}
+
+void Control::fireClick()
+{
+    if (onClick)
+        onClick(m_spec.index);
+}
+
+}  // namespace ui

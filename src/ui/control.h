@@ -1,0 +1,43 @@
+#pragma once
+
+#include "layout.h"
+
+#include <QWidget>
+
+#include <functional>
+
+namespace ui {
+
+// Base of every visible control: keeps its place in twips, as the layouts give it, and turns it
+// into pixels only when the widget is placed.
+class Control : public QWidget {
+    Q_OBJECT
+public:
+    Control(const ControlSpec& spec, QWidget* parent);
+
+    const ControlSpec& spec() const { return m_spec; }
+    double left() const { return m_left; }
+    double top() const { return m_top; }
+    double width() const { return m_width; }
+    double height() const { return m_height; }
+    void setLeft(double twips);
+    void setTop(double twips);
+
+    // Visible as the screen set it, whatever its containers do.
+    bool ownVisible() const { return !isHidden(); }
+
+    // Called with the control's index when the user clicks it; set by the screen.
+    std::function<void(int)> onClick;
+
+protected:
+    void setSizeTwips(double width, double height);
+    void fireClick();
+
+private:
+    void place();
+
+    const ControlSpec& m_spec;
+    double m_left, m_top, m_width, m_height;
+};
+
+}  // namespace ui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "picture.h"
+
+#include <QWidget>
+
+#include <functional>
+
+namespace ui {
+
+// The window of a screen: a fixed client area of 766 x 478 px with the screen's background
+// picture, a caption and a close box, no minimise or maximise box.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    Form(const QString& caption, Picture background);
+
+    std::function<void()> onCloseBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Picture m_background;
+};
+
+}  // namespace ui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "control.h"
+#include "picture.h"
+
+namespace ui {
+
+// A picture at its natural size, or scaled to its rectangle where the layout says so. Without a
+// picture it draws nothing, yet still takes the clicks in its rectangle (an invisible click area).
+class Image : public Control {
+    Q_OBJECT
+public:
+    Image(const ControlSpec& spec, QWidget* parent);
+
+    void setPicture(Picture picture);
+    const Picture& picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Picture m_picture;
+    bool m_pressed = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "control.h"
+
+namespace ui {
+
+// A caption in the layout's font and colours; with a transparent back style only the characters
+// are drawn, over whatever lies beneath.
+class Label : public Control {
+    Q_OBJECT
+public:
+    Label(const ControlSpec& spec, QWidget* parent);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString m_caption;
+};
+
+}  // namespace ui

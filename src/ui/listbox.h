@@ -1,0 +1,26 @@
+#pragma once
+
+#include "control.h"
+
+class QListWidget;
+
+namespace ui {
+
+// One item per line, never wrapped (a long line is cut at the right edge); a vertical scroll bar
+// appears when the items do not fit.
+class ListBox : public Control {
+    Q_OBJECT
+public:
+    ListBox(const ControlSpec& spec, QWidget* parent);
+
+    void clear();
+    void addItem(const QString& item);
+    QStringList items() const;
+    int count() const;
+    QListWidget* view() const { return m_view; }
+
+private:
+    QListWidget* m_view;
+};
+
+}  // namespace ui

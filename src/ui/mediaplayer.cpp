@@ -1,0 +1,19 @@
+#include "mediaplayer.h"
+
+namespace ui {
+
+MediaPlayer::MediaPlayer(const ControlSpec& spec, QWidget* parent)
+    : Control(spec, parent), m_sink(makeSoundSink())
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+MediaPlayer::~MediaPlayer() = default;
+
+void MediaPlayer::setFileName(const QString& path)
+{
+    m_fileName = path;
+    m_sink->play(path);
+}
+
+}  // namespace ui

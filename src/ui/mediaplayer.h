@@ -1,0 +1,23 @@
+#pragma once
+
+#include "control.h"
+#include "soundsink.h"
+
+namespace ui {
+
+// The sound control: setting its file name plays that file. It has no look of its own.
+class MediaPlayer : public Control {
+    Q_OBJECT
+public:
+    MediaPlayer(const ControlSpec& spec, QWidget* parent);
+    ~MediaPlayer() override;
+
+    void setFileName(const QString& path);
+    QString fileName() const { return m_fileName; }
+
+private:
+    std::unique_ptr<SoundSink> m_sink;
+    QString m_fileName;
+};
+
+}  // namespace ui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+class QPainter;
+class QRectF;
+class QSvgRenderer;
+
+namespace ui {
+
+// A picture a control shows: a vector drawing stored with the layout, or an image loaded from the
+// content folders. Vector drawings are rendered at the device's resolution, so they stay crisp.
+class Picture {
+public:
+    Picture() = default;
+    static Picture fromResource(const QString& resourcePath);
+    static Picture fromImage(QImage image);
+
+    bool isNull() const { return !m_svg && m_image.isNull(); }
+    QSize size() const;   // natural size in device-independent pixels
+    void paint(QPainter& painter, const QRectF& target) const;
+    QString source() const { return m_source; }
+    void setSource(const QString& source) { m_source = source; }
+
+private:
+    std::shared_ptr<QSvgRenderer> m_svg;
+    QImage m_image;
+    QString m_source;
+};
+
+}  // namespace ui

@@ -1,0 +1,275 @@
+#include "screen.h"
+
+#include "commandbutton.h"
+#include "container.h"
+#include "form.h"
+#include "image.h"
+#include "label.h"
+#include "listbox.h"
+#include "mediaplayer.h"
+#include "timer.h"
+
+#include "content/contentpath.h"
+#include "content/failurereport.h"
+#include "content/picturefile.h"
+#include "content/textfile.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+namespace ui {
+namespace {
+
+const char* const kBackground = ":/ui/art/background.svg";
+
+Control* makeControl(const ControlSpec& spec, QWidget* parent)
+{
+    switch (spec.kind) {
+    case Kind::CommandButton: return new CommandButton(spec, parent);
+    case Kind::Label: return new Label(spec, parent);
+    case Kind::Image: return new Image(spec, parent);
+    case Kind::ListBox: return new ListBox(spec, parent);
+    case Kind::PictureBox:
+    case Kind::Frame: return new Container(spec, parent);
+    case Kind::MediaPlayer: return new MediaPlayer(spec, parent);
+    case Kind::Timer: break;
+    }
+    return nullptr;
+}
+
+template <typename T>
+T& as(Control& control, const char* kind)
+{
+    auto* typed = qobject_cast<T*>(&control);
+    if (!typed)
+        throw std::logic_error(std::string("control is not a ") + kind + ": "
+                               + control.objectName().toStdString());
+    return *typed;
+}
+
+}  // namespace
+
+Screen::Screen(ScreenHost& host, QString caption, std::span<const ControlSpec> layout)
+    : m_host(host), m_caption(std::move(caption)), m_layout(layout)
+{
+}
+
+Screen::~Screen()
+{
+    delete m_form;
+}
+
+void Screen::show()
+{
+    if (!isLoaded()) {
+        build();
+        content::runGuarded([this] { load(); });
+        if (!isLoaded())
+            return;  // the load handler left the screen already
+    }
+    Form* form = m_form;
+    if (QScreen* display = QGuiApplication::primaryScreen()) {
+        const QRect area = display->availableGeometry();
+        form->move(area.center() - QPoint(form->width() / 2, form->height() / 2));
+    }
+    form->show();
+    form->raise();
+    form->activateWindow();
+    // Keyboard focus on the first control in tab order, as a freshly shown window has it.
+    Control* first = nullptr;
+    for (auto& [key, control] : m_controls) {
+        const int tab = control->spec().content.tabIndex;
+        if (tab >= 0 && control->isVisible() && control->focusPolicy() != Qt::NoFocus
+            && (!first || tab < first->spec().content.tabIndex))
+            first = control;
+    }
+    if (first)
+        first->setFocus(Qt::TabFocusReason);
+    content::runGuarded([this] { activate(); });
+}
+
+void Screen::unload()
+{
+    if (!isLoaded())
+        return;
+    for (auto& [name, timer] : m_timers)
+        timer->retire();
+    for (auto& [key, control] : m_controls)
+        control->onClick = nullptr;
+    Form* form = m_form;
+    m_form = nullptr;
+    m_controls.clear();
+    m_timers.clear();
+    form->hide();
+    // Deleted later: the handler that unloads may be running inside one of these widgets.
+    form->deleteLater();
+    m_host.screenUnloaded();
+}
+
+void Screen::build()
+{
+    auto* form = new Form(m_caption, Picture::fromResource(QString::fromLatin1(kBackground)));
+    m_form = form;
+    form->onCloseBox = [this] { unload(); };
+    for (const ControlSpec& spec : m_layout) {
+        if (spec.kind == Kind::Timer) {
+            auto* timer = new Timer(spec, form);
+            const std::string name(spec.name);
+            timer->onTick = [this, name] {
+                auto handler = m_tickHandlers.find(name);
+                if (handler != m_tickHandlers.end())
+                    content::runGuarded(handler->second);
+            };
+            m_timers[name] = timer;
+            continue;
+        }
+        QWidget* parent = form;
+        if (!spec.container.empty()) {
+            auto found = m_controls.find({std::string(spec.container), kNoIndex});
+            if (found == m_controls.end())
+                throw std::logic_error("container listed after its controls: "
+                                       + std::string(spec.container));
+            parent = found->second;
+        }
+        Control* control = makeControl(spec, parent);
+        const std::string name(spec.name);
+        control->onClick = [this, name](int index) { dispatchClick(name, index); };
+        m_controls[{name, spec.index}] = control;
+    }
+    stackAndOrder();
+    for (auto& [key, control] : m_controls)
+        control->setVisible(control->spec().visible);
+}
+
+void Screen::stackAndOrder()
+{
+    // Within a container: controls with a window of their own above those without; within each
+    // group the table's order, topmost first. Raising bottom-up leaves the first row on top.
+    std::vector<Control*> inTableOrder;
+    for (const ControlSpec& spec : m_layout)
+        if (spec.kind != Kind::Timer)
+            inTableOrder.push_back(m_controls.at({std::string(spec.name), spec.index}));
+    for (bool windowed : {false, true})
+        for (auto it = inTableOrder.rbegin(); it != inTableOrder.rend(); ++it)
+            if (hasOwnWindow((*it)->spec().kind) == windowed)
+                (*it)->raise();
+
+    std::vector<Control*> tabbed;
+    for (Control* control : inTableOrder)
+        if (control->spec().content.tabIndex >= 0)
+            tabbed.push_back(control);
+    std::stable_sort(tabbed.begin(), tabbed.end(), [](Control* a, Control* b) {
+        return a->spec().content.tabIndex < b->spec().content.tabIndex;
+    });
+    for (std::size_t i = 1; i < tabbed.size(); ++i)
+        QWidget::setTabOrder(tabbed[i - 1], tabbed[i]);
+}
+
+void Screen::dispatchClick(const std::string& name, int index)
+{
+    auto handler = m_clickHandlers.find(name);
+    if (handler == m_clickHandlers.end())
+        return;
+    const auto run = handler->second;  // a copy: the handler may unload this screen
+    content::runGuarded([&run, index] { run(index); });
+}
+
+void Screen::onClick(std::string_view name, std::function<void(int)> handler)
+{
+    m_clickHandlers[std::string(name)] = std::move(handler);
+}
+
+void Screen::onTick(std::string_view timerName, std::function<void()> handler)
+{
+    m_tickHandlers[std::string(timerName)] = std::move(handler);
+}
+
+bool Screen::hasControl(ControlRef ref) const
+{
+    return m_controls.count(keyOf(ref)) != 0;
+}
+
+Control& Screen::control(ControlRef ref) const
+{
+    auto found = m_controls.find(keyOf(ref));
+    if (found == m_controls.end())
+        throw std::logic_error("no control " + std::string(ref.name)
+                               + (ref.index == kNoIndex ? "" : "(" + std::to_string(ref.index) + ")")
+                               + " on a loaded " + m_caption.toStdString());
+    return *found->second;
+}
+
+Image& Screen::image(ControlRef ref) const { return as<Image>(control(ref), "Image"); }
+Label& Screen::label(ControlRef ref) const { return as<Label>(control(ref), "Label"); }
+ListBox& Screen::list(ControlRef ref) const { return as<ListBox>(control(ref), "ListBox"); }
+CommandButton& Screen::button(ControlRef ref) const { return as<CommandButton>(control(ref), "CommandButton"); }
+Container& Screen::container(ControlRef ref) const { return as<Container>(control(ref), "Frame or PictureBox"); }
+MediaPlayer& Screen::player(ControlRef ref) const { return as<MediaPlayer>(control(ref), "MediaPlayer"); }
+
+Timer& Screen::timer(std::string_view name) const
+{
+    auto found = m_timers.find(std::string(name));
+    if (found == m_timers.end())
+        throw std::logic_error("no timer " + std::string(name) + " on a loaded " + m_caption.toStdString());
+    return *found->second;
+}
+
+bool Screen::click(ControlRef ref)
+{
+    if (!isLoaded() || !hasControl(ref))
+        return false;
+    Control& target = control(ref);
+    if (!target.isVisibleTo(m_form) || !target.onClick)
+        return false;
+    target.onClick(ref.index);
+    return true;
+}
+
+bool Screen::tick(std::string_view timerName)
+{
+    if (!isLoaded())
+        return false;
+    return timer(timerName).tick();
+}
+
+void Screen::setVisible(ControlRef ref, bool visible) const
+{
+    control(ref).setVisible(visible);
+}
+
+void Screen::setInterval(std::string_view timerName, int milliseconds) const
+{
+    timer(timerName).setInterval(milliseconds);
+}
+
+void Screen::loadPicture(ControlRef ref, const QString& relativePath) const
+{
+    Control& target = control(ref);
+    const QString path = content::contentPath(relativePath);
+    Picture picture = Picture::fromImage(content::readPicture(path));
+    picture.setSource(relativePath);
+    if (auto* img = qobject_cast<Image*>(&target))
+        img->setPicture(std::move(picture));
+    else
+        as<Container>(target, "Image or PictureBox").setPicture(std::move(picture));
+}
+
+void Screen::loadList(ControlRef ref, const QString& relativePath) const
+{
+    ListBox& box = list(ref);
+    box.clear();
+    const QStringList lines = content::readLines(content::contentPath(relativePath));
+    for (const QString& line : lines)
+        box.addItem(line);
+}
+
+void Screen::play(ControlRef ref, const QString& relativePath) const
+{
+    player(ref).setFileName(content::contentPath(relativePath));
+}
+
+}  // namespace ui

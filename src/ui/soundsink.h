@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace ui {
+
+// Where the media player sends a sound file: the machine's sound output, or a recorder in tests.
+class SoundSink {
+public:
+    virtual ~SoundSink() = default;
+    // Starts the sound at once and returns at once; a newer sound replaces one still playing.
+    virtual void play(const QString& path) = 0;
+};
+
+using SoundSinkFactory = std::function<std::unique_ptr<SoundSink>()>;
+
+// The factory every media player uses; tests install a recording one.
+void setSoundSinkFactory(SoundSinkFactory factory);
+std::unique_ptr<SoundSink> makeSoundSink();
+
+}  // namespace ui

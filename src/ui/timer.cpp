@@ -1,0 +1,46 @@
+#include "timer.h"
+
+#include <QTimer>
+
+namespace ui {
+
+Timer::Timer(const ControlSpec& spec, QObject* parent)
+    : QObject(parent), m_spec(spec), m_clock(new QTimer(this))
+{
+    setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
+    m_clock->setTimerType(Qt::PreciseTimer);
+    connect(m_clock, &QTimer::timeout, this, [this] { tick(); });
+}
+
+Timer::~Timer() = default;
+
+void Timer::setInterval(int milliseconds)
+{
+    if (m_retired)
+        return;
+    m_interval = milliseconds;
+    if (milliseconds == 0)
+        m_clock->stop();
+    else
+        m_clock->start(milliseconds);
+}
+
+void Timer::retire()
+{
+    m_retired = true;
+    m_interval = 0;
+    m_clock->stop();
+    onTick = nullptr;
+}
+
+bool Timer::tick()
+{
+    if (m_retired || m_interval == 0 || !onTick)
+        return false;
+    // A copy, so a handler that unloads its own screen does not destroy what is running.
+    const auto handler = onTick;
+    handler();
+    return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "layout.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QTimer;
+
+namespace ui {
+
+// Interval 0 stops the clock, any other value starts it. Ticks are merged, never queued: a slow
+// handler delays the next tick instead of causing a burst.
+class Timer : public QObject {
+    Q_OBJECT
+public:
+    Timer(const ControlSpec& spec, QObject* parent);
+    ~Timer() override;
+
+    const ControlSpec& spec() const { return m_spec; }
+    int interval() const { return m_interval; }
+    void setInterval(int milliseconds);
+    bool isRunning() const { return m_interval != 0; }
+
+    // Stops for good: a timer of an unloaded screen never ticks again, even if a tick was due.
+    void retire();
+
+    std::function<void()> onTick;
+
+    // Runs one tick now if the timer is running; tests drive time with it. Returns whether it ran.
+    bool tick();
+
+private:
+    const ControlSpec& m_spec;
+    QTimer* m_clock;
+    int m_interval = 0;
+    bool m_retired = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,350 @@
+#!/usr/bin/python3
+"""Generate the animation frames (GIF) loaded at run time from data/画像/アニメ/.
+
+Run with /usr/bin/python3 (needs Pillow).  Every frame is drawn pixel by
+pixel on a transparent ground: the screens lay these strips over the cell
+drawings, so the electrolyte behind must show through and there must be no
+half-transparent fringe (GIF has only one fully transparent colour).
+
+Lesson ion streams (three frames each, 400 ms apart, then one blank tick):
+    zn_1..3      Zn2+ leaving the zinc plate (left of the strip), moving right
+    h_1..3       H+ moving right, towards the positive electrode
+    cu_1..3      Cu2+ moving right, towards the copper plate
+    so4_x1..3    SO4 2- moving left, towards the lead plate
+    so4_1..3     SO4 2- moving right, towards the lead dioxide plate
+Voltaic cell gas bubbles (alternated every 50 ms):
+    awa1, awa2
+Principle screen strips (nine frames, 100 ms apart, then one blank tick):
+    g1..g9       metal ions leaving metal A into the electrolyte
+    e1..e9       electrons rising along the lead wire of metal A
+"""
+
+import os
+import sys
+
+from PIL import Image
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+OUT_DIR = os.path.join(HERE, os.pardir, "data", "画像", "アニメ")
+
+# The colour stored under the transparent index.  Viewers that ignore the
+# transparency then show the electrolyte blue rather than black.
+KEY = (0xBF, 0xE4, 0xFF)
+
+
+def hexrgb(s):
+    s = s.lstrip("#")
+    return tuple(int(s[i:i + 2], 16) for i in (0, 2, 4))
+
+
+# ---------------------------------------------------------------------------
+# Canvas: a grid of colours (None = transparent), written as a palette GIF.
+# ---------------------------------------------------------------------------
+
+class Canvas:
+    def __init__(self, w, h):
+        self.w, self.h = w, h
+        self.px = [[None] * w for _ in range(h)]
+
+    def put(self, x, y, colour):
+        if 0 <= x < self.w and 0 <= y < self.h:
+            self.px[y][x] = colour
+
+    def blit(self, sprite, x0, y0):
+        """Copy a sprite (rows of colours, None = leave) with its top-left at
+        (x0, y0); whatever falls outside the canvas is cut off."""
+        for sy, row in enumerate(sprite):
+            for sx, c in enumerate(row):
+                if c is not None:
+                    self.put(x0 + sx, y0 + sy, c)
+
+    def save_gif(self, path):
+        colours = [KEY]
+        index = {}
+        data = []
+        for row in self.px:
+            for c in row:
+                if c is None:
+                    data.append(0)
+                    continue
+                if c == KEY:  # never let a drawn pixel become see-through
+                    c = (KEY[0], KEY[1], KEY[2] - 1)
+                i = index.get(c)
+                if i is None:
+                    i = len(colours)
+                    if i > 255:
+                        raise ValueError("too many colours for a GIF")
+                    colours.append(c)
+                    index[c] = i
+                data.append(i)
+        img = Image.new("P", (self.w, self.h), 0)
+        pal = []
+        for c in colours:
+            pal.extend(c)
+        pal.extend([0] * (768 - len(pal)))
+        img.putpalette(pal)
+        img.putdata(data)
+        img.save(path, format="GIF", transparency=0, optimize=False)
+
+
+# ---------------------------------------------------------------------------
+# Sprites
+# ---------------------------------------------------------------------------
+
+def disc_mask(d):
+    """Pixel mask of a round disc d pixels across (odd d keeps it symmetric)."""
+    # a radius a little under half the width rounds off the corners that a
+    # plain d/2 leaves on such small discs
+    c = (d - 1) / 2.0
+    r2 = (d / 2.0 - 0.2) ** 2
+    return [[(x - c) ** 2 + (y - c) ** 2 <= r2 for x in range(d)] for y in range(d)]
+
+
+def outline_of(mask):
+    """Pixels of the mask that touch the outside (4-neighbourhood)."""
+    h, w = len(mask), len(mask[0])
+
+    def inside(x, y):
+        return 0 <= x < w and 0 <= y < h and mask[y][x]
+
+    return [[mask[y][x] and not (inside(x - 1, y) and inside(x + 1, y)
+                                 and inside(x, y - 1) and inside(x, y + 1))
+             for x in range(w)] for y in range(h)]
+
+
+def ion_sprite(d, fill, edge, sign_colour, sign, highlight=None, arm=1):
+    """A charged particle: a disc with a dark rim and a pixel-drawn sign.
+
+    sign is "+" or "-"; arm is the half-length of the sign's strokes."""
+    mask = disc_mask(d)
+    rim = outline_of(mask)
+    spr = [[None] * d for _ in range(d)]
+    for y in range(d):
+        for x in range(d):
+            if mask[y][x]:
+                spr[y][x] = edge if rim[y][x] else fill
+    c = d // 2
+    if highlight is not None:
+        # a glint at the upper left makes the disc read as a ball
+        hx = hy = c - arm - 1
+        if spr[hy][hx] == fill:
+            spr[hy][hx] = highlight
+    for k in range(-arm, arm + 1):
+        spr[c][c + k] = sign_colour
+        if sign == "+":
+            spr[c + k][c] = sign_colour
+    return spr
+
+
+def bubble_sprite(d, fill, edge, glint):
+    """A gas bubble: light inside, thin grey-blue rim, a white glint."""
+    mask = disc_mask(d)
+    rim = outline_of(mask)
+    spr = [[None] * d for _ in range(d)]
+    for y in range(d):
+        for x in range(d):
+            if mask[y][x]:
+                spr[y][x] = edge if rim[y][x] else fill
+    if d >= 5:
+        g = 1 if d < 7 else 2
+        if spr[g][g] == fill:
+            spr[g][g] = glint
+        if d >= 7 and spr[g][g + 1] == fill:
+            spr[g][g + 1] = glint
+    return spr
+
+
+# Colours of the particles.  The rims are dark shades of each fill so the
+# ions stand out on the light electrolyte, the blue copper sulfate and the
+# green ground alike.
+ZN = ion_sprite(9, hexrgb("#E8E8E8"), hexrgb("#3C4248"), hexrgb("#202428"), "+",
+                highlight=hexrgb("#FFFFFF"))
+H = ion_sprite(9, hexrgb("#E03030"), hexrgb("#5C0C0C"), hexrgb("#FFFFFF"), "+",
+               highlight=hexrgb("#F49090"))
+CU = ion_sprite(9, hexrgb("#1040C0"), hexrgb("#061848"), hexrgb("#FFFFFF"), "+",
+                highlight=hexrgb("#5C84E8"))
+SO4 = ion_sprite(9, hexrgb("#F09000"), hexrgb("#5A3000"), hexrgb("#2A1400"), "-",
+                 highlight=hexrgb("#FFD080"), arm=2)
+METAL_ION = ion_sprite(7, hexrgb("#F0582A"), hexrgb("#5C1A08"), hexrgb("#FFFFFF"), "+")
+ELECTRON = ion_sprite(7, hexrgb("#FFE800"), hexrgb("#5A4A00"), hexrgb("#5A4A00"), "-")
+
+BUBBLE_FILL = hexrgb("#EEF7FF")
+BUBBLE_EDGE = hexrgb("#6A88A8")
+BUBBLE_GLINT = hexrgb("#FFFFFF")
+
+
+def trail(canvas, x, y, direction, colour):
+    """A short dash and a dot behind a moving ion, so the direction of
+    travel reads even in a single still frame."""
+    if direction > 0:
+        canvas.put(x - 2, y, colour)
+        canvas.put(x - 3, y, colour)
+        canvas.put(x - 5, y, colour)
+    else:
+        canvas.put(x + 2, y, colour)
+        canvas.put(x + 3, y, colour)
+        canvas.put(x + 5, y, colour)
+
+
+# ---------------------------------------------------------------------------
+# Lesson ion streams
+# ---------------------------------------------------------------------------
+
+# A stream is drawn as three waves of ions.  Each wave enters at the side
+# the ions come from and crosses the strip in three steps, one per frame, and
+# a new wave enters behind it each frame: frame 1 shows one column of ions,
+# frame 2 two, frame 3 three, so the front plainly advances in the
+# direction of travel while every single ion also shifts.  The waves stand at
+# different heights so that neighbouring ions never touch.
+WAVE_ROWS = 6
+# small sideways / up-down nudges per (wave, row) so the ions do not stand
+# on a ruled grid
+JITTER = [
+    [(0, 1), (1, -1), (0, 0), (-1, 1), (1, 0), (0, -1)],
+    [(1, 0), (0, 1), (-1, -1), (0, 0), (1, 1), (-1, 0)],
+    [(0, -1), (-1, 0), (1, 1), (0, -1), (-1, 0), (1, 1)],
+]
+
+
+def ion_stream(w, h, sprite, frame, direction, trail_colour):
+    """One frame (1..3) of a stream of ions moving sideways.
+
+    direction +1 moves right (ions enter at the left), -1 moves left."""
+    cv = Canvas(w, h)
+    d = len(sprite)
+    pitch = (h - d - 2) / (WAVE_ROWS - 1 + 2 / 3.0)
+    step = (w - d - 1) / 2.0          # three positions across the strip
+    for wave in range(3):
+        stage = frame - 1 - wave      # 0: just entered, 1: middle, 2: far side
+        if stage < 0:
+            continue
+        for row in range(WAVE_ROWS):
+            dx, dy = JITTER[wave][row]
+            y = int(round(1 + row * pitch + wave * pitch / 3.0)) + dy
+            y = max(0, min(h - d, y))
+            travel = int(round(step * stage)) + dx
+            travel = max(0, min(w - d, travel))
+            x = travel if direction > 0 else (w - d) - travel
+            if stage > 0:
+                cx = x if direction > 0 else x + d - 1
+                trail(cv, cx, y + d // 2, direction, trail_colour)
+            cv.blit(sprite, x, y)
+    return cv
+
+
+STREAMS = [
+    # prefix, width, height, sprite, direction, trail colour
+    ("zn_", 21, 203, ZN, +1, hexrgb("#8A9098")),
+    ("h_", 23, 201, H, +1, hexrgb("#E03030")),
+    ("cu_", 23, 201, CU, +1, hexrgb("#1040C0")),
+    ("so4_x", 21, 203, SO4, -1, hexrgb("#E07800")),
+    ("so4_", 23, 201, SO4, +1, hexrgb("#E07800")),
+]
+
+
+# ---------------------------------------------------------------------------
+# Gas bubbles of the Voltaic cell
+# ---------------------------------------------------------------------------
+
+BUBBLE_W, BUBBLE_H = 9, 215
+BUBBLE_PITCH = 14
+
+
+def bubble_column(phase):
+    """A column of hydrogen bubbles along a plate face.
+
+    Both pictures show the same stream of bubbles; phase 1 has every bubble
+    half a pitch higher than phase 0, so swapping the two pictures makes
+    the column seem to rise.  Bubbles grow a little as they climb."""
+    cv = Canvas(BUBBLE_W, BUBBLE_H)
+    # sizes and sideways wobble repeat along the stream; a bubble keeps its
+    # own size and wobble in both pictures so the eye pairs it with itself
+    sizes = [5, 5, 7, 5, 9, 5, 7, 5, 5, 7, 5, 9, 5, 7, 7, 5]
+    wobble = [0, 2, -1, 1, -2, 0, 1, -1, 2, 0, -1, 1, 0, -2, 1, 0]
+    shift = phase * BUBBLE_PITCH // 2
+    n = BUBBLE_H // BUBBLE_PITCH + 2
+    for k in range(n):
+        cy = BUBBLE_H - 4 - k * BUBBLE_PITCH - shift
+        d = sizes[k % len(sizes)]
+        if cy < BUBBLE_H * 0.55 and d < 9:
+            d += 2  # higher up, a bubble has grown a little
+        d = min(d, 9)
+        spr = bubble_sprite(d, BUBBLE_FILL, BUBBLE_EDGE, BUBBLE_GLINT)
+        x = (BUBBLE_W - d) // 2 + (wobble[k % len(wobble)] if d < 9 else 0)
+        x = max(0, min(BUBBLE_W - d, x))
+        cv.blit(spr, x, cy - d // 2)
+    return cv
+
+
+# ---------------------------------------------------------------------------
+# Principle screen strips
+# ---------------------------------------------------------------------------
+
+G_W, G_H = 9, 97
+E_W, E_H = 9, 17
+
+# Metal ions of the principle screen: (top at emergence, frame at which the
+# ion starts to come out of the metal, downward drift per frame once free).
+G_IONS = [(6, 1, 1), (30, 2, 1), (54, 3, 1), (78, 4, 1), (18, 5, 2), (42, 6, 1),
+          (66, 7, 1), (1, 8, 0)]
+
+
+def metal_ion_frame(k):
+    """Frame k (1..9): ions come out of metal A, one after another, and
+    spread right and downward into the electrolyte."""
+    cv = Canvas(G_W, G_H)
+    d = len(METAL_ION)
+    for top, start, drift in G_IONS:
+        t = k - start             # frames since this ion began to leave
+        if t < 0:
+            continue
+        x = min(-5 + 2 * t, G_W - d)   # out of the metal, 2 px per frame
+        y = min(top + drift * t, G_H - d)
+        cv.blit(METAL_ION, x, y)
+    return cv
+
+
+E_PITCH = 12
+E_STEP = 4
+
+
+def electron_frame(k):
+    """Frame k (1..9): a file of electrons moving up beside the lead wire,
+    E_STEP px per frame; the file repeats every E_PITCH px so it wraps."""
+    cv = Canvas(E_W, E_H)
+    d = len(ELECTRON)
+    off = (E_STEP * k) % E_PITCH
+    x = (E_W - d) // 2
+    for j in range(-2, E_H // E_PITCH + 3):
+        y = 3 + j * E_PITCH - off
+        cv.blit(ELECTRON, x, y)
+    return cv
+
+
+# ---------------------------------------------------------------------------
+
+def main():
+    out = os.path.normpath(sys.argv[1] if len(sys.argv) > 1 else OUT_DIR)
+    os.makedirs(out, exist_ok=True)
+    written = []
+
+    def save(cv, name):
+        path = os.path.join(out, name)
+        cv.save_gif(path)
+        written.append((name, cv.w, cv.h))
+
+    for prefix, w, h, sprite, direction, tc in STREAMS:
+        for n in (1, 2, 3):
+            save(ion_stream(w, h, sprite, n, direction, tc), "%s%d.gif" % (prefix, n))
+    save(bubble_column(0), "awa1.gif")
+    save(bubble_column(1), "awa2.gif")
+    for k in range(1, 10):
+        save(metal_ion_frame(k), "g%d.gif" % k)
+        save(electron_frame(k), "e%d.gif" % k)
+
+    for name, w, h in written:
+        print("%-12s %3d x %3d" % (name, w, h))
+
+
+if __name__ == "__main__":
+    main()

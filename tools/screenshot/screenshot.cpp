@@ -1,0 +1,229 @@
+// Renders the program's screens, in named states, to PNG files without a display:
+//   QT_QPA_PLATFORM=offscreen ulmaro-screenshot OUTDIR [STATE...]
+// With no state named, every state is rendered. QT_SCALE_FACTOR=2 renders at 200 %.
+#include "app/program.h"
+#include "content/contentpath.h"
+#include "drill/drillscreen.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using ui::ScreenId;
+
+// A clock the tool moves by hand, so the drill's waits end when a state says so.
+class HandClock : public drill::Clock {
+public:
+    double secondsSinceMidnight() const override { return now; }
+    double now = 36000.2;
+};
+
+// The same questions every time, so the pictures do not change from run to run.
+class StepRandom : public drill::RandomSource {
+public:
+    double next() override { return m_value = std::fmod(m_value + 0.377, 1.0); }
+
+private:
+    double m_value = 0.1;
+};
+
+struct Run {
+    HandClock* clock = nullptr;
+    app::Program program{[this](ScreenId id, ui::ScreenHost& host) -> std::unique_ptr<ui::Screen> {
+        if (id == ScreenId::Drill) {
+            auto owned = std::make_unique<HandClock>();
+            clock = owned.get();
+            return std::make_unique<drill::DrillScreen>(host, std::move(owned),
+                                                        std::make_unique<StepRandom>());
+        }
+        return app::Program::makeScreen(id, host);
+    }, [](int) {}};
+
+    ui::Screen& open(ScreenId id)
+    {
+        program.show(id);
+        return program.screen(id);
+    }
+    // Ticks a drill wait until it has ended, moving the clock half a second a tick.
+    void runWait(ui::Screen& screen, const char* timer)
+    {
+        for (int i = 0; i < 8 && screen.timer(timer).isRunning(); ++i) {
+            clock->now += 0.5;
+            screen.tick(timer);
+        }
+    }
+};
+
+struct State {
+    const char* name;
+    std::function<ui::Screen&(Run&)> reach;
+};
+
+ui::Screen& lessonState(Run& run, ScreenId id, int closes, const char* button, int ticks)
+{
+    ui::Screen& s = run.open(id);
+    for (int i = 0; i < closes; ++i)
+        s.click("Image13");
+    if (button)
+        s.click(button);
+    for (int i = 0; i < ticks; ++i) {
+        s.tick("Timer1");
+        if (s.hasControl("Image10")) s.tick("Timer2");
+    }
+    if (s.hasControl("Image10") && ticks == 0) s.tick("Timer2");
+    return s;
+}
+
+void addLesson(std::vector<State>& states, const char* prefix, ScreenId id, bool third, const char* thirdName)
+{
+    auto name = [prefix](const char* what) { return strdup((std::string(prefix) + "-" + what).c_str()); };
+    states.push_back({name("open"), [id](Run& r) -> ui::Screen& { return lessonState(r, id, 0, nullptr, 0); }});
+    states.push_back({name("closed"), [id](Run& r) -> ui::Screen& { return lessonState(r, id, 1, nullptr, 0); }});
+    for (int step = 1; step <= 4; ++step)
+        states.push_back({name(("step" + std::to_string(step)).c_str()),
+                          [id, step](Run& r) -> ui::Screen& { return lessonState(r, id, 1, "Command1", step); }});
+    states.push_back({name("negative"), [id](Run& r) -> ui::Screen& { return lessonState(r, id, 1, "Command2", 0); }});
+    states.push_back({name("positive"), [id](Run& r) -> ui::Screen& { return lessonState(r, id, 1, "Command3", 0); }});
+    if (third)
+        states.push_back({name(thirdName), [id](Run& r) -> ui::Screen& { return lessonState(r, id, 1, "Command5", 0); }});
+}
+
+ui::Screen& principleAt(Run& run, int page, int slideTicks)
+{
+    ui::Screen& s = run.open(ScreenId::Principle);
+    for (int p = 1; p < page; ++p) {
+        for (int i = 0; i < 80; ++i) { s.tick("Timer1"); s.tick("Timer2"); }
+        s.click("Command2");
+    }
+    for (int i = 0; i < slideTicks; ++i) { s.tick("Timer1"); s.tick("Timer2"); }
+    return s;
+}
+
+// Answers the question on show, right or wrong, and lets the mark wait end unless told not to.
+void answer(Run& run, ui::Screen& s, bool right, bool finishWait = true)
+{
+    const int correct = static_cast<drill::DrillScreen&>(s).rightAnswer();
+    s.click({"Command1", right ? correct : correct % 3 + 1});
+    if (finishWait)
+        run.runWait(s, "Timer1");
+}
+
+ui::Screen& drillAfterMisses(Run& run, int misses)
+{
+    ui::Screen& s = run.open(ScreenId::Drill);
+    for (int i = 0; i < 6; ++i)
+        answer(run, s, true);
+    for (int i = 0; i < misses; ++i)
+        answer(run, s, false, i + 1 < misses);
+    return s;
+}
+
+std::vector<State> allStates()
+{
+    std::vector<State> states;
+    states.push_back({"menu", [](Run& r) -> ui::Screen& { return r.open(ScreenId::Menu); }});
+    states.push_back({"principle-page1-sliding", [](Run& r) -> ui::Screen& { return principleAt(r, 1, 30); }});
+    states.push_back({"principle-page1", [](Run& r) -> ui::Screen& { return principleAt(r, 1, 80); }});
+    states.push_back({"principle-page2-sliding", [](Run& r) -> ui::Screen& { return principleAt(r, 2, 40); }});
+    states.push_back({"principle-page2", [](Run& r) -> ui::Screen& { return principleAt(r, 2, 80); }});
+    states.push_back({"principle-page3-sliding", [](Run& r) -> ui::Screen& { return principleAt(r, 3, 20); }});
+    states.push_back({"principle-page3", [](Run& r) -> ui::Screen& { return principleAt(r, 3, 80); }});
+    states.push_back({"principle-table", [](Run& r) -> ui::Screen& {
+        ui::Screen& s = principleAt(r, 3, 80);
+        s.click("Command4");
+        return s;
+    }});
+    states.push_back({"principle-page4-sliding", [](Run& r) -> ui::Screen& { return principleAt(r, 4, 50); }});
+    states.push_back({"principle-page4", [](Run& r) -> ui::Screen& { return principleAt(r, 4, 80); }});
+    for (int frame : {1, 5, 9}) {
+        states.push_back({strdup(("principle-switch-frame" + std::to_string(frame)).c_str()),
+                          [frame](Run& r) -> ui::Screen& {
+                              ui::Screen& s = principleAt(r, 4, 80);
+                              s.click("Picture4");
+                              for (int i = 0; i < frame; ++i) s.tick("Timer3");
+                              return s;
+                          }});
+    }
+    addLesson(states, "volta", ScreenId::Volta, false, nullptr);
+    addLesson(states, "daniell", ScreenId::Daniell, true, "porous");
+    addLesson(states, "manganese", ScreenId::Manganese, true, "inside");
+    addLesson(states, "lead", ScreenId::Lead, true, "inside");
+    states.push_back({"drillstart", [](Run& r) -> ui::Screen& { return r.open(ScreenId::DrillStart); }});
+    states.push_back({"drill-asking", [](Run& r) -> ui::Screen& { return r.open(ScreenId::Drill); }});
+    states.push_back({"drill-right", [](Run& r) -> ui::Screen& {
+        ui::Screen& s = r.open(ScreenId::Drill);
+        answer(r, s, true, false);
+        return s;
+    }});
+    states.push_back({"drill-wrong", [](Run& r) -> ui::Screen& {
+        ui::Screen& s = drillAfterMisses(r, 1);
+        return s;
+    }});
+    states.push_back({"drill-passed", [](Run& r) -> ui::Screen& {
+        ui::Screen& s = r.open(ScreenId::Drill);
+        for (int i = 0; i < 50; ++i)
+            answer(r, s, true);
+        return s;
+    }});
+    states.push_back({"drill-three-misses", [](Run& r) -> ui::Screen& {
+        ui::Screen& s = drillAfterMisses(r, 3);
+        r.runWait(s, "Timer1");
+        return s;
+    }});
+    states.push_back({"drill-burst", [](Run& r) -> ui::Screen& {
+        ui::Screen& s = drillAfterMisses(r, 5);
+        r.runWait(s, "Timer1");
+        return s;
+    }});
+    states.push_back({"drill-notice", [](Run& r) -> ui::Screen& {
+        ui::Screen& s = drillAfterMisses(r, 5);
+        r.runWait(s, "Timer1");
+        r.runWait(s, "Timer2");
+        return s;
+    }});
+    return states;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: ulmaro-screenshot OUTDIR [STATE...]\n");
+        return 2;
+    }
+    content::setAppPath(content::appPathFromFolder(QCoreApplication::applicationDirPath()));
+    const QString outDir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outDir);
+    QStringList wanted;
+    for (int i = 2; i < argc; ++i)
+        wanted << QString::fromLocal8Bit(argv[i]);
+
+    int written = 0;
+    for (const State& state : allStates()) {
+        if (!wanted.isEmpty() && !wanted.contains(QString::fromLatin1(state.name)))
+            continue;
+        Run run;
+        ui::Screen& screen = state.reach(run);
+        QApplication::processEvents();
+        const QString file = outDir + QLatin1Char('/') + QString::fromLatin1(state.name) + QStringLiteral(".png");
+        if (!screen.isLoaded() || !screen.window()->grab().save(file)) {
+            std::fprintf(stderr, "ulmaro-screenshot: could not render %s\n", state.name);
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(file));
+        ++written;
+    }
+    return written > 0 ? 0 : 1;
+}
