@@ -43,11 +43,16 @@ private:
 
 SoundSinkFactory& factory()
 {
-    static SoundSinkFactory instance = [] { return std::make_unique<SpeakerSink>(); };
+    static SoundSinkFactory instance = makeSpeakerSink;
     return instance;
 }
 
 }  // namespace
+
+std::unique_ptr<SoundSink> makeSpeakerSink()
+{
+    return std::make_unique<SpeakerSink>();
+}
 
 void setSoundSinkFactory(SoundSinkFactory newFactory)
 {

@@ -1,0 +1,309 @@
+// The screen and control model every screen stands on: containers, stacking and click routing,
+// timers, the lifecycle of a screen, and content failures reported around event dispatch.
+#include "support/gifwriter.h"
+#include "support/testprogram.h"
+
+#include "content/contentpath.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/twips.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <QtTest>
+
+using namespace ui;
+using namespace testsupport;
+
+namespace {
+
+constexpr TextStyle kPlain{{Face::Mincho, 12, false}, kSystemWindowText, kWhite};
+
+// Rows front to back. The click area lies over the label; the list lies below both in the
+// table yet above them, having a window of its own.
+constexpr ControlSpec kLayout[] = {
+    {"Area",    kNoIndex, Kind::Image,         kForm,    1500, 1500, 1500, 1500, kShown,  none()},
+    {"Caption", kNoIndex, Kind::Label,         kForm,    1500, 1500, 3000, 600,  kShown,  caption("文字", kPlain)},
+    {"Frame1",  kNoIndex, Kind::Frame,         kForm,    4500, 300,  3000, 3000, kShown,  panel(kLightGrey)},
+    {"Inner",   kNoIndex, Kind::Image,         "Frame1", 150,  150,  600,  600,  kShown,  none()},
+    {"Button",  2,        Kind::CommandButton, kForm,    300,  4500, 1665, 510,  kShown,  face(":/ui/art/face_menu.svg", "メニュー")},
+    {"Timer1",  kNoIndex, Kind::Timer,         kForm,    0,    0,    0,    0,    kHidden, none()},
+    {"List",    kNoIndex, Kind::ListBox,       kForm,    2250, 2250, 3000, 1500, kShown,  list(kPlain)},
+    {"Picture", kNoIndex, Kind::Image,         kForm,    300,  6000, 1500, 900,  kShown,  none()},
+    {"Wide",    kNoIndex, Kind::Image,         kForm,    9000, 300,  1500, 1500, kShown,  stretched(":/ui/art/face_menu.svg")},
+};
+
+class NullHost : public ScreenHost {
+public:
+    void show(ScreenId) override {}
+    void end() override {}
+    void screenUnloaded() override { ++unloads; }
+    int unloads = 0;
+};
+
+class ProbeScreen : public Screen {
+public:
+    explicit ProbeScreen(ScreenHost& host) : Screen(host, QStringLiteral("試験"), kLayout)
+    {
+        onClick("Area", [this](int) { clicks << QStringLiteral("Area"); });
+        onClick("Button", [this](int index) { clicks << QStringLiteral("Button(%1)").arg(index); });
+        onClick("Picture", [this](int) {
+            clicks << QStringLiteral("Picture");
+            loadPicture("Picture", QStringLiteral("\\画像\\missing.gif"));
+            clicks << QStringLiteral("after the failure");
+        });
+        onTick("Timer1", [this] { ++ticks; });
+    }
+    void load() override { ++loads; }
+
+    QStringList clicks;
+    int ticks = 0;
+    int loads = 0;
+    using Screen::loadPicture;
+    using Screen::setInterval;
+    using Screen::setVisible;
+};
+
+}  // namespace
+
+// Clicks where the user would: the widget the window system finds at that point gets it.
+void clickAt(QWidget* window, QPoint point)
+{
+    QWidget* target = window->childAt(point);
+    QVERIFY2(target, "nothing under the pointer");
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, point));
+}
+
+class ControlModelTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void twipsAndFontSizes();
+    void visibilityThroughHiddenContainers();
+    void hiddenControlMovesAndShowsAtItsNewPlace();
+    void stackingDecidesWhoGetsTheClick();
+    void buttonArrayPassesItsIndexAndKeys();
+    void naturalAgainstStretchedPictures();
+    void timerStartsStopsAndMergesTicks();
+    void noTickAfterUnload();
+    void variablesSurviveUnloadWhileControlsAreRebuilt();
+    void contentFailureIsReportedOnceAroundTheHandler();
+    void soundsGoToTheSinkWithoutWaiting();
+
+private:
+    NullHost m_host;
+};
+
+void ControlModelTest::init()
+{
+    installSoundRecorder();
+}
+
+void ControlModelTest::twipsAndFontSizes()
+{
+    QCOMPARE(twipsToPixels(7155), 477);
+    QCOMPARE(twipsToPixels(1280), 85);   // 85.33: the nearest pixel
+    QCOMPARE(twipsToPixels(1290), 86);   // 86.0
+    QCOMPARE(fontPixelSize(12), 16);
+    QCOMPARE(fontPixelSize(14.25), 19);
+    QCOMPARE(fontPixelSize(54.75), 73);
+    QCOMPARE(bgr(0x00FF8080).toQColor(), QColor(128, 128, 255));
+    QCOMPARE(toQFont({Face::PMincho, 15, true}).family(), QStringLiteral("IPAPMincho"));
+}
+
+void ControlModelTest::visibilityThroughHiddenContainers()
+{
+    ProbeScreen screen(m_host);
+    screen.show();
+    Control& inner = screen.control("Inner");
+    screen.setVisible("Frame1", false);
+    QVERIFY(!inner.isVisibleTo(screen.window()));
+    QVERIFY(inner.ownVisible());
+
+    screen.setVisible("Inner", false);  // changes nothing on the screen yet
+    screen.setVisible("Frame1", true);
+    QVERIFY(!inner.isVisibleTo(screen.window()));
+
+    screen.setVisible("Frame1", false);
+    screen.setVisible("Inner", true);
+    QVERIFY(!inner.isVisibleTo(screen.window()));
+    screen.setVisible("Frame1", true);
+    QVERIFY(inner.isVisibleTo(screen.window()));
+    // Children sit relative to the container's inside and are clipped to it.
+    QCOMPARE(inner.geometry().topLeft(), QPoint(10, 10));
+    QCOMPARE(inner.parentWidget(), &screen.control("Frame1"));
+    screen.unload();
+}
+
+void ControlModelTest::hiddenControlMovesAndShowsAtItsNewPlace()
+{
+    ProbeScreen screen(m_host);
+    screen.show();
+    Image& area = screen.image("Area");
+    screen.setVisible("Area", false);
+    area.setTop(3000);
+    area.setLeft(450);
+    QCOMPARE(area.top(), 3000.0);
+    screen.setVisible("Area", true);
+    QCOMPARE(area.geometry().topLeft(), QPoint(30, 200));
+    screen.unload();
+}
+
+void ControlModelTest::stackingDecidesWhoGetsTheClick()
+{
+    ProbeScreen screen(m_host);
+    screen.show();
+    Form* form = screen.window();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+
+    // The picture-less Image lies over the label: it takes the click though it draws nothing.
+    clickAt(form, QPoint(110, 105));
+    QCOMPARE(screen.clicks, QStringList{QStringLiteral("Area")});
+
+    // Beside the click area the label is topmost; labels take no click actions.
+    QCOMPARE(form->childAt(QPoint(250, 105)), &screen.control("Caption"));
+    clickAt(form, QPoint(250, 105));
+    QCOMPARE(screen.clicks.size(), 1);
+
+    // The list has a window of its own: above the click area whatever the table order.
+    QWidget* atOverlap = form->childAt(QPoint(160, 160));
+    QVERIFY(atOverlap);
+    QVERIFY(&screen.control("List") == atOverlap || screen.control("List").isAncestorOf(atOverlap));
+
+    // A hidden control gets no clicks; the one beneath it does.
+    screen.setVisible("Area", false);
+    QCOMPARE(form->childAt(QPoint(110, 105)), &screen.control("Caption"));
+    QVERIFY(!screen.click("Area"));
+    QCOMPARE(screen.clicks.size(), 1);
+    screen.unload();
+}
+
+void ControlModelTest::buttonArrayPassesItsIndexAndKeys()
+{
+    ProbeScreen screen(m_host);
+    screen.show();
+    CommandButton& button = screen.button({"Button", 2});
+    QCOMPARE(button.accessibleName(), QStringLiteral("メニュー"));
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QTest::keyClick(&button, Qt::Key_Space);
+    QTest::keyClick(&button, Qt::Key_Return);
+    QCOMPARE(screen.clicks, (QStringList{"Button(2)", "Button(2)", "Button(2)"}));
+
+    // Pushed in while held, and no click when released outside.
+    QTest::mousePress(&button, Qt::LeftButton);
+    QVERIFY(button.isDown());
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(-20, -20));
+    QVERIFY(!button.isDown());
+    QCOMPARE(screen.clicks.size(), 3);
+    screen.unload();
+}
+
+void ControlModelTest::naturalAgainstStretchedPictures()
+{
+    ContentFolder folder;
+    folder.writeBytes(QStringLiteral("\\画像\\p.gif"), solidGif(40, 24, Qt::blue));
+    content::setAppPath(folder.path());
+    ProbeScreen screen(m_host);
+    screen.show();
+    screen.loadPicture("Area", QStringLiteral("\\画像\\p.gif"));
+    QCOMPARE(screen.image("Area").width(), 600.0);   // takes the picture's size, 40 px
+    QCOMPARE(screen.image("Area").left(), 1500.0);   // from where it was
+    QCOMPARE(screen.image("Wide").size(), QSize(100, 100));  // stretched: keeps its rectangle
+    screen.unload();
+}
+
+void ControlModelTest::timerStartsStopsAndMergesTicks()
+{
+    ProbeScreen screen(m_host);
+    screen.show();
+    QVERIFY(!screen.tick("Timer1"));   // every timer starts stopped
+    screen.setInterval("Timer1", 0);   // stopping a stopped timer changes nothing
+    QVERIFY(!screen.timer("Timer1").isRunning());
+
+    screen.setInterval("Timer1", 5);
+    QVERIFY(screen.tick("Timer1"));
+    QCOMPARE(screen.ticks, 1);
+
+    // A busy handler delays the clock; the ticks it missed come as one.
+    screen.ticks = 0;
+    QThread::msleep(80);
+    QCoreApplication::processEvents();
+    QVERIFY2(screen.ticks <= 1, qPrintable(QStringLiteral("%1 ticks after one busy spell").arg(screen.ticks)));
+
+    screen.setInterval("Timer1", 0);
+    const int before = screen.ticks;
+    QVERIFY(!screen.tick("Timer1"));
+    QTest::qWait(30);
+    QCOMPARE(screen.ticks, before);
+    screen.unload();
+}
+
+void ControlModelTest::noTickAfterUnload()
+{
+    ProbeScreen screen(m_host);
+    screen.show();
+    screen.setInterval("Timer1", 1);
+    QThread::msleep(10);  // a tick is due now
+    screen.unload();
+    QTest::qWait(30);
+    QCOMPARE(screen.ticks, 0);
+    QVERIFY(!screen.tick("Timer1"));
+}
+
+void ControlModelTest::variablesSurviveUnloadWhileControlsAreRebuilt()
+{
+    ProbeScreen screen(m_host);
+    screen.show();
+    screen.image("Area").setTop(4500);
+    screen.setVisible("Caption", false);
+    screen.list("List").addItem(QStringLiteral("一行"));
+    screen.setInterval("Timer1", 400);
+    screen.clicks << QStringLiteral("kept");
+    const int unloadsBefore = m_host.unloads;
+    screen.unload();
+    QVERIFY(!screen.isLoaded());
+    QCOMPARE(m_host.unloads, unloadsBefore + 1);
+
+    screen.show();
+    QCOMPARE(screen.loads, 2);
+    QCOMPARE(screen.clicks, QStringList{QStringLiteral("kept")});
+    QCOMPARE(screen.image("Area").top(), 1500.0);
+    QVERIFY(screen.control("Caption").ownVisible());
+    QCOMPARE(screen.list("List").count(), 0);
+    QVERIFY(!screen.timer("Timer1").isRunning());
+    screen.unload();
+}
+
+void ControlModelTest::contentFailureIsReportedOnceAroundTheHandler()
+{
+    ContentFolder folder;
+    content::setAppPath(folder.path());
+    FailureLog log;
+    ProbeScreen screen(m_host);
+    screen.show();
+    QVERIFY(screen.click("Picture"));
+    QCOMPARE(log.errors.size(), 1);
+    QCOMPARE(log.errors.first().path(), folder.path() + QStringLiteral("/画像/missing.gif"));
+    QCOMPARE(log.errors.first().cause(), content::ContentError::Cause::NotFound);
+    // The handler stopped at the failure.
+    QCOMPARE(screen.clicks, QStringList{QStringLiteral("Picture")});
+    screen.unload();
+}
+
+void ControlModelTest::soundsGoToTheSinkWithoutWaiting()
+{
+    // A real sound output on a machine that may have no sound device: it neither hangs nor
+    // reports a failure, whether the file is there or not.
+    FailureLog log;
+    auto speaker = makeSpeakerSink();
+    QElapsedTimer clock;
+    clock.start();
+    speaker->play(TestProgram::shippedContent() + QStringLiteral("/音/o.wav"));
+    speaker->play(TestProgram::shippedContent() + QStringLiteral("/音/none.wav"));
+    QCoreApplication::processEvents();
+    QVERIFY(log.errors.isEmpty());
+    speaker.reset();
+}
+
+QTEST_MAIN(ControlModelTest)
+#include "tst_controlmodel.moc"
