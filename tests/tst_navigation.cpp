@@ -1,0 +1,145 @@
+// The menu as the hub: where each button leads, one screen loaded at a time, and the ways the
+// program ends.
+#include "support/testprogram.h"
+
+#include "ui/form.h"
+
+#include <QApplication>
+#include <QtTest>
+
+using namespace testsupport;
+using ui::ScreenId;
+
+namespace {
+
+struct Road {
+    ScreenId screen;
+    const char* backButton;  // nullptr: the screen leads on instead of back
+};
+
+const Road kRoads[] = {
+    {ScreenId::Principle, "Command1"}, {ScreenId::Volta, "Command4"},   {ScreenId::Daniell, "Command4"},
+    {ScreenId::Manganese, "Command4"}, {ScreenId::Lead, "Command4"},    {ScreenId::DrillStart, nullptr},
+};
+
+}  // namespace
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void menuHasSevenPictureButtonsWithTheirWords();
+    void eachButtonOpensItsScreenAndNoOther();
+    void manyRoundTripsKeepOneWindow();
+    void drillStartLeadsOnToTheDrillAndBack();
+    void closeBoxOfAnyScreenEndsTheProgram();
+    void quitEndsWithoutShowingAnotherScreen();
+    void focusStartsOnTheFirstButton();
+};
+
+void NavigationTest::menuHasSevenPictureButtonsWithTheirWords()
+{
+    TestProgram test;
+    ui::Screen& menu = test.open(ScreenId::Menu);
+    const QStringList words{"電池の原理", "ボルタの電池", "ダニエル電池", "マンガン電池", "鉛蓄電池", "電池のドリル", "終了"};
+    for (int i = 0; i < 7; ++i)
+        QCOMPARE(menu.button({"Command1", i}).accessibleName(), words[i]);
+    QCOMPARE(menu.window()->windowTitle(), QStringLiteral("メニュー"));
+    QCOMPARE(menu.window()->size(), QSize(766, 478));
+    const Qt::WindowFlags flags = menu.window()->windowFlags();
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+}
+
+void NavigationTest::eachButtonOpensItsScreenAndNoOther()
+{
+    const QStringList captions{"電池の原理", "ボルタの電池", "ダニエル電池", "マンガン電池", "鉛蓄電池", "ドリルスタート"};
+    for (int i = 0; i < 6; ++i) {
+        TestProgram test;
+        ui::Screen& menu = test.open(ScreenId::Menu);
+        QVERIFY(menu.click({"Command1", i}));
+        TestProgram::settle();
+        QVERIFY(!menu.isLoaded());
+        QCOMPARE(test.program().loadedCount(), 1);
+        ui::Screen& shown = test.screen(kRoads[i].screen);
+        QVERIFY(shown.isLoaded());
+        QCOMPARE(shown.window()->windowTitle(), captions[i]);
+        QVERIFY(!test.exitCode());
+    }
+}
+
+void NavigationTest::manyRoundTripsKeepOneWindow()
+{
+    TestProgram test;
+    ui::Screen& menu = test.open(ScreenId::Menu);
+    for (int round = 0; round < 4; ++round) {
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY(menu.click({"Command1", i}));
+            ui::Screen& shown = test.screen(kRoads[i].screen);
+            QVERIFY(shown.click(kRoads[i].backButton));
+            TestProgram::settle();
+            QVERIFY(menu.isLoaded());
+            QCOMPARE(test.program().loadedCount(), 1);
+        }
+    }
+    int visibleWindows = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        visibleWindows += qobject_cast<ui::Form*>(window) && window->isVisible() ? 1 : 0;
+    QCOMPARE(visibleWindows, 1);
+    QVERIFY(!test.exitCode());
+}
+
+void NavigationTest::drillStartLeadsOnToTheDrillAndBack()
+{
+    TestProgram test;
+    ui::Screen& menu = test.open(ScreenId::Menu);
+    menu.click({"Command1", 5});
+    ui::Screen& start = test.screen(ScreenId::DrillStart);
+    QVERIFY(start.list("List1").count() > 0);
+    QVERIFY(start.click("Command1"));
+    QVERIFY(!start.isLoaded());
+    ui::Screen& drill = test.screen(ScreenId::Drill);
+    QVERIFY(drill.isLoaded());
+    QVERIFY(drill.click("Command2"));
+    TestProgram::settle();
+    QVERIFY(menu.isLoaded());
+    QCOMPARE(test.program().loadedCount(), 1);
+}
+
+void NavigationTest::closeBoxOfAnyScreenEndsTheProgram()
+{
+    for (ScreenId id : {ScreenId::Menu, ScreenId::Principle, ScreenId::Volta, ScreenId::Daniell, ScreenId::Manganese,
+                        ScreenId::Lead, ScreenId::DrillStart, ScreenId::Drill}) {
+        TestProgram test;
+        ui::Screen& screen = test.open(id);
+        screen.window()->close();
+        QVERIFY(!screen.isLoaded());
+        TestProgram::settle();
+        QCOMPARE(test.exitCode(), std::optional<int>(0));
+    }
+}
+
+void NavigationTest::quitEndsWithoutShowingAnotherScreen()
+{
+    TestProgram test;
+    ui::Screen& menu = test.open(ScreenId::Menu);
+    QVERIFY(menu.click({"Command1", 6}));
+    QCOMPARE(test.exitCode(), std::optional<int>(0));
+    QCOMPARE(test.program().loadedCount(), 0);
+    for (ScreenId id : {ScreenId::Principle, ScreenId::Volta, ScreenId::DrillStart})
+        QVERIFY(!test.program().isCreated(id));
+}
+
+void NavigationTest::focusStartsOnTheFirstButton()
+{
+    TestProgram test;
+    ui::Screen& menu = test.open(ScreenId::Menu);
+    QVERIFY(QTest::qWaitForWindowActive(menu.window()));
+    QCOMPARE(QApplication::focusWidget(), &menu.button({"Command1", 0}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    TestProgram::settle();
+    QVERIFY(test.screen(ScreenId::Principle).isLoaded());
+}
+
+QTEST_MAIN(NavigationTest)
+#include "tst_navigation.moc"
