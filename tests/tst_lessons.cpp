@@ -1,0 +1,348 @@
+// The lesson template and its four cells: the switch, the electron-flow animation, the
+// enlargement views, and what each cell has beyond the template.
+#include "support/testprogram.h"
+
+#include "lessons/lessonscreen.h"
+#include "lessons/voltascreen.h"
+#include "ui/form.h"
+
+#include <QtTest>
+
+using namespace testsupport;
+using ui::ScreenId;
+
+namespace {
+
+bool shown(ui::Screen& s, ui::ControlRef ref) { return s.control(ref).isVisibleTo(s.window()); }
+
+QStringList shownOf(ui::Screen& s, std::initializer_list<const char*> names)
+{
+    QStringList result;
+    for (const char* name : names)
+        if (shown(s, name))
+            result << QString::fromLatin1(name);
+    return result;
+}
+
+const std::initializer_list<const char*> kWatched = {
+    "Label3", "Label4", "Label5", "Label6", "Label7", "Image3", "Image4", "Image5", "Image6", "Image7",
+    "Image12", "Image14", "Image15", "Image16", "Image17", "Image18", "List1", "Command1", "Command2", "Command3"};
+
+QString frameOf(ui::Screen& s, const char* image) { return s.image(image).picture().source(); }
+
+struct Positions {
+    double top5, left6, top7;
+};
+Positions positions(ui::Screen& s)
+{
+    return {s.image("Image5").top(), s.image("Image6").left(), s.image("Image7").top()};
+}
+
+}  // namespace
+
+class LessonsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void statesOfTheTemplate();
+    void stepsPlaceTheElectronsFromHome_data();
+    void stepsPlaceTheElectronsFromHome();
+    void animationResumesAfterAnEnlargement();
+    void flowClickedAgainKeepsTheCycle();
+    void secondEnlargementReplacesTheList();
+    void menuWhileFlowingThenReopeningGivesTheOpeningState();
+    void voltaBubbles();
+    void daniellLabelsAndPorousPlate();
+    void insideViewHidesTheListWhichKeepsItsLines_data();
+    void insideViewHidesTheListWhichKeepsItsLines();
+    void framesPerCell_data();
+    void framesPerCell();
+};
+
+void LessonsTest::statesOfTheTemplate()
+{
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId::Volta);
+    auto& lesson = static_cast<lessons::LessonScreen&>(s);
+
+    // Open circuit, at load.
+    QCOMPARE(shownOf(s, kWatched), (QStringList{"Label3", "Label4"}));
+    QVERIFY(shown(s, "Image13"));
+    QVERIFY(!s.timer("Timer1").isRunning());
+
+    // Closed, idle: signs, bulb, voltage, notation and buttons; nothing moves.
+    QVERIFY(s.click("Image13"));
+    QCOMPARE(shownOf(s, kWatched),
+             (QStringList{"Label3", "Label5", "Label6", "Label7", "Image12", "Image14", "Command1", "Command2", "Command3"}));
+    QVERIFY(!s.timer("Timer1").isRunning());
+    QCOMPARE(s.label("Label7").caption(), QStringLiteral("起電力　1．1Ｖ"));
+
+    // Closed, flowing: the first frame 400 ms later, that is at the first tick.
+    QVERIFY(s.click("Command1"));
+    QCOMPARE(s.timer("Timer1").interval(), 400);
+    QCOMPARE(shownOf(s, kWatched),
+             (QStringList{"Label5", "Label6", "Label7", "Image12", "Image15", "Image16", "Command1", "Command2", "Command3"}));
+    s.tick("Timer1");
+    QVERIFY(shown(s, "Image3") && shown(s, "Image7"));
+
+    // Enlargement from flowing: the reactions stay, the moving pictures go, the clock stops.
+    QVERIFY(s.click("Command2"));
+    QVERIFY(!s.timer("Timer1").isRunning());
+    QCOMPARE(shownOf(s, kWatched),
+             (QStringList{"Label5", "Label6", "Label7", "Image12", "Image15", "Image16", "Image17", "List1", "Command1",
+                          "Command2", "Command3"}));
+    QVERIFY(s.list("List1").count() > 0);
+    QCOMPARE(lesson.state().animStep, 1);
+
+    // The switch from an enlargement: back to the opening look, with list and close-up hidden.
+    QVERIFY(s.click("Image13"));
+    QCOMPARE(shownOf(s, kWatched), (QStringList{"Label3", "Label4"}));
+    QVERIFY(!s.timer("Timer1").isRunning());
+    QCOMPARE(lesson.state().animStep, 0);
+
+    // Closed again: the animation waits for 電子の流れ.
+    QVERIFY(s.click("Image13"));
+    QVERIFY(!s.tick("Timer1"));
+
+    // Enlargement from idle: the notation stays, the reactions stay hidden.
+    QVERIFY(s.click("Command3"));
+    QVERIFY(shown(s, "Image14") && shown(s, "Image18"));
+    QVERIFY(!shown(s, "Image15") && !shown(s, "Image16") && !shown(s, "Label3"));
+}
+
+void LessonsTest::stepsPlaceTheElectronsFromHome_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<double>("home5");
+    QTest::addColumn<double>("home6");
+    QTest::addColumn<double>("home7");
+    QTest::newRow("Voltaic") << int(ScreenId::Volta) << 2895.0 << 3960.0 << 2145.0;
+    QTest::newRow("Daniell") << int(ScreenId::Daniell) << 2895.0 << 3960.0 << 2145.0;
+    QTest::newRow("manganese") << int(ScreenId::Manganese) << 3225.0 << 3960.0 << 1605.0;
+    QTest::newRow("lead") << int(ScreenId::Lead) << 2670.0 << 3960.0 << 2100.0;
+}
+
+void LessonsTest::stepsPlaceTheElectronsFromHome()
+{
+    QFETCH(int, screen);
+    QFETCH(double, home5);
+    QFETCH(double, home6);
+    QFETCH(double, home7);
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId(screen));
+    s.click("Image13");
+    s.click("Command1");
+    for (int cycle = 0; cycle < 25; ++cycle) {
+        for (int step = 1; step <= 3; ++step) {
+            s.tick("Timer1");
+            const double d = 300.0 * (step - 1);
+            const Positions p = positions(s);
+            QCOMPARE(p.top5, home5 - d);
+            QCOMPARE(p.left6, home6 + d);
+            QCOMPARE(p.top7, home7 + d);
+            QVERIFY(shown(s, "Image5") && shown(s, "Image6") && shown(s, "Image7"));
+        }
+        s.tick("Timer1");  // the blank tick: hidden where step 3 left them
+        QVERIFY(!shown(s, "Image3") && !shown(s, "Image5") && !shown(s, "Image7"));
+        QCOMPARE(positions(s).top5, home5 - 600);
+    }
+}
+
+void LessonsTest::animationResumesAfterAnEnlargement()
+{
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId::Volta);
+    s.click("Image13");
+    s.click("Command1");
+    s.tick("Timer1");
+    s.tick("Timer1");  // step 2 shown
+    s.click("Command2");
+    QVERIFY(!shown(s, "Image5"));
+    s.click("Command1");
+    s.tick("Timer1");
+    QCOMPARE(frameOf(s, "Image3"), QStringLiteral("\\画像\\アニメ\\zn_3.gif"));
+    QCOMPARE(positions(s).top5, 2295.0);
+    s.tick("Timer1");
+    QVERIFY(!shown(s, "Image3"));
+    s.tick("Timer1");
+    QCOMPARE(frameOf(s, "Image3"), QStringLiteral("\\画像\\アニメ\\zn_1.gif"));
+    QCOMPARE(positions(s).left6, 3960.0);
+}
+
+void LessonsTest::flowClickedAgainKeepsTheCycle()
+{
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId::Daniell);
+    s.click("Image13");
+    s.click("Command1");
+    s.tick("Timer1");
+    s.click("Command1");
+    QVERIFY(shown(s, "Image3"));  // still showing step 1
+    s.tick("Timer1");
+    QCOMPARE(frameOf(s, "Image4"), QStringLiteral("\\画像\\アニメ\\cu_2.gif"));
+}
+
+void LessonsTest::secondEnlargementReplacesTheList()
+{
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId::Volta);
+    s.click("Image13");
+    s.click("Command2");
+    const QStringList negative = s.list("List1").items();
+    s.click("Command3");
+    const QStringList positive = s.list("List1").items();
+    QVERIFY(!negative.isEmpty() && !positive.isEmpty());
+    QVERIFY(negative != positive);
+    QVERIFY(positive.first().contains(QStringLiteral("正極")));
+    QVERIFY(shown(s, "Image18") && !shown(s, "Image17"));
+}
+
+void LessonsTest::menuWhileFlowingThenReopeningGivesTheOpeningState()
+{
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId::Lead);
+    s.click("Image13");
+    s.click("Command1");
+    s.tick("Timer1");
+    QVERIFY(s.click("Command4"));
+    QVERIFY(!s.isLoaded());
+    TestProgram::settle();
+    QVERIFY(test.screen(ScreenId::Menu).isLoaded());
+    QVERIFY(!s.tick("Timer1"));
+
+    test.screen(ScreenId::Menu).click({"Command1", 4});
+    QVERIFY(s.isLoaded());
+    QCOMPARE(shownOf(s, kWatched), (QStringList{"Label3", "Label4"}));
+    QCOMPARE(static_cast<lessons::LessonScreen&>(s).state().switchOn, 0);
+    QCOMPARE(positions(s).top5, 2670.0);
+    QVERIFY(!s.timer("Timer1").isRunning());
+}
+
+void LessonsTest::voltaBubbles()
+{
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId::Volta);
+    // At load the bubbles run at the zinc plate, alternating the two pictures.
+    QCOMPARE(s.timer("Timer2").interval(), 50);
+    s.tick("Timer2");
+    QVERIFY(shown(s, "Image10") && shown(s, "Image11"));
+    QCOMPARE(frameOf(s, "Image10"), QStringLiteral("\\画像\\アニメ\\awa1.gif"));
+    QCOMPARE(frameOf(s, "Image11"), QStringLiteral("\\画像\\アニメ\\awa2.gif"));
+    s.tick("Timer2");
+    QCOMPARE(frameOf(s, "Image10"), QStringLiteral("\\画像\\アニメ\\awa2.gif"));
+    QVERIFY(!shown(s, "Image8") && !shown(s, "Image3"));
+
+    // Closing moves them to the copper plate at the next bubble tick.
+    s.click("Image13");
+    QVERIFY(!shown(s, "Image10") && !shown(s, "Image11"));
+    s.tick("Timer2");
+    QVERIFY(shown(s, "Image8") && shown(s, "Image9"));
+
+    // An enlargement freezes them, still shown; 電子の流れ restarts both clocks.
+    s.click("Command3");
+    QVERIFY(!s.timer("Timer2").isRunning());
+    const QString frozen = frameOf(s, "Image8");
+    QVERIFY(shown(s, "Image8"));
+    s.click("Command1");
+    QVERIFY(s.timer("Timer1").isRunning() && s.timer("Timer2").isRunning());
+
+    // Opening the switch from an enlargement restarts them at the zinc plate with awa1 first.
+    s.click("Command2");
+    s.click("Image13");
+    QVERIFY(s.timer("Timer2").isRunning());
+    QCOMPARE(static_cast<lessons::VoltaScreen&>(s).bubblePhase(), 0);
+    QVERIFY(!shown(s, "Image8") && !shown(s, "Image9"));
+    s.tick("Timer2");
+    QCOMPARE(frameOf(s, "Image10"), QStringLiteral("\\画像\\アニメ\\awa1.gif"));
+    Q_UNUSED(frozen);
+}
+
+void LessonsTest::daniellLabelsAndPorousPlate()
+{
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId::Daniell);
+    auto bothLabels = [&s] { return shown(s, {"Label3", 0}) && shown(s, {"Label3", 1}); };
+    auto neitherLabel = [&s] { return !shown(s, {"Label3", 0}) && !shown(s, {"Label3", 1}); };
+    QVERIFY(bothLabels() && shown(s, "Label8"));
+    s.click("Image13");
+    QVERIFY(bothLabels() && shown(s, "Label8") && shown(s, "Command5"));
+    s.click("Command1");
+    s.tick("Timer1");
+    QVERIFY(neitherLabel() && shown(s, "Label8"));
+
+    // 素焼板拡大 during the animation: stopped, reactions still shown, its text in the list.
+    s.click("Command5");
+    QVERIFY(!s.timer("Timer1").isRunning());
+    QVERIFY(shown(s, "Image8") && shown(s, "Image15") && shown(s, "Image16") && shown(s, "Label8"));
+    QVERIFY(s.list("List1").items().first().contains(QStringLiteral("素焼板")));
+
+    // 負極拡大 right after replaces both picture and text.
+    s.click("Command2");
+    QVERIFY(shown(s, "Image17") && !shown(s, "Image8"));
+    QVERIFY(s.list("List1").items().first().contains(QStringLiteral("負極")));
+    QVERIFY(neitherLabel());
+
+    s.click("Image13");
+    QVERIFY(bothLabels() && shown(s, "Label8") && !shown(s, "Command5") && !shown(s, "Image17"));
+}
+
+void LessonsTest::insideViewHidesTheListWhichKeepsItsLines_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("refill");
+    QTest::addColumn<double>("cutawayWidth");
+    QTest::newRow("manganese, 正極拡大 after") << int(ScreenId::Manganese) << "Command3" << 3855.0;
+    QTest::newRow("lead, 負極拡大 after") << int(ScreenId::Lead) << "Command2" << 4410.0;
+}
+
+void LessonsTest::insideViewHidesTheListWhichKeepsItsLines()
+{
+    QFETCH(int, screen);
+    QFETCH(QString, refill);
+    QFETCH(double, cutawayWidth);
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId(screen));
+    s.click("Image13");
+    s.click("Command2");
+    const QStringList negative = s.list("List1").items();
+    s.click("Command5");
+    QVERIFY(shown(s, "Image8") && !shown(s, "List1") && !shown(s, "Image17"));
+    QCOMPARE(s.list("List1").items(), negative);
+    // The cut-away is scaled to its rectangle, not to the picture's own size.
+    QCOMPARE(s.image("Image8").width(), cutawayWidth);
+    s.click(refill.toLatin1().constData());
+    QVERIFY(shown(s, "List1") && !shown(s, "Image8"));
+    QVERIFY(!s.list("List1").items().isEmpty());
+    s.click("Command5");
+    s.click("Image13");
+    QVERIFY(!shown(s, "Image8") && !shown(s, "Command5"));
+}
+
+void LessonsTest::framesPerCell_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("Voltaic") << int(ScreenId::Volta) << "zn_" << "h_";
+    QTest::newRow("Daniell") << int(ScreenId::Daniell) << "zn_" << "cu_";
+    QTest::newRow("manganese: the same frame twice") << int(ScreenId::Manganese) << "h_" << "h_";
+    QTest::newRow("lead: the so4_x frame first") << int(ScreenId::Lead) << "so4_x" << "so4_";
+}
+
+void LessonsTest::framesPerCell()
+{
+    QFETCH(int, screen);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId(screen));
+    s.click("Image13");
+    s.click("Command1");
+    for (int step = 1; step <= 3; ++step) {
+        s.tick("Timer1");
+        QCOMPARE(frameOf(s, "Image3"), QStringLiteral("\\画像\\アニメ\\%1%2.gif").arg(first).arg(step));
+        QCOMPARE(frameOf(s, "Image4"), QStringLiteral("\\画像\\アニメ\\%1%2.gif").arg(second).arg(step));
+    }
+}
+
+QTEST_MAIN(LessonsTest)
+#include "tst_lessons.moc"
