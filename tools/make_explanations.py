@@ -296,7 +296,7 @@ PbO2 + SO4 2- + 4H+
 流れます。
 """)),
 
-    # -- Principle, page 2: the aluminium picture covers lines 9-21 --------
+    # -- Principle, page 2: the aluminium picture covers lines 9-22 --------
     Text("原理/p2.txt", 36, 24, lines_of("""
 【原子・電子・イオン】
 原子は、正の電気をもつ原子核と、負の電気をもつ電子からなります。
@@ -306,11 +306,10 @@ PbO2 + SO4 2- + 4H+
 アルミニウム原子Alは、原子核の電気が＋13で、電子を13個もちます。
 Al原子は最外殻の電子3個を失うと、アルミニウムイオンAl3+になります。
 下の図で、そのようすを見てみましょう。
-""") + blank(13) + lines_of("""
-　Al → Al3+ + 3e-
-このように、原子が電子を失う変化を「酸化」といいます。
-反対に、電子を受け取る変化は「還元」です。
-"""), zones=((9, 21, 0),)),
+""") + blank(14) + lines_of("""
+原子が電子を失う変化（Al → Al3+ + 3e-）を「酸化」、
+反対に電子を受け取る変化を「還元」といいます。
+"""), zones=((9, 22, 0),)),
 
     # -- Principle, page 3: series picture on 9-16, button right of 18-19 --
     Text("原理/p3.txt", 36, 20, lines_of("""

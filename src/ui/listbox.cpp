@@ -1,10 +1,37 @@
 #include "listbox.h"
 
 #include <QFontMetrics>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QListWidget>
 #include <QVBoxLayout>
 
 namespace ui {
+namespace {
+
+// Rows exactly one line of the font tall, as a plain list box spaces them, and no mark on the
+// current row unless the user selected it.
+class LineDelegate : public QStyledItemDelegate {
+public:
+    LineDelegate(int lineHeight, QObject* parent) : QStyledItemDelegate(parent), m_lineHeight(lineHeight) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), m_lineHeight);
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+        QStyledItemDelegate::paint(painter, plain, index);
+    }
+
+private:
+    int m_lineHeight;
+};
+
+}  // namespace
 
 ListBox::ListBox(const ControlSpec& spec, QWidget* parent)
     : Control(spec, parent), m_view(new QListWidget(this))
@@ -30,10 +57,11 @@ ListBox::ListBox(const ControlSpec& spec, QWidget* parent)
         palette.setColor(QPalette::Text, style->fore.toQColor());
         m_view->setPalette(palette);
     }
-    // Rows as tall as the font's line, the way a plain list box spaces them.
-    const int lineHeight = QFontMetrics(m_view->font()).height();
-    m_view->setStyleSheet(QStringLiteral("QListWidget::item { height: %1px; padding: 0px 1px; }")
-                              .arg(lineHeight));
+    // The font's own pixel size, not the rounded-up ascent plus descent: a 16 px face, 16 px rows.
+    const QFont font = m_view->font();
+    const int lineHeight = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
+    m_view->setItemDelegate(new LineDelegate(lineHeight, m_view));
+    m_view->setMouseTracking(false);
 }
 
 void ListBox::clear()
