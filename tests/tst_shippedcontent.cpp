@@ -27,7 +27,7 @@ QStringList tooWide(ui::ListBox& list, const QStringList& lines)
 {
     QListWidget* view = list.view();
     const QFontMetrics metrics(view->font());
-    const int room = view->viewport()->width() - 2;
+    const int room = view->viewport()->width() - 2;  // the rows indent their text by 2 px
     QStringList faults;
     for (const QString& line : lines)
         if (metrics.horizontalAdvance(line) > room)

@@ -1,6 +1,7 @@
 #include "listbox.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QListWidget>
@@ -13,6 +14,8 @@ namespace {
 // current row unless the user selected it.
 class LineDelegate : public QStyledItemDelegate {
 public:
+    static constexpr int kTextIndent = 2;  // px between the list's edge and its text
+
     LineDelegate(int lineHeight, QObject* parent) : QStyledItemDelegate(parent), m_lineHeight(lineHeight) {}
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -20,11 +23,23 @@ public:
         return QSize(QStyledItemDelegate::sizeHint(option, index).width(), m_lineHeight);
     }
 
+    // Drawn by hand: the line's glyphs centred in a row exactly one font line tall, where the
+    // stock delegate's margins would cut their tops.
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        QStyleOptionViewItem plain(option);
-        plain.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
-        QStyledItemDelegate::paint(painter, plain, index);
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette& palette = option.palette;
+        painter->save();
+        if (selected)
+            painter->fillRect(option.rect, palette.brush(QPalette::Highlight));
+        painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(option.font);
+        const QFontMetricsF metrics(option.font);
+        const qreal glyphs = metrics.ascent() + metrics.descent();
+        const qreal baseline = option.rect.top() + (option.rect.height() - glyphs) / 2 + metrics.ascent();
+        painter->drawText(QPointF(option.rect.left() + kTextIndent, baseline),
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
     }
 
 private:

@@ -1,0 +1,256 @@
+// The drill's field files (questions and right answers) read field by field, the failures that
+// stop a drill from starting, the choice file names, and the shipped files themselves.
+#include "support/testprogram.h"
+
+#include "content/contenterror.h"
+#include "content/contentpath.h"
+#include "content/textfile.h"
+#include "drill/questionbank.h"
+
+#include <QtTest>
+
+using content::ContentError;
+using drill::QuestionBank;
+using namespace testsupport;
+
+namespace {
+
+const QString kQuestionsPath = QStringLiteral("/drill/問題.txt");
+const QString kAnswersPath = QStringLiteral("/drill/正解.txt");
+
+// "問first" to "問last", one per entry.
+QStringList numbered(int first, int last)
+{
+    QStringList texts;
+    for (int n = first; n <= last; ++n)
+        texts << QStringLiteral("問%1").arg(n);
+    return texts;
+}
+
+QByteArray lines(const QStringList& texts, const char* end = "\r\n")
+{
+    return encodeShiftJis(texts.join(QLatin1String(end)) + QLatin1String(end));
+}
+
+QByteArray thirtyAnswers()
+{
+    QStringList numbers;
+    for (int n = 1; n <= 30; ++n)
+        numbers << QString::number(n % 3 + 1);
+    return lines(numbers);
+}
+
+QuestionBank parse(const QByteArray& questions, const QByteArray& answers)
+{
+    return drill::parseQuestionBank(kQuestionsPath, questions, kAnswersPath, answers);
+}
+
+QStringList textsOf(const QuestionBank& bank)
+{
+    return QStringList(bank.text.begin() + 1, bank.text.end());
+}
+
+QList<int> answersOf(const QuestionBank& bank)
+{
+    return QList<int>(bank.answer.begin() + 1, bank.answer.end());
+}
+
+}  // namespace
+
+class DrillFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void questionFields_data();
+    void questionFields();
+    void answerFields_data();
+    void answerFields();
+    void tooFewFields_data();
+    void tooFewFields();
+    void answerRange_data();
+    void answerRange();
+    void answerNotANumber();
+    void choiceFileNames_data();
+    void choiceFileNames();
+    void shippedBankReads();
+};
+
+void DrillFilesTest::questionFields_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("CR LF") << lines(numbered(1, 30)) << numbered(1, 30);
+    QTest::newRow("CR") << lines(numbered(1, 30), "\r") << numbered(1, 30);
+    QTest::newRow("LF") << lines(numbered(1, 30), "\n") << numbered(1, 30);
+    QTest::newRow("no line end after the last")
+        << encodeShiftJis(numbered(1, 30).join(QLatin1String("\r\n"))) << numbered(1, 30);
+    QTest::newRow("quoted comma")
+        << lines(QStringList{QStringLiteral("\"電池とは, 何か\"")} + numbered(2, 30))
+        << QStringList{QStringLiteral("電池とは, 何か")} + numbered(2, 30);
+    QTest::newRow("text after the closing quote dropped")
+        << lines(QStringList{QStringLiteral("\"問1\" 余分")} + numbered(2, 30)) << numbered(1, 30);
+    QTest::newRow("unquoted comma splits and shifts")
+        << lines(QStringList{QStringLiteral("前半,後半")} + numbered(2, 30))
+        << QStringList{QStringLiteral("前半"), QStringLiteral("後半")} + numbered(2, 29);
+    QTest::newRow("blank line is an empty question")
+        << lines(numbered(1, 1) + QStringList{QString()} + numbered(2, 30))
+        << numbered(1, 1) + QStringList{QString()} + numbered(2, 29);
+    QTest::newRow("two commas give an empty field")
+        << lines(QStringList{QStringLiteral("問1,,問2")} + numbered(3, 30))
+        << numbered(1, 1) + QStringList{QString()} + numbered(2, 29);
+    QTest::newRow("blanks before fields skipped")
+        << lines(QStringList{QStringLiteral("  \t問1"), QStringLiteral(" \"問2\"")} + numbered(3, 30)) << numbered(1, 30);
+    QTest::newRow("fields past the thirtieth unread")
+        << lines(numbered(1, 30) + QStringList{QStringLiteral("\"閉じない引用符")}) << numbered(1, 30);
+}
+
+void DrillFilesTest::questionFields()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, texts);
+    QCOMPARE(textsOf(parse(file, thirtyAnswers())), texts);
+}
+
+void DrillFilesTest::answerFields_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QList<int>>("answers");
+    QList<int> pattern;
+    QStringList digits;
+    for (int n = 1; n <= 30; ++n) {
+        pattern << n % 3 + 1;
+        digits << QString::number(n % 3 + 1);
+    }
+    QTest::newRow("one per line, CR LF") << lines(digits) << pattern;
+    QTest::newRow("one per line, CR") << lines(digits, "\r") << pattern;
+    QTest::newRow("one per line, LF") << lines(digits, "\n") << pattern;
+    QTest::newRow("one line, commas") << encodeShiftJis(digits.join(QLatin1Char(',')) + QStringLiteral("\r\n")) << pattern;
+    QTest::newRow("blanks around commas") << encodeShiftJis(digits.join(QLatin1String(" , ")) + QStringLiteral("\r\n")) << pattern;
+    QTest::newRow("blanks between numbers") << encodeShiftJis(digits.join(QLatin1String("  "))) << pattern;
+    QTest::newRow("blanks before line ends") << lines(digits, " \t\r\n") << pattern;
+    QTest::newRow("empty field reads 0")
+        << encodeShiftJis(QStringLiteral("2,,") + digits.mid(2).join(QLatin1Char(',')))
+        << QList<int>{2, 0} + pattern.mid(2);
+}
+
+void DrillFilesTest::answerFields()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QList<int>, answers);
+    QCOMPARE(answersOf(parse(lines(numbered(1, 30)), file)), answers);
+}
+
+void DrillFilesTest::tooFewFields_data()
+{
+    QTest::addColumn<QByteArray>("questions");
+    QTest::addColumn<QByteArray>("answers");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("found");
+    QTest::newRow("29 questions") << lines(numbered(1, 29)) << thirtyAnswers() << kQuestionsPath << 29;
+    QTest::newRow("empty question file") << QByteArray() << thirtyAnswers() << kQuestionsPath << 0;
+    QTest::newRow("29 answers") << lines(numbered(1, 30)) << thirtyAnswers().left(29 * 3) << kAnswersPath << 29;
+    QTest::newRow("empty answer file") << lines(numbered(1, 30)) << QByteArray() << kAnswersPath << 0;
+}
+
+void DrillFilesTest::tooFewFields()
+{
+    QFETCH(QByteArray, questions);
+    QFETCH(QByteArray, answers);
+    QFETCH(QString, path);
+    QFETCH(int, found);
+    try {
+        parse(questions, answers);
+        QFAIL("a file with too few fields was read");
+    } catch (const ContentError& error) {
+        QCOMPARE(error.cause(), ContentError::Cause::BadFieldFile);
+        QCOMPARE(error.path(), path);
+        QVERIFY(error.report().contains(path));
+        QVERIFY2(error.causeText().contains(QString::number(found)), qPrintable(error.causeText()));
+    }
+}
+
+void DrillFilesTest::answerRange_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("largest 16-bit") << "32767" << true;
+    QTest::newRow("smallest 16-bit") << "-32768" << true;
+    QTest::newRow("one past the largest") << "32768" << false;
+    QTest::newRow("one below the smallest") << "-32769" << false;
+    QTest::newRow("40000") << "40000" << false;
+    QTest::newRow("25 digits") << "1234567890123456789012345" << false;
+}
+
+void DrillFilesTest::answerRange()
+{
+    QFETCH(QString, field);
+    QFETCH(bool, fits);
+    QStringList digits = QString::fromLatin1(thirtyAnswers()).split(QStringLiteral("\r\n"));
+    digits[4] = field;
+    try {
+        const QuestionBank bank = parse(lines(numbered(1, 30)), encodeShiftJis(digits.join(QStringLiteral("\r\n"))));
+        QVERIFY2(fits, "an answer out of the 16-bit range was read");
+        QCOMPARE(QString::number(bank.answer[5]), field);
+        QCOMPARE(bank.answer[6], qint16(6 % 3 + 1));
+    } catch (const ContentError& error) {
+        QVERIFY2(!fits, qPrintable(error.causeText()));
+        QCOMPARE(error.cause(), ContentError::Cause::BadFieldFile);
+        QCOMPARE(error.path(), kAnswersPath);
+        QVERIFY(error.causeText().contains(field));
+    }
+}
+
+void DrillFilesTest::answerNotANumber()
+{
+    QStringList digits = QString::fromLatin1(thirtyAnswers()).split(QStringLiteral("\r\n"));
+    digits[6] = QStringLiteral("x");
+    try {
+        parse(lines(numbered(1, 30)), encodeShiftJis(digits.join(QStringLiteral("\r\n"))));
+        QFAIL("a letter was read as an answer");
+    } catch (const ContentError& error) {
+        QCOMPARE(error.cause(), ContentError::Cause::BadFieldFile);
+        QCOMPARE(error.path(), kAnswersPath);
+        QVERIFY2(error.causeText().contains(QLatin1String("7")), qPrintable(error.causeText()));
+        QVERIFY2(error.causeText().contains(QLatin1String("x")), qPrintable(error.causeText()));
+    }
+}
+
+void DrillFilesTest::choiceFileNames_data()
+{
+    QTest::addColumn<int>("question");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("first") << 1 << QStringLiteral("\\説明\\ドリル\\選択肢\\a1.txt");
+    QTest::newRow("one digit, no leading zero or blank") << 7 << QStringLiteral("\\説明\\ドリル\\選択肢\\a7.txt");
+    QTest::newRow("two digits") << 10 << QStringLiteral("\\説明\\ドリル\\選択肢\\a10.txt");
+    QTest::newRow("last") << 30 << QStringLiteral("\\説明\\ドリル\\選択肢\\a30.txt");
+}
+
+void DrillFilesTest::choiceFileNames()
+{
+    QFETCH(int, question);
+    QFETCH(QString, file);
+    QCOMPARE(drill::choiceFile(question), file);
+}
+
+void DrillFilesTest::shippedBankReads()
+{
+    content::setAppPath(content::appPathFromFolder(TestProgram::shippedContent()));
+    QuestionBank bank;
+    try {
+        bank = drill::readQuestionBank();
+    } catch (const ContentError& error) {
+        QFAIL(qPrintable(error.report()));
+    }
+    QSet<int> used;
+    for (int n = 1; n <= 30; ++n) {
+        QVERIFY2(!bank.text[n].isEmpty(), qPrintable(QStringLiteral("question %1 is empty").arg(n)));
+        QVERIFY2(bank.answer[n] >= 1 && bank.answer[n] <= 3, qPrintable(QStringLiteral("answer %1").arg(n)));
+        used << bank.answer[n];
+        // Every question has its choices to show.
+        const QStringList choices = content::readLines(content::contentPath(drill::choiceFile(n)));
+        QVERIFY2(choices.size() >= 3, qPrintable(drill::choiceFile(n)));
+    }
+    QCOMPARE(used.size(), 3);
+}
+
+QTEST_GUILESS_MAIN(DrillFilesTest)
+#include "tst_drillfiles.moc"
