@@ -84,6 +84,7 @@ private slots:
     void stackingDecidesWhoGetsTheClick();
     void buttonArrayPassesItsIndexAndKeys();
     void naturalAgainstStretchedPictures();
+    void transparentPictureShowsWhatLiesBeneath();
     void timerStartsStopsAndMergesTicks();
     void noTickAfterUnload();
     void variablesSurviveUnloadWhileControlsAreRebuilt();
@@ -209,6 +210,27 @@ void ControlModelTest::naturalAgainstStretchedPictures()
     QCOMPARE(screen.image("Area").width(), 600.0);   // takes the picture's size, 40 px
     QCOMPARE(screen.image("Area").left(), 1500.0);   // from where it was
     QCOMPARE(screen.image("Wide").size(), QSize(100, 100));  // stretched: keeps its rectangle
+    screen.unload();
+}
+
+void ControlModelTest::transparentPictureShowsWhatLiesBeneath()
+{
+    // Left half transparent, right half green, over the white label.
+    ContentFolder folder;
+    GifFrame frame{20, 10, {}};
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 20; ++x)
+            frame.pixels << quint8(x < 10 ? 0 : 1);
+    folder.writeBytes(QStringLiteral("\\画像\\half.gif"), writeGif({Qt::black, Qt::green}, {frame}, 0));
+    content::setAppPath(folder.path());
+    ProbeScreen screen(m_host);
+    screen.show();
+    screen.loadPicture("Area", QStringLiteral("\\画像\\half.gif"));
+    const QImage shot = screen.window()->grab().toImage();
+    const qreal ratio = shot.devicePixelRatio();
+    auto at = [&](int x, int y) { return shot.pixelColor(int(x * ratio), int(y * ratio)); };
+    QCOMPARE(at(103, 105), QColor(Qt::white));  // the label beneath
+    QCOMPARE(at(115, 105), QColor(Qt::green));
     screen.unload();
 }
 

@@ -41,13 +41,13 @@ void next(Screen& s, int times)
 QStringList snapshot(Screen& s)
 {
     QStringList state;
-    for (const ui::ControlSpec& spec : s.layout()) {
-        if (spec.kind == ui::Kind::Timer) {
-            const ui::Timer& t = s.timer(spec.name);
+    for (const ui::ControlSpec& row : s.layout()) {
+        if (row.kind == ui::Kind::Timer) {
+            const ui::Timer& t = s.timer(row.name);
             state << QStringLiteral("%1 interval %2").arg(t.objectName()).arg(t.interval());
             continue;
         }
-        const ui::Control& c = s.control({spec.name, spec.index});
+        const ui::Control& c = s.control({row.name, row.index});
         state << QStringLiteral("%1 %2 %3,%4").arg(c.objectName()).arg(c.ownVisible()).arg(c.left()).arg(c.top());
     }
     for (const char* list : {"List1", "List2", "List3", "List4"})
@@ -350,12 +350,12 @@ void PrincipleTest::leavingAndReopeningStartsAfresh()
     QCOMPARE(s.timer("Timer1").interval(), 10);
     QVERIFY(!s.timer("Timer2").isRunning());
     QVERIFY(!s.timer("Timer3").isRunning());
-    for (const ui::ControlSpec& spec : s.layout()) {
-        if (spec.kind == ui::Kind::Timer || spec.name == "Frame1")
+    for (const ui::ControlSpec& row : s.layout()) {
+        if (row.kind == ui::Kind::Timer || row.name == "Frame1")
             continue;
-        const ui::Control& c = s.control({spec.name, spec.index});
-        QVERIFY2(c.ownVisible() == spec.visible, qPrintable(c.objectName()));
-        QVERIFY2(c.top() == spec.top, qPrintable(c.objectName()));
+        const ui::Control& c = s.control({row.name, row.index});
+        QVERIFY2(c.ownVisible() == row.visible, qPrintable(c.objectName()));
+        QVERIFY2(c.top() == row.top, qPrintable(c.objectName()));
     }
     QVERIFY(s.list("List2").items().isEmpty());
     QVERIFY(s.container("Picture7").picture().source().isEmpty());

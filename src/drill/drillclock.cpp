@@ -33,10 +33,14 @@ qint32 wholeSeconds(double secondsSinceMidnight)
     return qint32(std::nearbyint(secondsSinceMidnight)) % kSecondsPerDay;
 }
 
-qint32 secondsElapsed(qint32 start, qint32 now)
+double secondsElapsed(qint32 start, double now)
 {
-    const qint32 elapsed = now - start;
-    return elapsed < 0 ? elapsed + kSecondsPerDay : elapsed;
+    const double elapsed = now - start;
+    if (elapsed < -kSecondsPerDay / 2)
+        return elapsed + kSecondsPerDay;
+    if (elapsed > kSecondsPerDay / 2)
+        return elapsed - kSecondsPerDay;
+    return elapsed;
 }
 
 std::unique_ptr<Clock> makeSystemClock()

@@ -18,8 +18,9 @@ inline constexpr qint32 kSecondsPerDay = 86400;
 // The whole-second reading the waits keep: rounded to nearest, a half to the even neighbour.
 qint32 wholeSeconds(double secondsSinceMidnight);
 
-// Whole seconds from start to now; a wait that spans midnight counts on past it.
-qint32 secondsElapsed(qint32 start, qint32 now);
+// Seconds from a whole-second start to a reading with its fraction; a wait that spans midnight
+// counts on past it, and a reading a little before a start rounded up is not a day later.
+double secondsElapsed(qint32 start, double now);
 
 std::unique_ptr<Clock> makeSystemClock();
 std::unique_ptr<RandomSource> makeSystemRandom();

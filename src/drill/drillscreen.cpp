@@ -187,8 +187,8 @@ void DrillScreen::startWait(const char* timer, qint32& start)
 
 bool DrillScreen::waitOver(const char* timer, qint32 start)
 {
-    const qint32 now = wholeSeconds(m_clock->secondsSinceMidnight());
-    if (secondsElapsed(start, now) <= kWaitSeconds)
+    // Only the start is whole seconds; the reading keeps its fraction, so a wait lasts 1 to 1.5 s.
+    if (secondsElapsed(start, m_clock->secondsSinceMidnight()) <= kWaitSeconds)
         return false;
     setInterval(timer, 0);
     return true;
