@@ -1,5 +1,6 @@
 #include "cells.h"
 #include "lessonscreen.h"
+#include "lessonrows.h"
 #include "lessonstyles.h"
 
 #include "ui/controls.h"
@@ -11,28 +12,28 @@ using namespace ui;
 
 constexpr ControlSpec kLayout[] = {
     // name       index     kind                 in     left  top   width height visible  content
-    {"Command5", kNoIndex, Kind::CommandButton, kForm, 9390, 5055, 1665, 510,  kHidden, face(":/lessons/art/face_porous.svg", "素焼板拡大")},
+    rows::lessonButton("Command5", 9390, 5055, ":/lessons/art/face_porous.svg", "素焼板拡大"),
     {"List1",    kNoIndex, Kind::ListBox,       kForm, 225,  1665, 3390, 4620, kHidden, list(kExplanationStyle)},
-    {"Command4", kNoIndex, Kind::CommandButton, kForm, 9420, 255,  1665, 510,  kShown,  face(":/ui/art/face_menu.svg", "メニュー")},
-    {"Command3", kNoIndex, Kind::CommandButton, kForm, 9390, 4380, 1665, 510,  kHidden, face(":/lessons/art/face_positive.svg", "正極拡大")},
-    {"Command2", kNoIndex, Kind::CommandButton, kForm, 9390, 3690, 1665, 510,  kHidden, face(":/lessons/art/face_negative.svg", "負極拡大")},
-    {"Command1", kNoIndex, Kind::CommandButton, kForm, 9390, 2985, 1665, 510,  kHidden, face(":/lessons/art/face_flow.svg", "電子の流れ")},
-    {"Timer1",   kNoIndex, Kind::Timer,         kForm, 0,    0,    0,    0,    kHidden, none()},
+    rows::kMenuButton,
+    rows::lessonButton("Command3", 9390, 4380, ":/lessons/art/face_positive.svg", "正極拡大"),
+    rows::lessonButton("Command2", 9390, 3690, ":/lessons/art/face_negative.svg", "負極拡大"),
+    rows::lessonButton("Command1", 9390, 2985, ":/lessons/art/face_flow.svg", "電子の流れ"),
+    rows::kAnimationClock,
     {"Image17",  kNoIndex, Kind::Image,         kForm, 3735, 1815, 5115, 4470, kHidden, picture(":/lessons/art/daniell/zoom_negative.svg", "負極の拡大図：亜鉛が亜鉛イオンとなって溶け出し電子が残る")},
     {"Image8",   kNoIndex, Kind::Image,         kForm, 3375, 1800, 4590, 4590, kHidden, picture(":/lessons/art/daniell/zoom_porous.svg", "素焼板の拡大図：亜鉛イオンは右へ、硫酸イオンは左へ素焼板を通る")},
     {"Label8",   kNoIndex, Kind::Label,         kForm, 5130, 2310, 990,  375,  kShown,  caption("素焼板", kNameStyle)},
     {"Label3",   1,        Kind::Label,         kForm, 5835, 4350, 1410, 360,  kShown,  caption("硫酸銅", kNameStyle)},
-    {"Image13",  kNoIndex, Kind::Image,         kForm, 6900, 1500, 480,  330,  kShown,  none()},
+    rows::kSwitch,
     {"Image18",  kNoIndex, Kind::Image,         kForm, 2640, 1800, 5100, 4485, kHidden, picture(":/lessons/art/daniell/zoom_positive.svg", "正極の拡大図：銅(II)イオンが銅板で電子を受け取り銅が析出する")},
     {"Image16",  kNoIndex, Kind::Image,         kForm, 6390, 6435, 3000, 600,  kHidden, picture(":/lessons/art/daniell/reaction_positive.svg", "Cu²⁺ + 2e⁻ → Cu")},
     {"Image15",  kNoIndex, Kind::Image,         kForm, 1905, 6435, 3000, 600,  kHidden, picture(":/lessons/art/daniell/reaction_negative.svg", "Zn → Zn²⁺ + 2e⁻")},
     {"Image14",  kNoIndex, Kind::Image,         kForm, 1725, 6450, 8010, 600,  kHidden, picture(":/lessons/art/daniell/notation.svg", "(−) Zn | ZnSO₄ || CuSO₄ | Cu (+)")},
-    {"Label7",   kNoIndex, Kind::Label,         kForm, 4200, 330,  2955, 390,  kHidden, caption("起電力　1．1Ｖ", kEmfStyle)},
+    rows::emf("起電力　1．1Ｖ"),
     {"Label6",   kNoIndex, Kind::Label,         kForm, 8175, 2325, 435,  360,  kHidden, caption("＋", kSignStyle)},
     {"Label5",   kNoIndex, Kind::Label,         kForm, 2670, 2355, 435,  360,  kHidden, caption("－", kSignStyle)},
-    {"Label4",   kNoIndex, Kind::Label,         kForm, 3825, 6585, 3705, 345,  kShown,  caption("スイッチを押してください", kPromptStyle)},
-    {"Image6",   kNoIndex, Kind::Image,         kForm, 3960, 1605, 2325, 330,  kHidden, picture(":/lessons/art/electrons_wire.svg")},
-    {"Image12",  kNoIndex, Kind::Image,         kForm, 5205, 885,  2220, 1005, kHidden, picture(":/lessons/art/circuit_closed.svg")},
+    rows::kPrompt,
+    rows::kWireElectrons,
+    rows::kClosedCircuit,
     {"Label3",   0,        Kind::Label,         kForm, 4065, 4350, 1410, 360,  kShown,  caption("硫酸亜鉛", kNameStyle)},
     {"Label2",   kNoIndex, Kind::Label,         kForm, 8175, 1920, 990,  375,  kShown,  caption("銅　板", kNameStyle)},
     {"Label1",   kNoIndex, Kind::Label,         kForm, 2115, 1935, 990,  375,  kShown,  caption("亜鉛板", kNameStyle)},
@@ -40,8 +41,9 @@ constexpr ControlSpec kLayout[] = {
     {"Image5",   kNoIndex, Kind::Image,         kForm, 3360, 2895, 435,  3000, kHidden, picture(":/lessons/art/electrons_negative.svg")},
     {"Image4",   kNoIndex, Kind::Image,         kForm, 6060, 2870, 345,  3015, kHidden, none()},
     {"Image3",   kNoIndex, Kind::Image,         kForm, 4035, 2925, 315,  3045, kHidden, none()},
-    {"Image2",   kNoIndex, Kind::Image,         kForm, 435,  105,  3480, 795,  kShown,  picture(":/ui/art/panel_daniell.svg", "ダニエル電池")},
-    {"Image1",   kNoIndex, Kind::Image,         kForm, 915,  855,  9600, 6000, kShown,  picture(":/lessons/art/daniell/cell.svg", "ダニエル電池の図：素焼板で仕切った硫酸亜鉛水溶液と硫酸銅水溶液に亜鉛板と銅板を立てたもの")},
+    rows::title(":/ui/art/panel_daniell.svg", "ダニエル電池"),
+    rows::drawing(":/lessons/art/daniell/cell.svg",
+                  "ダニエル電池の図：素焼板で仕切った硫酸亜鉛水溶液と硫酸銅水溶液に亜鉛板と銅板を立てたもの"),
 };
 
 constexpr Enlargement kViews[] = {

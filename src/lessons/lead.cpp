@@ -1,5 +1,6 @@
 #include "cells.h"
 #include "lessonscreen.h"
+#include "lessonrows.h"
 #include "lessonstyles.h"
 
 #include "ui/controls.h"
@@ -11,26 +12,26 @@ using namespace ui;
 
 constexpr ControlSpec kLayout[] = {
     // name       index     kind                 in     left  top   width height visible  content
-    {"Command5", kNoIndex, Kind::CommandButton, kForm, 9390, 5055, 1665, 510,  kHidden, face(":/lessons/art/face_inside.svg", "内部の構造")},
+    rows::lessonButton("Command5", 9390, 5055, ":/lessons/art/face_inside.svg", "内部の構造"),
     {"List1",    kNoIndex, Kind::ListBox,       kForm, 90,   1920, 3300, 4140, kHidden, list(kExplanationStyle)},
-    {"Command4", kNoIndex, Kind::CommandButton, kForm, 9420, 255,  1665, 510,  kShown,  face(":/ui/art/face_menu.svg", "メニュー")},
-    {"Command3", kNoIndex, Kind::CommandButton, kForm, 9390, 4380, 1665, 510,  kHidden, face(":/lessons/art/face_positive.svg", "正極拡大")},
-    {"Command2", kNoIndex, Kind::CommandButton, kForm, 9390, 3690, 1665, 510,  kHidden, face(":/lessons/art/face_negative.svg", "負極拡大")},
-    {"Command1", kNoIndex, Kind::CommandButton, kForm, 9390, 2985, 1665, 510,  kHidden, face(":/lessons/art/face_flow.svg", "電子の流れ")},
-    {"Timer1",   kNoIndex, Kind::Timer,         kForm, 0,    0,    0,    0,    kHidden, none()},
+    rows::kMenuButton,
+    rows::lessonButton("Command3", 9390, 4380, ":/lessons/art/face_positive.svg", "正極拡大"),
+    rows::lessonButton("Command2", 9390, 3690, ":/lessons/art/face_negative.svg", "負極拡大"),
+    rows::lessonButton("Command1", 9390, 2985, ":/lessons/art/face_flow.svg", "電子の流れ"),
+    rows::kAnimationClock,
     {"Image17",  kNoIndex, Kind::Image,         kForm, 3420, 1800, 5205, 4395, kHidden, picture(":/lessons/art/lead/zoom_negative.svg", "負極の拡大図：鉛板の表面に硫酸鉛(II)ができ電子が残る")},
     {"Image8",   kNoIndex, Kind::Image,         kForm, 1000, 2000, 4410, 4410, kHidden, stretched(":/lessons/art/lead/cutaway.svg", "鉛蓄電池の内部：正極端子、液の入り口、負極端子、負極(Pb)、正極(PbO₂)、容器")},
-    {"Image13",  kNoIndex, Kind::Image,         kForm, 6900, 1500, 480,  330,  kShown,  none()},
+    rows::kSwitch,
     {"Image18",  kNoIndex, Kind::Image,         kForm, 3375, 1725, 5025, 4470, kHidden, picture(":/lessons/art/lead/zoom_positive.svg", "正極の拡大図：二酸化鉛板の表面に硫酸鉛(II)ができる")},
     {"Image16",  kNoIndex, Kind::Image,         kForm, 4590, 6510, 6750, 495,  kHidden, picture(":/lessons/art/lead/reaction_positive.svg", "PbO₂ + SO₄²⁻ + 4H⁺ + 2e⁻ → PbSO₄ + 2H₂O")},
     {"Image15",  kNoIndex, Kind::Image,         kForm, 135,  6510, 3945, 495,  kHidden, picture(":/lessons/art/lead/reaction_negative.svg", "Pb + SO₄²⁻ → PbSO₄ + 2e⁻")},
     {"Image14",  kNoIndex, Kind::Image,         kForm, 2490, 6465, 6300, 600,  kHidden, picture(":/lessons/art/lead/notation.svg", "(−) Pb | H₂SO₄ | PbO₂ (+)")},
-    {"Label7",   kNoIndex, Kind::Label,         kForm, 4200, 330,  2955, 390,  kHidden, caption("起電力　２ Ｖ", kEmfStyle)},
+    rows::emf("起電力　２ Ｖ"),
     {"Label6",   kNoIndex, Kind::Label,         kForm, 8640, 2355, 435,  360,  kHidden, caption("＋", kSignStyle)},
     {"Label5",   kNoIndex, Kind::Label,         kForm, 2220, 2355, 435,  360,  kHidden, caption("－", kSignStyle)},
-    {"Label4",   kNoIndex, Kind::Label,         kForm, 3825, 6585, 3705, 345,  kShown,  caption("スイッチを押してください", kPromptStyle)},
-    {"Image6",   kNoIndex, Kind::Image,         kForm, 3960, 1605, 2325, 330,  kHidden, picture(":/lessons/art/electrons_wire.svg")},
-    {"Image12",  kNoIndex, Kind::Image,         kForm, 5205, 885,  2220, 1005, kHidden, picture(":/lessons/art/circuit_closed.svg")},
+    rows::kPrompt,
+    rows::kWireElectrons,
+    rows::kClosedCircuit,
     {"Label3",   kNoIndex, Kind::Label,         kForm, 4980, 4335, 1410, 360,  kShown,  caption("希硫酸", kNameStyle)},
     {"Label2",   kNoIndex, Kind::Label,         kForm, 8640, 1920, 1665, 375,  kShown,  caption("二酸化鉛板", kNameStyle)},
     {"Label1",   kNoIndex, Kind::Label,         kForm, 1665, 1935, 990,  375,  kShown,  caption("鉛　板", kNameStyle)},
@@ -38,8 +39,9 @@ constexpr ControlSpec kLayout[] = {
     {"Image5",   kNoIndex, Kind::Image,         kForm, 2925, 2670, 435,  3000, kHidden, picture(":/lessons/art/electrons_negative.svg")},
     {"Image4",   kNoIndex, Kind::Image,         kForm, 5700, 2925, 345,  3015, kHidden, none()},
     {"Image3",   kNoIndex, Kind::Image,         kForm, 3500, 2925, 315,  3045, kHidden, none()},
-    {"Image2",   kNoIndex, Kind::Image,         kForm, 435,  105,  3480, 795,  kShown,  picture(":/ui/art/panel_lead.svg", "鉛蓄電池")},
-    {"Image1",   kNoIndex, Kind::Image,         kForm, 915,  855,  9600, 6000, kShown,  picture(":/lessons/art/lead/cell.svg", "鉛蓄電池の図：希硫酸に鉛板と二酸化鉛板を立て、豆電球とスイッチを導線でつないだもの")},
+    rows::title(":/ui/art/panel_lead.svg", "鉛蓄電池"),
+    rows::drawing(":/lessons/art/lead/cell.svg",
+                  "鉛蓄電池の図：希硫酸に鉛板と二酸化鉛板を立て、豆電球とスイッチを導線でつないだもの"),
 };
 
 constexpr Enlargement kViews[] = {

@@ -1,6 +1,7 @@
 #include "voltascreen.h"
 
 #include "cells.h"
+#include "lessonrows.h"
 #include "lessonstyles.h"
 
 #include "ui/controls.h"
@@ -13,24 +14,24 @@ using namespace ui;
 constexpr ControlSpec kLayout[] = {
     // name       index     kind                 in     left  top   width height visible  content
     {"List1",    kNoIndex, Kind::ListBox,       kForm, 120,  1020, 3465, 5580, kHidden, list(kExplanationStyle)},
-    {"Command4", kNoIndex, Kind::CommandButton, kForm, 9420, 255,  1665, 510,  kShown,  face(":/ui/art/face_menu.svg", "メニュー")},
-    {"Command3", kNoIndex, Kind::CommandButton, kForm, 9375, 4935, 1665, 510,  kHidden, face(":/lessons/art/face_positive.svg", "正極拡大")},
-    {"Command2", kNoIndex, Kind::CommandButton, kForm, 9375, 4245, 1665, 510,  kHidden, face(":/lessons/art/face_negative.svg", "負極拡大")},
-    {"Command1", kNoIndex, Kind::CommandButton, kForm, 9375, 3540, 1665, 510,  kHidden, face(":/lessons/art/face_flow.svg", "電子の流れ")},
+    rows::kMenuButton,
+    rows::lessonButton("Command3", 9375, 4935, ":/lessons/art/face_positive.svg", "正極拡大"),
+    rows::lessonButton("Command2", 9375, 4245, ":/lessons/art/face_negative.svg", "負極拡大"),
+    rows::lessonButton("Command1", 9375, 3540, ":/lessons/art/face_flow.svg", "電子の流れ"),
     {"Timer2",   kNoIndex, Kind::Timer,         kForm, 0,    0,    0,    0,    kHidden, none()},
-    {"Timer1",   kNoIndex, Kind::Timer,         kForm, 0,    0,    0,    0,    kHidden, none()},
-    {"Image13",  kNoIndex, Kind::Image,         kForm, 6900, 1500, 480,  330,  kShown,  none()},
+    rows::kAnimationClock,
+    rows::kSwitch,
     {"Image18",  kNoIndex, Kind::Image,         kForm, 2715, 1575, 5070, 4440, kHidden, picture(":/lessons/art/volta/zoom_positive.svg", "正極の拡大図：水素イオンが銅板で電子を受け取り水素ガスになる")},
     {"Image17",  kNoIndex, Kind::Image,         kForm, 3675, 1680, 5100, 4425, kHidden, picture(":/lessons/art/volta/zoom_negative.svg", "負極の拡大図：亜鉛が亜鉛イオンとなって溶け出し電子が残る")},
     {"Image16",  kNoIndex, Kind::Image,         kForm, 6390, 6435, 3000, 600,  kHidden, picture(":/lessons/art/volta/reaction_positive.svg", "2H⁺ + 2e⁻ → H₂")},
     {"Image15",  kNoIndex, Kind::Image,         kForm, 1920, 6435, 3000, 600,  kHidden, picture(":/lessons/art/volta/reaction_negative.svg", "Zn → Zn²⁺ + 2e⁻")},
     {"Image14",  kNoIndex, Kind::Image,         kForm, 2310, 6435, 6750, 600,  kHidden, picture(":/lessons/art/volta/notation.svg", "(−) Zn | H₂SO₄ | Cu (+)")},
-    {"Label7",   kNoIndex, Kind::Label,         kForm, 4200, 330,  2955, 390,  kHidden, caption("起電力　1．1Ｖ", kEmfStyle)},
+    rows::emf("起電力　1．1Ｖ"),
     {"Label6",   kNoIndex, Kind::Label,         kForm, 8175, 2325, 435,  360,  kHidden, caption("＋", kSignStyle)},
     {"Label5",   kNoIndex, Kind::Label,         kForm, 2670, 2355, 435,  360,  kHidden, caption("－", kSignStyle)},
-    {"Label4",   kNoIndex, Kind::Label,         kForm, 3825, 6585, 3705, 345,  kShown,  caption("スイッチを押してください", kPromptStyle)},
-    {"Image6",   kNoIndex, Kind::Image,         kForm, 3960, 1605, 2325, 330,  kHidden, picture(":/lessons/art/electrons_wire.svg")},
-    {"Image12",  kNoIndex, Kind::Image,         kForm, 5205, 885,  2220, 1005, kHidden, picture(":/lessons/art/circuit_closed.svg")},
+    rows::kPrompt,
+    rows::kWireElectrons,
+    rows::kClosedCircuit,
     {"Image11",  kNoIndex, Kind::Image,         kForm, 3015, 2835, 135,  3225, kHidden, none()},
     {"Image10",  kNoIndex, Kind::Image,         kForm, 3945, 2835, 135,  3240, kHidden, none()},
     {"Label3",   kNoIndex, Kind::Label,         kForm, 5175, 4275, 990,  375,  kShown,  caption("希硫酸", kNameStyle)},
@@ -42,8 +43,9 @@ constexpr ControlSpec kLayout[] = {
     {"Image5",   kNoIndex, Kind::Image,         kForm, 3360, 2895, 435,  3000, kHidden, picture(":/lessons/art/electrons_negative.svg")},
     {"Image4",   kNoIndex, Kind::Image,         kForm, 6060, 2925, 345,  3015, kHidden, none()},
     {"Image3",   kNoIndex, Kind::Image,         kForm, 4035, 2925, 315,  3045, kHidden, none()},
-    {"Image2",   kNoIndex, Kind::Image,         kForm, 435,  105,  3480, 795,  kShown,  picture(":/ui/art/panel_volta.svg", "ボルタの電池")},
-    {"Image1",   kNoIndex, Kind::Image,         kForm, 915,  855,  9600, 6000, kShown,  picture(":/lessons/art/volta/cell.svg", "ボルタ電池の図：希硫酸に亜鉛板と銅板を立て、豆電球とスイッチを導線でつないだもの")},
+    rows::title(":/ui/art/panel_volta.svg", "ボルタの電池"),
+    rows::drawing(":/lessons/art/volta/cell.svg",
+                  "ボルタ電池の図：希硫酸に亜鉛板と銅板を立て、豆電球とスイッチを導線でつないだもの"),
 };
 
 constexpr Enlargement kViews[] = {

@@ -9,9 +9,7 @@ namespace ui {
 CommandButton::CommandButton(const ControlSpec& spec, QWidget* parent) : Control(spec, parent)
 {
     setFocusPolicy(Qt::StrongFocus);
-    if (!spec.content.picture.empty())
-        m_face = Picture::fromResource(QString::fromUtf8(spec.content.picture.data(),
-                                                         qsizetype(spec.content.picture.size())));
+    m_face = Picture::stored(spec.content.picture);
     const QString words = QString::fromUtf8(spec.content.text.data(),
                                             qsizetype(spec.content.text.size()));
     setAccessibleName(words);

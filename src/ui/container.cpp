@@ -1,6 +1,5 @@
 #include "container.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace ui {
@@ -8,11 +7,7 @@ namespace ui {
 Container::Container(const ControlSpec& spec, QWidget* parent) : Control(spec, parent)
 {
     const auto& content = spec.content;
-    if (!content.text.empty())
-        setAccessibleDescription(QString::fromUtf8(content.text.data(), qsizetype(content.text.size())));
-    if (!content.picture.empty())
-        setPicture(Picture::fromResource(
-            QString::fromUtf8(content.picture.data(), qsizetype(content.picture.size()))));
+    m_picture = Picture::stored(content.picture);
 }
 
 void Container::setPicture(Picture picture)
@@ -27,19 +22,6 @@ void Container::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), spec().content.back.toQColor());
     if (!m_picture.isNull())
         m_picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(m_picture.size())));
-}
-
-void Container::mousePressEvent(QMouseEvent* event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-}
-
-void Container::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_pressed && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint()) && spec().kind == Kind::PictureBox)
-        fireClick();
-    m_pressed = false;
 }
 
 }  // namespace ui

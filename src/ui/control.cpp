@@ -2,6 +2,8 @@
 
 #include "twips.h"
 
+#include <QMouseEvent>
+
 namespace ui {
 
 Control::Control(const ControlSpec& spec, QWidget* parent)
@@ -14,6 +16,9 @@ Control::Control(const ControlSpec& spec, QWidget* parent)
 {
     setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()))
                   + (spec.index == kNoIndex ? QString() : QStringLiteral("(%1)").arg(spec.index)));
+    // What a picture or a caption says, for screen readers.
+    if (!spec.content.text.empty())
+        setAccessibleDescription(QString::fromUtf8(spec.content.text.data(), qsizetype(spec.content.text.size())));
     place();
 }
 
@@ -42,6 +47,18 @@ void Control::place()
     const int y = twipsToPixels(m_top);
     // Edges are rounded, not the size, so neighbouring controls never open a one-pixel gap.
     setGeometry(x, y, twipsToPixels(m_left + m_width) - x, twipsToPixels(m_top + m_height) - y);
+}
+
+void Control::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void Control::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        fireClick();
+    m_pressed = false;
 }
 
 void Control::fireClick()

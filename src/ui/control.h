@@ -33,11 +33,16 @@ protected:
     void setSizeTwips(double width, double height);
     void fireClick();
 
+    // A press and release of the left button inside the control is a click.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
     void place();
 
     const ControlSpec& m_spec;
     double m_left, m_top, m_width, m_height;
+    bool m_pressed = false;
 };
 
 }  // namespace ui

@@ -2,7 +2,6 @@
 
 #include "twips.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace ui {
@@ -10,11 +9,8 @@ namespace ui {
 Image::Image(const ControlSpec& spec, QWidget* parent) : Control(spec, parent)
 {
     const auto& content = spec.content;
-    if (!content.text.empty())
-        setAccessibleDescription(QString::fromUtf8(content.text.data(), qsizetype(content.text.size())));
     if (!content.picture.empty())
-        setPicture(Picture::fromResource(
-            QString::fromUtf8(content.picture.data(), qsizetype(content.picture.size()))));
+        setPicture(Picture::stored(content.picture));
 }
 
 void Image::setPicture(Picture picture)
@@ -33,19 +29,6 @@ void Image::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     m_picture.paint(painter, QRectF(rect()));
-}
-
-void Image::mousePressEvent(QMouseEvent* event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-}
-
-void Image::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_pressed && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint()))
-        fireClick();
-    m_pressed = false;
 }
 
 }  // namespace ui

@@ -17,12 +17,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     Picture m_picture;
-    bool m_pressed = false;
 };
 
 }  // namespace ui

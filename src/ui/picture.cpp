@@ -25,6 +25,13 @@ Picture Picture::fromResource(const QString& resourcePath)
     return picture;
 }
 
+Picture Picture::stored(std::string_view resourcePath)
+{
+    if (resourcePath.empty())
+        return {};
+    return fromResource(QString::fromUtf8(resourcePath.data(), qsizetype(resourcePath.size())));
+}
+
 Picture Picture::fromImage(QImage image)
 {
     Picture picture;

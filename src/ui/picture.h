@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <memory>
+#include <string_view>
 
 class QPainter;
 class QRectF;
@@ -19,6 +20,8 @@ public:
     Picture() = default;
     static Picture fromResource(const QString& resourcePath);
     static Picture fromImage(QImage image);
+    // The picture a layout row stores, or none.
+    static Picture stored(std::string_view resourcePath);
 
     bool isNull() const { return !m_svg && m_image.isNull(); }
     QSize size() const;   // natural size in device-independent pixels

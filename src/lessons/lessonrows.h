@@ -1,0 +1,39 @@
+#pragma once
+
+#include "lessonstyles.h"
+
+#include "ui/layout.h"
+
+// Layout rows that stand at the same place with the same content on every lesson screen; each
+// cell's table lists them in its own front-to-back order.
+namespace lessons::rows {
+
+using namespace ui;
+
+inline constexpr ControlSpec kMenuButton{"Command4", kNoIndex, Kind::CommandButton, kForm, 9420, 255, 1665, 510, kShown, face(":/ui/art/face_menu.svg", "メニュー")};
+inline constexpr ControlSpec kAnimationClock{"Timer1", kNoIndex, Kind::Timer, kForm, 0, 0, 0, 0, kHidden, none()};
+inline constexpr ControlSpec kSwitch{"Image13", kNoIndex, Kind::Image, kForm, 6900, 1500, 480, 330, kShown, none()};
+inline constexpr ControlSpec kPrompt{"Label4", kNoIndex, Kind::Label, kForm, 3825, 6585, 3705, 345, kShown, caption("スイッチを押してください", kPromptStyle)};
+inline constexpr ControlSpec kWireElectrons{"Image6", kNoIndex, Kind::Image, kForm, 3960, 1605, 2325, 330, kHidden, picture(":/lessons/art/electrons_wire.svg")};
+inline constexpr ControlSpec kClosedCircuit{"Image12", kNoIndex, Kind::Image, kForm, 5205, 885, 2220, 1005, kHidden, picture(":/lessons/art/circuit_closed.svg", "点灯した豆電球と押されたスイッチ")};
+
+// The rows of one cell whose place or words differ: built by these, so the tables stay short.
+constexpr ControlSpec emf(std::string_view words)
+{
+    return {"Label7", kNoIndex, Kind::Label, kForm, 4200, 330, 2955, 390, kHidden, caption(words, kEmfStyle)};
+}
+constexpr ControlSpec title(std::string_view panel, std::string_view words)
+{
+    return {"Image2", kNoIndex, Kind::Image, kForm, 435, 105, 3480, 795, kShown, picture(panel, words)};
+}
+constexpr ControlSpec drawing(std::string_view art, std::string_view words)
+{
+    return {"Image1", kNoIndex, Kind::Image, kForm, 915, 855, 9600, 6000, kShown, picture(art, words)};
+}
+constexpr ControlSpec lessonButton(std::string_view name, double left, double top, std::string_view art,
+                                   std::string_view words)
+{
+    return {name, kNoIndex, Kind::CommandButton, kForm, left, top, 1665, 510, kHidden, face(art, words)};
+}
+
+}  // namespace lessons::rows
