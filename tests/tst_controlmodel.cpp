@@ -4,6 +4,7 @@
 #include "support/testprogram.h"
 
 #include "content/contentpath.h"
+#include "content/failurereport.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/twips.h"
@@ -89,6 +90,7 @@ private slots:
     void noTickAfterUnload();
     void variablesSurviveUnloadWhileControlsAreRebuilt();
     void contentFailureIsReportedOnceAroundTheHandler();
+    void nothingRunsWhileAFailureIsReported();
     void soundsGoToTheSinkWithoutWaiting();
 
 private:
@@ -171,11 +173,22 @@ void ControlModelTest::stackingDecidesWhoGetsTheClick()
     QVERIFY(atOverlap);
     QVERIFY(&screen.control("List") == atOverlap || screen.control("List").isAncestorOf(atOverlap));
 
+    // A double click is one click, not two: the drawn switch is not closed and opened again.
+    // The window system sends press, release, double click, release.
+    QWidget* area = form->childAt(QPoint(110, 105));
+    QTest::mousePress(area, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(5, 5));
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(5, 5), area->mapToGlobal(QPointF(5, 5)),
+                            Qt::LeftButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(area, &doubleClick);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(screen.clicks.size(), 2);
+
     // A hidden control gets no clicks; the one beneath it does.
     screen.setVisible("Area", false);
     QCOMPARE(form->childAt(QPoint(110, 105)), &screen.control("Caption"));
     QVERIFY(!screen.click("Area"));
-    QCOMPARE(screen.clicks.size(), 1);
+    QCOMPARE(screen.clicks.size(), 2);
     screen.unload();
 }
 
@@ -310,6 +323,26 @@ void ControlModelTest::contentFailureIsReportedOnceAroundTheHandler()
     // The handler stopped at the failure.
     QCOMPARE(screen.clicks, QStringList{QStringLiteral("Picture")});
     screen.unload();
+}
+
+void ControlModelTest::nothingRunsWhileAFailureIsReported()
+{
+    // A clock that ticks behind the message box would read another missing file and report
+    // again inside the first report.
+    using content::ContentError;
+    int reports = 0;
+    int laterHandlers = 0;
+    content::setFailureReporter([&](const ContentError&) {
+        ++reports;
+        content::runGuarded([&] {
+            ++laterHandlers;
+            throw ContentError(QStringLiteral("/x/b.gif"), ContentError::Cause::NotFound);
+        });
+    });
+    content::runGuarded([] { throw ContentError(QStringLiteral("/x/a.gif"), ContentError::Cause::NotFound); });
+    content::setFailureReporter({});
+    QCOMPARE(reports, 1);
+    QCOMPARE(laterHandlers, 0);
 }
 
 void ControlModelTest::soundsGoToTheSinkWithoutWaiting()

@@ -71,6 +71,7 @@ private slots:
     void answerNotANumber();
     void choiceFileNames_data();
     void choiceFileNames();
+    void shortQuestionsReportedBeforeMissingAnswers();
     void shippedBankReads();
 };
 
@@ -229,6 +230,21 @@ void DrillFilesTest::choiceFileNames()
     QFETCH(int, question);
     QFETCH(QString, file);
     QCOMPARE(drill::choiceFile(question), file);
+}
+
+void DrillFilesTest::shortQuestionsReportedBeforeMissingAnswers()
+{
+    // The question file is read to its end before the answer file is opened.
+    ContentFolder folder;
+    folder.writeText(QStringLiteral("\\説明\\ドリル\\問題.txt"), QStringLiteral("一問だけ\r\n"));
+    content::setAppPath(folder.path());
+    try {
+        drill::readQuestionBank();
+        QFAIL("a bank of one question was read");
+    } catch (const ContentError& error) {
+        QCOMPARE(error.path(), folder.path() + QStringLiteral("/説明/ドリル/問題.txt"));
+        QCOMPARE(error.cause(), ContentError::Cause::BadFieldFile);
+    }
 }
 
 void DrillFilesTest::shippedBankReads()

@@ -40,6 +40,11 @@ void reportFailure(const ContentError& error)
 
 void runGuarded(const std::function<void()>& handler)
 {
+    // While a failure is being reported the program is ending: clocks that still tick behind
+    // the message box must not read more files, nor report again.
+    static bool reporting = false;
+    if (reporting)
+        return;
     // Nested dispatches (a click that shows a screen which loads) report once, at the outermost.
     static int depth = 0;
     struct Level {
@@ -52,7 +57,9 @@ void runGuarded(const std::function<void()>& handler)
     } catch (const ContentError& error) {
         if (depth > 0)
             throw;
+        reporting = true;
         reportFailure(error);
+        reporting = false;
     }
 }
 

@@ -23,17 +23,16 @@ using content::ContentError;
                    .arg(found));
 }
 
-}  // namespace
-
-QuestionBank parseQuestionBank(const QString& questionsPath, const QByteArray& questions,
-                               const QString& answersPath, const QByteArray& answers)
+void parseQuestions(QuestionBank& bank, const QString& questionsPath, const QByteArray& questions)
 {
-    QuestionBank bank;
     FieldReader texts(content::decodeShiftJis(questions));
     for (int n = 1; n <= kQuestionCount; ++n)
         if (!texts.readText(bank.text[n]))
             tooFew(questionsPath, n - 1);
+}
 
+void parseAnswers(QuestionBank& bank, const QString& answersPath, const QByteArray& answers)
+{
     FieldReader numbers(content::decodeShiftJis(answers));
     for (int n = 1; n <= kQuestionCount; ++n) {
         QString field;
@@ -49,16 +48,28 @@ QuestionBank parseQuestionBank(const QString& questionsPath, const QByteArray& q
             fail(answersPath, QStringLiteral("%1 番目の項目「%2」が数値ではありません。").arg(n).arg(field));
         }
     }
+}
+
+}  // namespace
+
+QuestionBank parseQuestionBank(const QString& questionsPath, const QByteArray& questions,
+                               const QString& answersPath, const QByteArray& answers)
+{
+    QuestionBank bank;
+    parseQuestions(bank, questionsPath, questions);
+    parseAnswers(bank, answersPath, answers);
     return bank;
 }
 
 QuestionBank readQuestionBank()
 {
+    // One file after the other, as a short question file is the first fault to report.
+    QuestionBank bank;
     const QString questionsPath = content::contentPath(QString::fromUtf8(kQuestionsFile));
-    const QByteArray questions = content::readContentFile(questionsPath);
+    parseQuestions(bank, questionsPath, content::readContentFile(questionsPath));
     const QString answersPath = content::contentPath(QString::fromUtf8(kAnswersFile));
-    const QByteArray answers = content::readContentFile(answersPath);
-    return parseQuestionBank(questionsPath, questions, answersPath, answers);
+    parseAnswers(bank, answersPath, content::readContentFile(answersPath));
+    return bank;
 }
 
 QString choiceFile(int questionNumber)

@@ -19,6 +19,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Unlike a picture, a push button pressed twice quickly is clicked twice.
+    void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

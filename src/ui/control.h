@@ -36,6 +36,9 @@ protected:
     // A press and release of the left button inside the control is a click.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The second press of a double click on a picture is no new click: a quick double click on
+    // the drawn switch must not close and open the circuit again.
+    void mouseDoubleClickEvent(QMouseEvent*) override {}
 
 private:
     void place();

@@ -72,11 +72,17 @@ void Screen::show()
             return;  // the load handler left the screen already
     }
     Form* form = m_form;
-    if (QScreen* display = QGuiApplication::primaryScreen()) {
-        const QRect area = display->availableGeometry();
-        form->move(area.center() - QPoint(form->width() / 2, form->height() / 2));
-    }
+    const QScreen* display = QGuiApplication::primaryScreen();
+    const QRect area = display ? display->availableGeometry() : QRect();
+    if (display)
+        form->move(area.center() - form->rect().center());
     form->show();
+    // Centred with its title bar and frame, once the window system has told their size.
+    if (display && form->frameGeometry() != form->geometry()) {
+        QRect frame = form->frameGeometry();
+        frame.moveCenter(area.center());
+        form->move(frame.topLeft());
+    }
     form->raise();
     form->activateWindow();
     // Keyboard focus on the first control in tab order, as a freshly shown window has it.

@@ -18,6 +18,9 @@ void Timer::setInterval(int milliseconds)
 {
     if (m_retired)
         return;
+    // Setting the interval a running clock already has leaves its rhythm alone.
+    if (milliseconds == m_interval && m_clock->isActive())
+        return;
     m_interval = milliseconds;
     if (milliseconds == 0)
         m_clock->stop();
