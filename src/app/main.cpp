@@ -3,10 +3,13 @@
 #include "content/contentpath.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ulmaro"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ui/art/drycell.svg")));
     application.setQuitOnLastWindowClosed(false);  // the program decides when it ends
     content::setAppPath(content::appPathFromFolder(QCoreApplication::applicationDirPath()));
     app::Program program;

@@ -10,7 +10,8 @@ namespace lessons::rows {
 
 using namespace ui;
 
-inline constexpr ControlSpec kMenuButton{"Command4", kNoIndex, Kind::CommandButton, kForm, 9420, 255, 1665, 510, kShown, face(":/ui/art/face_menu.svg", "メニュー")};
+// Tab order: メニュー first (the one button at load), then the lesson buttons from the top down.
+inline constexpr ControlSpec kMenuButton{"Command4", kNoIndex, Kind::CommandButton, kForm, 9420, 255, 1665, 510, kShown, face(":/ui/art/face_menu.svg", "メニュー", 0)};
 inline constexpr ControlSpec kAnimationClock{"Timer1", kNoIndex, Kind::Timer, kForm, 0, 0, 0, 0, kHidden, none()};
 inline constexpr ControlSpec kSwitch{"Image13", kNoIndex, Kind::Image, kForm, 6900, 1500, 480, 330, kShown, none()};
 inline constexpr ControlSpec kPrompt{"Label4", kNoIndex, Kind::Label, kForm, 3825, 6585, 3705, 345, kShown, caption("スイッチを押してください", kPromptStyle)};
@@ -33,7 +34,8 @@ constexpr ControlSpec drawing(std::string_view art, std::string_view words)
 constexpr ControlSpec lessonButton(std::string_view name, double left, double top, std::string_view art,
                                    std::string_view words)
 {
-    return {name, kNoIndex, Kind::CommandButton, kForm, left, top, 1665, 510, kHidden, face(art, words)};
+    const int tab = name == "Command1" ? 1 : name == "Command2" ? 2 : name == "Command3" ? 3 : 4;
+    return {name, kNoIndex, Kind::CommandButton, kForm, left, top, 1665, 510, kHidden, face(art, words, tab)};
 }
 
 }  // namespace lessons::rows
