@@ -107,23 +107,16 @@ void VoltaScreen::afterAnimationStopped()
 
 void VoltaScreen::timer2Tick()
 {
-    const qint16 phase = m_bubblePhase;
-    m_bubblePhase = qint16(phase + 1);
+    // The two columns of one plate swap the two bubble pictures at every tick.
+    const bool firstPhase = m_bubblePhase == 0;
+    m_bubblePhase = firstPhase ? 1 : 0;
     const bool atCopper = lessonState().switchOn == 1;
     const char* first = atCopper ? "Image8" : "Image10";
     const char* second = atCopper ? "Image9" : "Image11";
-    if (phase == 0) {
-        loadPicture(first, QString::fromUtf8(kBubbles1));
-        loadPicture(second, QString::fromUtf8(kBubbles2));
-    } else if (phase == 1) {
-        loadPicture(first, QString::fromUtf8(kBubbles2));
-        loadPicture(second, QString::fromUtf8(kBubbles1));
-        m_bubblePhase = 0;
-    }
-    if (phase == 0 || phase == 1) {
-        setVisible(first, true);
-        setVisible(second, true);
-    }
+    loadPicture(first, QString::fromUtf8(firstPhase ? kBubbles1 : kBubbles2));
+    loadPicture(second, QString::fromUtf8(firstPhase ? kBubbles2 : kBubbles1));
+    setVisible(first, true);
+    setVisible(second, true);
 }
 
 void VoltaScreen::startBubbles()

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <memory>
 #include <vector>
 
@@ -65,7 +66,7 @@ struct Run {
 };
 
 struct State {
-    const char* name;
+    std::string name;
     std::function<ui::Screen&(Run&)> reach;
 };
 
@@ -86,11 +87,11 @@ ui::Screen& lessonState(Run& run, ScreenId id, int closes, const char* button, i
 
 void addLesson(std::vector<State>& states, const char* prefix, ScreenId id, bool third, const char* thirdName)
 {
-    auto name = [prefix](const char* what) { return strdup((std::string(prefix) + "-" + what).c_str()); };
+    auto name = [prefix](const std::string& what) { return std::string(prefix) + "-" + what; };
     states.push_back({name("open"), [id](Run& r) -> ui::Screen& { return lessonState(r, id, 0, nullptr, 0); }});
     states.push_back({name("closed"), [id](Run& r) -> ui::Screen& { return lessonState(r, id, 1, nullptr, 0); }});
     for (int step = 1; step <= 4; ++step)
-        states.push_back({name(("step" + std::to_string(step)).c_str()),
+        states.push_back({name("step" + std::to_string(step)),
                           [id, step](Run& r) -> ui::Screen& { return lessonState(r, id, 1, "Command1", step); }});
     states.push_back({name("negative"), [id](Run& r) -> ui::Screen& { return lessonState(r, id, 1, "Command2", 0); }});
     states.push_back({name("positive"), [id](Run& r) -> ui::Screen& { return lessonState(r, id, 1, "Command3", 0); }});
@@ -146,7 +147,7 @@ std::vector<State> allStates()
     states.push_back({"principle-page4-sliding", [](Run& r) -> ui::Screen& { return principleAt(r, 4, 50); }});
     states.push_back({"principle-page4", [](Run& r) -> ui::Screen& { return principleAt(r, 4, 80); }});
     for (int frame : {1, 5, 9}) {
-        states.push_back({strdup(("principle-switch-frame" + std::to_string(frame)).c_str()),
+        states.push_back({"principle-switch-frame" + std::to_string(frame),
                           [frame](Run& r) -> ui::Screen& {
                               ui::Screen& s = principleAt(r, 4, 80);
                               s.click("Picture4");
@@ -212,14 +213,15 @@ int main(int argc, char* argv[])
 
     int written = 0;
     for (const State& state : allStates()) {
-        if (!wanted.isEmpty() && !wanted.contains(QString::fromLatin1(state.name)))
+        const QString name = QString::fromStdString(state.name);
+        if (!wanted.isEmpty() && !wanted.contains(name))
             continue;
         Run run;
         ui::Screen& screen = state.reach(run);
         QApplication::processEvents();
-        const QString file = outDir + QLatin1Char('/') + QString::fromLatin1(state.name) + QStringLiteral(".png");
+        const QString file = outDir + QLatin1Char('/') + name + QStringLiteral(".png");
         if (!screen.isLoaded() || !screen.window()->grab().save(file)) {
-            std::fprintf(stderr, "ulmaro-screenshot: could not render %s\n", state.name);
+            std::fprintf(stderr, "ulmaro-screenshot: could not render %s\n", state.name.c_str());
             return 1;
         }
         std::printf("%s\n", qPrintable(file));
