@@ -6,12 +6,12 @@
 
 namespace ui {
 
-CommandButton::CommandButton(const ControlSpec& spec, QWidget* parent) : Control(spec, parent)
+CommandButton::CommandButton(const ControlSpec& row, QWidget* parent) : Control(row, parent)
 {
     setFocusPolicy(Qt::StrongFocus);
-    m_face = Picture::stored(spec.content.picture);
-    const QString words = QString::fromUtf8(spec.content.text.data(),
-                                            qsizetype(spec.content.text.size()));
+    m_face = Picture::stored(row.content.picture);
+    const QString words = QString::fromUtf8(row.content.text.data(),
+                                            qsizetype(row.content.text.size()));
     setAccessibleName(words);
     setToolTip(QString());
 }

@@ -10,7 +10,7 @@ namespace ui {
 class CommandButton : public Control {
     Q_OBJECT
 public:
-    CommandButton(const ControlSpec& spec, QWidget* parent);
+    CommandButton(const ControlSpec& row, QWidget* parent);
 
     bool isDown() const { return m_down; }
 

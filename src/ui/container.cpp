@@ -4,9 +4,9 @@
 
 namespace ui {
 
-Container::Container(const ControlSpec& spec, QWidget* parent) : Control(spec, parent)
+Container::Container(const ControlSpec& row, QWidget* parent) : Control(row, parent)
 {
-    const auto& content = spec.content;
+    const auto& content = row.content;
     m_picture = Picture::stored(content.picture);
 }
 
@@ -19,7 +19,7 @@ void Container::setPicture(Picture picture)
 void Container::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), spec().content.back.toQColor());
+    painter.fillRect(rect(), row().content.back.toQColor());
     if (!m_picture.isNull())
         m_picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(m_picture.size())));
 }

@@ -10,7 +10,7 @@ namespace ui {
 class Container : public Control {
     Q_OBJECT
 public:
-    Container(const ControlSpec& spec, QWidget* parent);
+    Container(const ControlSpec& row, QWidget* parent);
 
     void setPicture(Picture picture);
     const Picture& picture() const { return m_picture; }

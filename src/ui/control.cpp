@@ -6,19 +6,19 @@
 
 namespace ui {
 
-Control::Control(const ControlSpec& spec, QWidget* parent)
+Control::Control(const ControlSpec& row, QWidget* parent)
     : QWidget(parent),
-      m_spec(spec),
-      m_left(spec.left),
-      m_top(spec.top),
-      m_width(spec.width),
-      m_height(spec.height)
+      m_row(row),
+      m_left(row.left),
+      m_top(row.top),
+      m_width(row.width),
+      m_height(row.height)
 {
-    setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()))
-                  + (spec.index == kNoIndex ? QString() : QStringLiteral("(%1)").arg(spec.index)));
+    setObjectName(QString::fromUtf8(row.name.data(), qsizetype(row.name.size()))
+                  + (row.index == kNoIndex ? QString() : QStringLiteral("(%1)").arg(row.index)));
     // What a picture or a caption says, for screen readers.
-    if (!spec.content.text.empty())
-        setAccessibleDescription(QString::fromUtf8(spec.content.text.data(), qsizetype(spec.content.text.size())));
+    if (!row.content.text.empty())
+        setAccessibleDescription(QString::fromUtf8(row.content.text.data(), qsizetype(row.content.text.size())));
     place();
 }
 
@@ -64,7 +64,7 @@ void Control::mouseReleaseEvent(QMouseEvent* event)
 void Control::fireClick()
 {
     if (onClick)
-        onClick(m_spec.index);
+        onClick(m_row.index);
 }
 
 }  // namespace ui

@@ -13,9 +13,9 @@ namespace ui {
 class Control : public QWidget {
     Q_OBJECT
 public:
-    Control(const ControlSpec& spec, QWidget* parent);
+    Control(const ControlSpec& row, QWidget* parent);
 
-    const ControlSpec& spec() const { return m_spec; }
+    const ControlSpec& row() const { return m_row; }
     double left() const { return m_left; }
     double top() const { return m_top; }
     double width() const { return m_width; }
@@ -43,7 +43,7 @@ protected:
 private:
     void place();
 
-    const ControlSpec& m_spec;
+    const ControlSpec& m_row;
     double m_left, m_top, m_width, m_height;
     bool m_pressed = false;
 };

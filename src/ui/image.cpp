@@ -6,9 +6,9 @@
 
 namespace ui {
 
-Image::Image(const ControlSpec& spec, QWidget* parent) : Control(spec, parent)
+Image::Image(const ControlSpec& row, QWidget* parent) : Control(row, parent)
 {
-    const auto& content = spec.content;
+    const auto& content = row.content;
     if (!content.picture.empty())
         setPicture(Picture::stored(content.picture));
 }
@@ -16,7 +16,7 @@ Image::Image(const ControlSpec& spec, QWidget* parent) : Control(spec, parent)
 void Image::setPicture(Picture picture)
 {
     m_picture = std::move(picture);
-    if (!spec().content.stretch && !m_picture.isNull()) {
+    if (!row().content.stretch && !m_picture.isNull()) {
         const QSize size = m_picture.size();
         setSizeTwips(pixelsToTwips(size.width()), pixelsToTwips(size.height()));
     }

@@ -10,7 +10,7 @@ namespace ui {
 class Image : public Control {
     Q_OBJECT
 public:
-    Image(const ControlSpec& spec, QWidget* parent);
+    Image(const ControlSpec& row, QWidget* parent);
 
     void setPicture(Picture picture);
     const Picture& picture() const { return m_picture; }

@@ -4,11 +4,11 @@
 
 namespace ui {
 
-Label::Label(const ControlSpec& spec, QWidget* parent) : Control(spec, parent)
+Label::Label(const ControlSpec& row, QWidget* parent) : Control(row, parent)
 {
-    if (spec.content.style)
-        setFont(toQFont(spec.content.style->font));
-    setCaption(QString::fromUtf8(spec.content.text.data(), qsizetype(spec.content.text.size())));
+    if (row.content.style)
+        setFont(toQFont(row.content.style->font));
+    setCaption(QString::fromUtf8(row.content.text.data(), qsizetype(row.content.text.size())));
 }
 
 void Label::setCaption(const QString& caption)
@@ -20,7 +20,7 @@ void Label::setCaption(const QString& caption)
 
 void Label::paintEvent(QPaintEvent*)
 {
-    const TextStyle* style = spec().content.style;
+    const TextStyle* style = row().content.style;
     QPainter painter(this);
     if (style && !style->transparentBack)
         painter.fillRect(rect(), style->back.toQColor());

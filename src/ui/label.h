@@ -9,7 +9,7 @@ namespace ui {
 class Label : public Control {
     Q_OBJECT
 public:
-    Label(const ControlSpec& spec, QWidget* parent);
+    Label(const ControlSpec& row, QWidget* parent);
 
     QString caption() const { return m_caption; }
     void setCaption(const QString& caption);

@@ -48,8 +48,8 @@ private:
 
 }  // namespace
 
-ListBox::ListBox(const ControlSpec& spec, QWidget* parent)
-    : Control(spec, parent), m_view(new QListWidget(this))
+ListBox::ListBox(const ControlSpec& row, QWidget* parent)
+    : Control(row, parent), m_view(new QListWidget(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -65,7 +65,7 @@ ListBox::ListBox(const ControlSpec& spec, QWidget* parent)
     m_view->setAccessibleName(objectName());
     setFocusProxy(m_view);
 
-    if (const TextStyle* style = spec.content.style) {
+    if (const TextStyle* style = row.content.style) {
         m_view->setFont(toQFont(style->font));
         QPalette palette = m_view->palette();
         palette.setColor(QPalette::Base, style->back.toQColor());

@@ -11,7 +11,7 @@ namespace ui {
 class ListBox : public Control {
     Q_OBJECT
 public:
-    ListBox(const ControlSpec& spec, QWidget* parent);
+    ListBox(const ControlSpec& row, QWidget* parent);
 
     void clear();
     void addItem(const QString& item);

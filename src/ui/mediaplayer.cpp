@@ -2,8 +2,8 @@
 
 namespace ui {
 
-MediaPlayer::MediaPlayer(const ControlSpec& spec, QWidget* parent)
-    : Control(spec, parent), m_sink(makeSoundSink())
+MediaPlayer::MediaPlayer(const ControlSpec& row, QWidget* parent)
+    : Control(row, parent), m_sink(makeSoundSink())
 {
     setFocusPolicy(Qt::NoFocus);
 }

@@ -9,7 +9,7 @@ namespace ui {
 class MediaPlayer : public Control {
     Q_OBJECT
 public:
-    MediaPlayer(const ControlSpec& spec, QWidget* parent);
+    MediaPlayer(const ControlSpec& row, QWidget* parent);
     ~MediaPlayer() override;
 
     void setFileName(const QString& path);

@@ -26,16 +26,16 @@ namespace {
 
 const char* const kBackground = ":/ui/art/background.svg";
 
-Control* makeControl(const ControlSpec& spec, QWidget* parent)
+Control* makeControl(const ControlSpec& row, QWidget* parent)
 {
-    switch (spec.kind) {
-    case Kind::CommandButton: return new CommandButton(spec, parent);
-    case Kind::Label: return new Label(spec, parent);
-    case Kind::Image: return new Image(spec, parent);
-    case Kind::ListBox: return new ListBox(spec, parent);
+    switch (row.kind) {
+    case Kind::CommandButton: return new CommandButton(row, parent);
+    case Kind::Label: return new Label(row, parent);
+    case Kind::Image: return new Image(row, parent);
+    case Kind::ListBox: return new ListBox(row, parent);
     case Kind::PictureBox:
-    case Kind::Frame: return new Container(spec, parent);
-    case Kind::MediaPlayer: return new MediaPlayer(spec, parent);
+    case Kind::Frame: return new Container(row, parent);
+    case Kind::MediaPlayer: return new MediaPlayer(row, parent);
     case Kind::Timer: break;
     }
     return nullptr;
@@ -88,9 +88,9 @@ void Screen::show()
     // Keyboard focus on the first control in tab order, as a freshly shown window has it.
     Control* first = nullptr;
     for (auto& [key, control] : m_controls) {
-        const int tab = control->spec().content.tabIndex;
+        const int tab = control->row().content.tabIndex;
         if (tab >= 0 && control->isVisible() && control->focusPolicy() != Qt::NoFocus
-            && (!first || tab < first->spec().content.tabIndex))
+            && (!first || tab < first->row().content.tabIndex))
             first = control;
     }
     if (first)
@@ -121,10 +121,10 @@ void Screen::build()
     auto* form = new Form(m_caption, Picture::fromResource(QString::fromLatin1(kBackground)));
     m_form = form;
     form->onCloseBox = [this] { unload(); };
-    for (const ControlSpec& spec : m_layout) {
-        if (spec.kind == Kind::Timer) {
-            auto* timer = new Timer(spec, form);
-            const std::string name(spec.name);
+    for (const ControlSpec& row : m_layout) {
+        if (row.kind == Kind::Timer) {
+            auto* timer = new Timer(row, form);
+            const std::string name(row.name);
             timer->onTick = [this, name] {
                 auto handler = m_tickHandlers.find(name);
                 if (handler != m_tickHandlers.end())
@@ -134,21 +134,21 @@ void Screen::build()
             continue;
         }
         QWidget* parent = form;
-        if (!spec.container.empty()) {
-            auto found = m_controls.find({std::string(spec.container), kNoIndex});
+        if (!row.container.empty()) {
+            auto found = m_controls.find({std::string(row.container), kNoIndex});
             if (found == m_controls.end())
                 throw std::logic_error("container listed after its controls: "
-                                       + std::string(spec.container));
+                                       + std::string(row.container));
             parent = found->second;
         }
-        Control* control = makeControl(spec, parent);
-        const std::string name(spec.name);
+        Control* control = makeControl(row, parent);
+        const std::string name(row.name);
         control->onClick = [this, name](int index) { dispatchClick(name, index); };
-        m_controls[{name, spec.index}] = control;
+        m_controls[{name, row.index}] = control;
     }
     stackAndOrder();
     for (auto& [key, control] : m_controls)
-        control->setVisible(control->spec().visible);
+        control->setVisible(control->row().visible);
 }
 
 void Screen::stackAndOrder()
@@ -156,20 +156,20 @@ void Screen::stackAndOrder()
     // Within a container: controls with a window of their own above those without; within each
     // group the table's order, topmost first. Raising bottom-up leaves the first row on top.
     std::vector<Control*> inTableOrder;
-    for (const ControlSpec& spec : m_layout)
-        if (spec.kind != Kind::Timer)
-            inTableOrder.push_back(m_controls.at({std::string(spec.name), spec.index}));
+    for (const ControlSpec& row : m_layout)
+        if (row.kind != Kind::Timer)
+            inTableOrder.push_back(m_controls.at({std::string(row.name), row.index}));
     for (bool windowed : {false, true})
         for (auto it = inTableOrder.rbegin(); it != inTableOrder.rend(); ++it)
-            if (hasOwnWindow((*it)->spec().kind) == windowed)
+            if (hasOwnWindow((*it)->row().kind) == windowed)
                 (*it)->raise();
 
     std::vector<Control*> tabbed;
     for (Control* control : inTableOrder)
-        if (control->spec().content.tabIndex >= 0)
+        if (control->row().content.tabIndex >= 0)
             tabbed.push_back(control);
     std::stable_sort(tabbed.begin(), tabbed.end(), [](Control* a, Control* b) {
-        return a->spec().content.tabIndex < b->spec().content.tabIndex;
+        return a->row().content.tabIndex < b->row().content.tabIndex;
     });
     for (std::size_t i = 1; i < tabbed.size(); ++i)
         QWidget::setTabOrder(tabbed[i - 1], tabbed[i]);

@@ -4,10 +4,10 @@
 
 namespace ui {
 
-Timer::Timer(const ControlSpec& spec, QObject* parent)
-    : QObject(parent), m_spec(spec), m_clock(new QTimer(this))
+Timer::Timer(const ControlSpec& row, QObject* parent)
+    : QObject(parent), m_row(row), m_clock(new QTimer(this))
 {
-    setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
+    setObjectName(QString::fromUtf8(row.name.data(), qsizetype(row.name.size())));
     m_clock->setTimerType(Qt::PreciseTimer);
     connect(m_clock, &QTimer::timeout, this, [this] { tick(); });
 }

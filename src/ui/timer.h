@@ -15,10 +15,10 @@ namespace ui {
 class Timer : public QObject {
     Q_OBJECT
 public:
-    Timer(const ControlSpec& spec, QObject* parent);
+    Timer(const ControlSpec& row, QObject* parent);
     ~Timer() override;
 
-    const ControlSpec& spec() const { return m_spec; }
+    const ControlSpec& row() const { return m_row; }
     int interval() const { return m_interval; }
     void setInterval(int milliseconds);
     bool isRunning() const { return m_interval != 0; }
@@ -32,7 +32,7 @@ public:
     bool tick();
 
 private:
-    const ControlSpec& m_spec;
+    const ControlSpec& m_row;
     QTimer* m_clock;
     int m_interval = 0;
     bool m_retired = false;
