@@ -122,13 +122,11 @@ void PrincipleScreen::command2Click()
         break;
     case 3:
         setVisible("Frame3", false);
-        loadList("List4", QStringLiteral("\\説明\\原理\\p4.txt"));
-        container("Frame4").setTop(kSlideStartTopTwips);
-        setVisible("Frame4", true);
+        // The strips and 最初から change in the same handler, so they show together with the page.
+        startPage("Frame4", "List4", QStringLiteral("\\説明\\原理\\p4.txt"), "Timer2");
         setVisible("Picture7", false);
         setVisible("Picture8", false);
         setVisible("Command3", true);
-        setInterval("Timer2", kSlideIntervalMs);
         break;
     default:
         break;
