@@ -43,7 +43,10 @@ private slots:
     void lessonTextsFitWithoutScrolling_data();
     void lessonTextsFitWithoutScrolling();
     void principlePagesFitTheirLists();
+    void principleTextsStayClearOfPictures();
     void drillTextsFit();
+    void eachQuestionIsOneLine();
+    void rightAnswersSpreadEvenlyOverTheButtons();
     void framesDecodeAtTheirSizes_data();
     void framesDecodeAtTheirSizes();
     void soundsArePcmWaves();
@@ -99,6 +102,39 @@ void ShippedContentTest::principlePagesFitTheirLists()
     }
 }
 
+// Each page's pictures and buttons lie over the lower part of its list: a line written where one
+// of them lies would be hidden from the learner.
+void ShippedContentTest::principleTextsStayClearOfPictures()
+{
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId::Principle);
+    for (int page = 1; page <= 4; ++page) {
+        if (page > 1)
+            s.click("Command2");
+        TestProgram::settle();
+        ui::ListBox& list = s.list(QStringLiteral("List%1").arg(page).toLatin1().constData());
+        QListWidget* view = list.view();
+        QWidget* frame = list.parentWidget();
+        const QFontMetrics metrics(view->font());
+        QStringList faults;
+        for (QObject* child : frame->children()) {
+            auto* cover = qobject_cast<QWidget*>(child);
+            if (!cover || cover == &list || !cover->isVisibleTo(frame))
+                continue;
+            for (int row = 0; row < view->count(); ++row) {
+                const QString text = view->item(row)->text();
+                const QRect rowRect = view->visualItemRect(view->item(row));
+                const QRect inked(view->viewport()->mapTo(frame, rowRect.topLeft() + QPoint(2, 0)),
+                                  QSize(metrics.horizontalAdvance(text), rowRect.height()));
+                if (!text.isEmpty() && inked.intersects(cover->geometry()))
+                    faults << QStringLiteral("page %1 line %2 under %3: %4")
+                                  .arg(page).arg(row + 1).arg(cover->objectName(), text);
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+}
+
 void ShippedContentTest::drillTextsFit()
 {
     TestProgram test;
@@ -121,6 +157,37 @@ void ShippedContentTest::drillTextsFit()
             faults << bank.text[n];
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+// A question with an unquoted comma, or a blank line, would shift every later question away from
+// its answer and its choices.
+void ShippedContentTest::eachQuestionIsOneLine()
+{
+    content::setAppPath(TestProgram::shippedContent());
+    QStringList lines = shippedLines(QString::fromUtf8(drill::kQuestionsFile));
+    QCOMPARE(lines.size(), drill::kQuestionCount);
+    const drill::QuestionBank bank = drill::readQuestionBank();
+    for (int n = 1; n <= drill::kQuestionCount; ++n) {
+        QString line = lines[n - 1];
+        if (line.startsWith(QLatin1Char('"')) && line.endsWith(QLatin1Char('"')))
+            line = line.mid(1, line.size() - 2);
+        QCOMPARE(bank.text[n], line);
+    }
+}
+
+// A learner who always presses one button should not do better than chance.
+void ShippedContentTest::rightAnswersSpreadEvenlyOverTheButtons()
+{
+    content::setAppPath(TestProgram::shippedContent());
+    const drill::QuestionBank bank = drill::readQuestionBank();
+    int perButton[4] = {};
+    for (int n = 1; n <= drill::kQuestionCount; ++n) {
+        QVERIFY2(bank.answer[n] >= 1 && bank.answer[n] <= 3, qPrintable(QString::number(n)));
+        ++perButton[bank.answer[n]];
+    }
+    QCOMPARE(perButton[1], drill::kQuestionCount / 3);
+    QCOMPARE(perButton[2], drill::kQuestionCount / 3);
+    QCOMPARE(perButton[3], drill::kQuestionCount / 3);
 }
 
 void ShippedContentTest::framesDecodeAtTheirSizes_data()
