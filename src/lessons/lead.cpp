@@ -41,7 +41,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image3",   kNoIndex, Kind::Image,         kForm, 3500, 2925, 315,  3045, kHidden, none()},
     rows::title(":/ui/art/panel_lead.svg", "鉛蓄電池"),
     rows::drawing(":/lessons/art/lead/cell.svg",
-                  "鉛蓄電池の図：希硫酸に鉛板と二酸化鉛板を立て、豆電球とスイッチを導線でつないだもの、右上にイオンの色の見本（硫酸イオン SO₄²⁻）"),
+                  "鉛蓄電池の図：希硫酸に鉛板と酸化鉛(IV)の板（二酸化鉛板）を立て、豆電球とスイッチを導線でつないだもの、右上にイオンの色の見本（硫酸イオン SO₄²⁻）"),
 };
 
 constexpr Enlargement kViews[] = {
