@@ -35,6 +35,30 @@ QStringList tooWide(ui::ListBox& list, const QStringList& lines)
     return faults;
 }
 
+// Lines written where a picture or button of the page lies over the list would be hidden from
+// the learner.
+QStringList hiddenUnderPictures(ui::ListBox& list)
+{
+    QListWidget* view = list.view();
+    QWidget* page = list.parentWidget();
+    const QFontMetrics metrics(view->font());
+    QStringList faults;
+    for (QObject* child : page->children()) {
+        auto* cover = qobject_cast<QWidget*>(child);
+        if (!cover || cover == &list || !cover->isVisibleTo(page))
+            continue;
+        for (int row = 0; row < view->count(); ++row) {
+            const QString text = view->item(row)->text();
+            const QRect rowRect = view->visualItemRect(view->item(row));
+            const QRect inked(view->viewport()->mapTo(page, rowRect.topLeft() + QPoint(2, 0)),
+                              QSize(metrics.horizontalAdvance(text), rowRect.height()));
+            if (!text.isEmpty() && inked.intersects(cover->geometry()))
+                faults << QStringLiteral("line %1 under %2: %3").arg(row + 1).arg(cover->objectName(), text);
+        }
+    }
+    return faults;
+}
+
 }  // namespace
 
 class ShippedContentTest : public QObject {
@@ -44,6 +68,8 @@ private slots:
     void lessonTextsFitWithoutScrolling();
     void principlePagesFitTheirLists();
     void drillTextsFit();
+    void eachQuestionIsOneLine();
+    void rightAnswersSpreadEvenlyOverTheButtons();
     void framesDecodeAtTheirSizes_data();
     void framesDecodeAtTheirSizes();
     void soundsArePcmWaves();
@@ -94,7 +120,7 @@ void ShippedContentTest::principlePagesFitTheirLists()
         TestProgram::settle();
         ui::ListBox& list = s.list(QStringLiteral("List%1").arg(page).toLatin1().constData());
         QVERIFY2(list.count() > 0, qPrintable(QStringLiteral("page %1 is empty").arg(page)));
-        const QStringList faults = tooWide(list, list.items());
+        const QStringList faults = tooWide(list, list.items()) + hiddenUnderPictures(list);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 }
@@ -123,35 +149,77 @@ void ShippedContentTest::drillTextsFit()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
+// A question with an unquoted comma, or a blank line, would shift every later question away from
+// its answer and its choices.
+void ShippedContentTest::eachQuestionIsOneLine()
+{
+    content::setAppPath(TestProgram::shippedContent());
+    QStringList lines = shippedLines(QString::fromUtf8(drill::kQuestionsFile));
+    QCOMPARE(lines.size(), drill::kQuestionCount);
+    const drill::QuestionBank bank = drill::readQuestionBank();
+    for (int n = 1; n <= drill::kQuestionCount; ++n) {
+        QString line = lines[n - 1];
+        if (line.startsWith(QLatin1Char('"')) && line.endsWith(QLatin1Char('"')))
+            line = line.mid(1, line.size() - 2);
+        QCOMPARE(bank.text[n], line);
+    }
+}
+
+// A learner who always presses one button should not do better than chance.
+void ShippedContentTest::rightAnswersSpreadEvenlyOverTheButtons()
+{
+    content::setAppPath(TestProgram::shippedContent());
+    const drill::QuestionBank bank = drill::readQuestionBank();
+    int perButton[4] = {};
+    for (int n = 1; n <= drill::kQuestionCount; ++n) {
+        QVERIFY2(bank.answer[n] >= 1 && bank.answer[n] <= 3, qPrintable(QString::number(n)));
+        ++perButton[bank.answer[n]];
+    }
+    QCOMPARE(perButton[1], drill::kQuestionCount / 3);
+    QCOMPARE(perButton[2], drill::kQuestionCount / 3);
+    QCOMPARE(perButton[3], drill::kQuestionCount / 3);
+}
+
 void ShippedContentTest::framesDecodeAtTheirSizes_data()
 {
+    // Lesson frames and marks lie over drawings and must let them show through; the principle
+    // screen's strips fill picture boxes of their own colour and must paint all of it.
     QTest::addColumn<QString>("file");
     QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("opaque");
     const QString anime = QStringLiteral("\\画像\\アニメ\\");
     for (int n = 1; n <= 3; ++n) {
         for (const char* prefix : {"zn_", "so4_x"})
-            QTest::addRow("%s%d", prefix, n) << anime + prefix + QString::number(n) + ".gif" << QSize(21, 203);
+            QTest::addRow("%s%d", prefix, n) << anime + prefix + QString::number(n) + ".gif" << QSize(21, 203) << false;
         for (const char* prefix : {"h_", "cu_", "so4_"})
-            QTest::addRow("%s%d", prefix, n) << anime + prefix + QString::number(n) + ".gif" << QSize(23, 201);
+            QTest::addRow("%s%d", prefix, n) << anime + prefix + QString::number(n) + ".gif" << QSize(23, 201) << false;
     }
     for (int n = 1; n <= 9; ++n) {
-        QTest::addRow("g%d", n) << anime + "g" + QString::number(n) + ".gif" << QSize(9, 97);
-        QTest::addRow("e%d", n) << anime + "e" + QString::number(n) + ".gif" << QSize(9, 17);
+        QTest::addRow("g%d", n) << anime + "g" + QString::number(n) + ".gif" << QSize(9, 97) << true;
+        QTest::addRow("e%d", n) << anime + "e" + QString::number(n) + ".gif" << QSize(9, 17) << true;
     }
-    QTest::newRow("awa1") << anime + "awa1.gif" << QSize(9, 215);
-    QTest::newRow("awa2") << anime + "awa2.gif" << QSize(9, 215);
+    QTest::newRow("awa1") << anime + "awa1.gif" << QSize(9, 215) << false;
+    QTest::newRow("awa2") << anime + "awa2.gif" << QSize(9, 215) << false;
     for (const char* name : {"maru", "batu", "gmedal"})
-        QTest::addRow("%s", name) << QStringLiteral("\\画像\\") + name + ".gif" << QSize(211, 207);
+        QTest::addRow("%s", name) << QStringLiteral("\\画像\\") + name + ".gif" << QSize(211, 207) << false;
 }
 
 void ShippedContentTest::framesDecodeAtTheirSizes()
 {
     QFETCH(QString, file);
     QFETCH(QSize, size);
+    QFETCH(bool, opaque);
     content::setAppPath(TestProgram::shippedContent());
-    const QImage image = content::readPicture(content::contentPath(file));
+    const QImage image = content::readPicture(content::contentPath(file)).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(image.size(), size);
-    QVERIFY(image.hasAlphaChannel());
+    int clear = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            clear += qAlpha(image.pixel(x, y)) == 0;
+    if (opaque)
+        QCOMPARE(clear, 0);
+    else
+        QVERIFY(clear > 0);
 }
 
 void ShippedContentTest::soundsArePcmWaves()
