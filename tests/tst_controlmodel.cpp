@@ -144,9 +144,9 @@ void ControlModelTest::hiddenControlMovesAndShowsAtItsNewPlace()
     screen.show();
     Image& area = screen.image("Area");
     screen.setVisible("Area", false);
-    area.setTop(3000);
-    area.setLeft(450);
-    QCOMPARE(area.top(), 3000.0);
+    area.setTopTwips(3000);
+    area.setLeftTwips(450);
+    QCOMPARE(area.topTwips(), 3000.0);
     screen.setVisible("Area", true);
     QCOMPARE(area.geometry().topLeft(), QPoint(30, 200));
     screen.unload();
@@ -220,8 +220,8 @@ void ControlModelTest::naturalAgainstStretchedPictures()
     ProbeScreen screen(m_host);
     screen.show();
     screen.loadPicture("Area", QStringLiteral("\\画像\\p.gif"));
-    QCOMPARE(screen.image("Area").width(), 600.0);   // takes the picture's size, 40 px
-    QCOMPARE(screen.image("Area").left(), 1500.0);   // from where it was
+    QCOMPARE(screen.image("Area").widthTwips(), 600.0);   // takes the picture's size, 40 px
+    QCOMPARE(screen.image("Area").leftTwips(), 1500.0);   // from where it was
     QCOMPARE(screen.image("Wide").size(), QSize(100, 100));  // stretched: keeps its rectangle
     screen.unload();
 }
@@ -289,7 +289,7 @@ void ControlModelTest::variablesSurviveUnloadWhileControlsAreRebuilt()
 {
     ProbeScreen screen(m_host);
     screen.show();
-    screen.image("Area").setTop(4500);
+    screen.image("Area").setTopTwips(4500);
     screen.setVisible("Caption", false);
     screen.list("List").addItem(QStringLiteral("一行"));
     screen.setInterval("Timer1", 400);
@@ -302,7 +302,7 @@ void ControlModelTest::variablesSurviveUnloadWhileControlsAreRebuilt()
     screen.show();
     QCOMPARE(screen.loads, 2);
     QCOMPARE(screen.clicks, QStringList{QStringLiteral("kept")});
-    QCOMPARE(screen.image("Area").top(), 1500.0);
+    QCOMPARE(screen.image("Area").topTwips(), 1500.0);
     QVERIFY(screen.control("Caption").ownVisible());
     QCOMPARE(screen.list("List").count(), 0);
     QVERIFY(!screen.timer("Timer1").isRunning());

@@ -117,7 +117,7 @@ void ShippedContentTest::drillTextsFit()
         const QStringList lines = shippedLines(drill::choiceFile(n));
         QVERIFY2(lines.size() >= 3, qPrintable(drill::choiceFile(n)));
         faults << tooWide(choices, lines);
-        if (questionMetrics.horizontalAdvance(bank.text[n]) > question.QWidget::width())
+        if (questionMetrics.horizontalAdvance(bank.text[n]) > question.width())
             faults << bank.text[n];
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));

@@ -22,13 +22,13 @@ Control::Control(const ControlSpec& row, QWidget* parent)
     place();
 }
 
-void Control::setLeft(double twips)
+void Control::setLeftTwips(double twips)
 {
     m_left = twips;
     place();
 }
 
-void Control::setTop(double twips)
+void Control::setTopTwips(double twips)
 {
     m_top = twips;
     place();

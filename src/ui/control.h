@@ -16,12 +16,13 @@ public:
     Control(const ControlSpec& row, QWidget* parent);
 
     const ControlSpec& row() const { return m_row; }
-    double left() const { return m_left; }
-    double top() const { return m_top; }
-    double width() const { return m_width; }
-    double height() const { return m_height; }
-    void setLeft(double twips);
-    void setTop(double twips);
+    // Twips, as the layouts give them; QWidget's own geometry is in pixels.
+    double leftTwips() const { return m_left; }
+    double topTwips() const { return m_top; }
+    double widthTwips() const { return m_width; }
+    double heightTwips() const { return m_height; }
+    void setLeftTwips(double twips);
+    void setTopTwips(double twips);
 
     // Visible as the screen set it, whatever its containers do.
     bool ownVisible() const { return !isHidden(); }
