@@ -13,7 +13,7 @@ using ui::ScreenId;
 
 namespace {
 
-bool shown(ui::Screen& s, ui::ControlRef ref) { return s.control(ref).isVisibleTo(s.window()); }
+bool shown(ui::Screen& s, ui::ControlRef ref) { return s.control(ref).widget().isVisibleTo(s.window()); }
 
 QStringList shownOf(ui::Screen& s, std::initializer_list<const char*> names)
 {

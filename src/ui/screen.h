@@ -80,8 +80,10 @@ private:
     static Key keyOf(ControlRef ref) { return {std::string(ref.name), ref.index}; }
 
     void build();
+    Control* makeControl(const ControlSpec& row, QWidget* parent, const std::function<void()>& clicked);
     void stackAndOrder();
     void dispatchClick(const std::string& name, int index);
+    void dispatchTick(const std::string& timerName);
 
     ScreenHost& m_host;
     QString m_caption;
