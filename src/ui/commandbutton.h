@@ -9,18 +9,26 @@ namespace ui {
 
 // A graphical push button: its face picture is the whole button. Qt's button gives the click, the
 // pushed-in look while the mouse button or Space is held, the focus in tab order and the
-// push-button role with its Press action for screen readers; Enter clicks it as well.
+// push-button role with its Press action for screen readers; Enter clicks it as well. While it has
+// the keyboard focus a ring is drawn inside its edge, black or white, whichever stands out more
+// from the face beneath it.
 class CommandButton : public QAbstractButton, public Control {
     Q_OBJECT
 public:
     CommandButton(const ControlSpec& row, QWidget* parent);
+
+    static constexpr int kRingInset = 4;  // px between the button's edge and its focus ring
+    static constexpr int kRingWidth = 2;  // px
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QColor ringColour();
+
     Picture m_face;
+    QColor m_ringColour;  // chosen at the first focus, from the face at the button's size
 };
 
 }  // namespace ui
