@@ -63,8 +63,7 @@ void ButtonsTest::focusRingOnEveryFace_data()
     QTest::addColumn<int>("screen");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("index");
-    for (ScreenId id : {ScreenId::Menu, ScreenId::Principle, ScreenId::Volta, ScreenId::Daniell, ScreenId::Manganese,
-                        ScreenId::Lead, ScreenId::DrillStart, ScreenId::Drill}) {
+    for (ScreenId id : ui::kAllScreens) {
         TestProgram test;
         for (const ui::ControlSpec& row : test.screen(id).layout())
             if (row.kind == ui::Kind::CommandButton)

@@ -89,6 +89,8 @@ private slots:
     void visibilityThroughHiddenContainers();
     void hiddenControlMovesAndShowsAtItsNewPlace();
     void stackingDecidesWhoGetsTheClick();
+    void handlersForControlsTheTableLacksAreRefused_data();
+    void handlersForControlsTheTableLacksAreRefused();
     void buttonArrayPassesItsIndexAndKeys();
     void inputQueuedForAnUnloadedWindowReachesNoHandler();
     void naturalAgainstStretchedPictures();
@@ -197,6 +199,37 @@ void ControlModelTest::stackingDecidesWhoGetsTheClick()
     QVERIFY(!screen.click("Area"));
     QCOMPARE(screen.clicks.size(), 2);
     screen.unload();
+}
+
+void ControlModelTest::handlersForControlsTheTableLacksAreRefused_data()
+{
+    QTest::addColumn<bool>("tick");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a misspelled click area") << false << "Aera";
+    QTest::newRow("a click on a label, which takes none") << false << "Caption";
+    QTest::newRow("a click on a frame, which takes none") << false << "Frame1";
+    QTest::newRow("a click on a timer") << false << "Timer1";
+    QTest::newRow("a misspelled timer") << true << "Timer2";
+    QTest::newRow("a tick of a picture") << true << "Area";
+}
+
+void ControlModelTest::handlersForControlsTheTableLacksAreRefused()
+{
+    QFETCH(bool, tick);
+    QFETCH(QString, name);
+    struct Misnamed : Screen {
+        Misnamed(ScreenHost& host, bool tick, const std::string& name) : Screen(host, QStringLiteral("試験"), kLayout)
+        {
+            if (tick)
+                onTick(name, [] {});
+            else
+                onClick(name, [](int) {});
+        }
+    };
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, Misnamed(m_host, tick, name.toStdString()));
+    // The same names, spelled as the table has them, are taken.
+    QVERIFY_THROWS_NO_EXCEPTION(Misnamed(m_host, false, "Area"));
+    QVERIFY_THROWS_NO_EXCEPTION(Misnamed(m_host, true, "Timer1"));
 }
 
 void ControlModelTest::buttonArrayPassesItsIndexAndKeys()

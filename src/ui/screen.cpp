@@ -38,7 +38,7 @@ T& as(Control& control, const char* kind)
 
 }  // namespace
 
-Screen::Screen(ScreenHost& host, QString caption, std::span<const ControlSpec> layout)
+Screen::Screen(ScreenHost& host, QString caption, Layout layout)
     : m_host(host), m_caption(std::move(caption)), m_layout(layout)
 {
 }
@@ -111,7 +111,7 @@ void Screen::build()
         if (m_form == form)
             unload();
     });
-    for (const ControlSpec& row : m_layout) {
+    for (const ControlSpec& row : m_layout.rows()) {
         const std::string name(row.name);
         if (row.kind == Kind::Timer) {
             auto* timer = new Timer(row, form);
@@ -172,7 +172,7 @@ void Screen::stackAndOrder()
     // Within a container: controls with a window of their own above those without; within each
     // group the table's order, topmost first. Raising bottom-up leaves the first row on top.
     std::vector<Control*> inTableOrder;
-    for (const ControlSpec& row : m_layout)
+    for (const ControlSpec& row : m_layout.rows())
         if (row.kind != Kind::Timer)
             inTableOrder.push_back(m_controls.at({std::string(row.name), row.index}));
     for (bool windowed : {false, true})
@@ -211,11 +211,20 @@ void Screen::dispatchTick(const std::string& timerName)
 
 void Screen::onClick(std::string_view name, std::function<void(int)> handler)
 {
+    const auto rows = m_layout.rows();
+    if (std::none_of(rows.begin(), rows.end(), [name](const ControlSpec& row) {
+            return row.name == name && takesClicks(row.kind);
+        }))
+        throw std::logic_error("a click handler for " + std::string(name) + ", which is no control of "
+                               + m_caption.toStdString() + " that takes clicks");
     m_clickHandlers[std::string(name)] = std::move(handler);
 }
 
 void Screen::onTick(std::string_view timerName, std::function<void()> handler)
 {
+    if (!m_layout.has(timerName, kNoIndex, Kind::Timer))
+        throw std::logic_error("a tick handler for " + std::string(timerName) + ", which is no timer of "
+                               + m_caption.toStdString());
     m_tickHandlers[std::string(timerName)] = std::move(handler);
 }
 
