@@ -25,7 +25,7 @@ QStringList shippedLines(const QString& relative)
 // Lines wider than the list's inside would be cut at its right edge.
 QStringList tooWide(ui::ListBox& list, const QStringList& lines)
 {
-    QListWidget* view = list.view();
+    const QListWidget* view = &list;
     const QFontMetrics metrics(view->font());
     const int room = view->viewport()->width() - 2;  // the rows indent their text by 2 px
     QStringList faults;
@@ -107,7 +107,7 @@ void ShippedContentTest::lessonTextsFitWithoutScrolling()
     QVERIFY(!list.items().isEmpty());
     const QStringList faults = tooWide(list, list.items());
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
-    QCOMPARE(list.view()->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(list.verticalScrollBar()->maximum(), 0);
 }
 
 void ShippedContentTest::principlePagesFitTheirLists()
@@ -131,7 +131,7 @@ void ShippedContentTest::drillTextsFit()
     ui::Screen& start = test.open(ScreenId::DrillStart);
     TestProgram::settle();
     QStringList faults = tooWide(start.list("List1"), start.list("List1").items());
-    QCOMPARE(start.list("List1").view()->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(start.list("List1").verticalScrollBar()->maximum(), 0);
 
     ui::Screen& quiz = test.open(ScreenId::Drill);
     TestProgram::settle();
@@ -143,7 +143,7 @@ void ShippedContentTest::drillTextsFit()
         const QStringList lines = shippedLines(drill::choiceFile(n));
         QVERIFY2(lines.size() >= 3, qPrintable(drill::choiceFile(n)));
         faults << tooWide(choices, lines);
-        if (questionMetrics.horizontalAdvance(bank.text[n]) > question.QWidget::width())
+        if (questionMetrics.horizontalAdvance(bank.text[n]) > question.width())
             faults << bank.text[n];
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));

@@ -56,6 +56,7 @@ constexpr Enlargement kViews[] = {
 constexpr int kTwoElectrolyteLabels[] = {0, 1};
 
 constexpr LessonSetup kDaniell{"ダニエル電池", kLayout, "zn_", "cu_", kViews, kTwoElectrolyteLabels};
+static_assert(hasTemplateRows(kDaniell), "the table lacks a row the lesson template uses");
 
 }  // namespace
 

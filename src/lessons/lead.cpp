@@ -54,6 +54,7 @@ constexpr int kOneElectrolyteLabel[] = {kNoIndex};
 
 // Sulfate ions towards the lead plate (first stream) and towards the lead dioxide plate.
 constexpr LessonSetup kLead{"鉛蓄電池", kLayout, "so4_x", "so4_", kViews, kOneElectrolyteLabel};
+static_assert(hasTemplateRows(kLead), "the table lacks a row the lesson template uses");
 
 }  // namespace
 

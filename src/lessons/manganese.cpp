@@ -54,6 +54,7 @@ constexpr int kOneElectrolyteLabel[] = {kNoIndex};
 
 // Both ion streams play the hydrogen-ion frames.
 constexpr LessonSetup kManganese{"マンガン電池", kLayout, "h_", "h_", kViews, kOneElectrolyteLabel};
+static_assert(hasTemplateRows(kManganese), "the table lacks a row the lesson template uses");
 
 }  // namespace
 

@@ -56,6 +56,14 @@ constexpr Enlargement kViews[] = {
 constexpr int kOneElectrolyteLabel[] = {kNoIndex};
 
 constexpr LessonSetup kVolta{"ボルタの電池", kLayout, "zn_", "h_", kViews, kOneElectrolyteLabel};
+static_assert(hasTemplateRows(kVolta), "the table lacks a row the lesson template uses");
+
+// The bubbles' clock and the two columns at each plate.
+static_assert(kVolta.layout.has("Timer2", kNoIndex, Kind::Timer) && kVolta.layout.has("Image8", kNoIndex, Kind::Image)
+                  && kVolta.layout.has("Image9", kNoIndex, Kind::Image)
+                  && kVolta.layout.has("Image10", kNoIndex, Kind::Image)
+                  && kVolta.layout.has("Image11", kNoIndex, Kind::Image),
+              "the table lacks a row of the bubbles");
 
 constexpr const char* kBubbles1 = "\\画像\\アニメ\\awa1.gif";
 constexpr const char* kBubbles2 = "\\画像\\アニメ\\awa2.gif";

@@ -86,7 +86,7 @@ void PrincipleScreen::startPage(const char* frame, const char* list, const QStri
                                 const char* clock)
 {
     loadList(list, text);
-    container(frame).setTop(kSlideStartTopTwips);
+    container(frame).setTopTwips(kSlideStartTopTwips);
     setVisible(frame, true);
     setInterval(clock, kSlideIntervalMs);
 }
@@ -94,8 +94,8 @@ void PrincipleScreen::startPage(const char* frame, const char* list, const QStri
 void PrincipleScreen::slideStep(const char* frame, const char* clock)
 {
     Container& page = container(frame);
-    page.setTop(page.top() - kSlideStepTwips);
-    if (page.top() <= kSlideEndTopTwips)
+    page.setTopTwips(page.topTwips() - kSlideStepTwips);
+    if (page.topTwips() <= kSlideEndTopTwips)
         setInterval(clock, 0);
 }
 
