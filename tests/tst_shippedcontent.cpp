@@ -39,13 +39,13 @@ QStringList tooWide(ui::ListBox& list, const QStringList& lines)
 // the learner.
 QStringList hiddenUnderPictures(ui::ListBox& list)
 {
-    QListWidget* view = list.view();
+    QListWidget* view = &list;
     QWidget* page = list.parentWidget();
     const QFontMetrics metrics(view->font());
     QStringList faults;
     for (QObject* child : page->children()) {
         auto* cover = qobject_cast<QWidget*>(child);
-        if (!cover || cover == &list || !cover->isVisibleTo(page))
+        if (!cover || cover == view || !cover->isVisibleTo(page))
             continue;
         for (int row = 0; row < view->count(); ++row) {
             const QString text = view->item(row)->text();
