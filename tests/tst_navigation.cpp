@@ -27,7 +27,6 @@ const Road kRoads[] = {
 class NavigationTest : public QObject {
     Q_OBJECT
 private slots:
-    void menuHasSevenPictureButtonsWithTheirWords();
     void eachButtonOpensItsScreenAndNoOther();
     void manyRoundTripsKeepOneWindow();
     void drillStartLeadsOnToTheDrillAndBack();
@@ -35,21 +34,6 @@ private slots:
     void quitEndsWithoutShowingAnotherScreen();
     void focusStartsOnTheFirstButton();
 };
-
-void NavigationTest::menuHasSevenPictureButtonsWithTheirWords()
-{
-    TestProgram test;
-    ui::Screen& menu = test.open(ScreenId::Menu);
-    const QStringList words{"電池の原理", "ボルタの電池", "ダニエル電池", "マンガン電池", "鉛蓄電池", "電池のドリル", "終了"};
-    for (int i = 0; i < 7; ++i)
-        QCOMPARE(menu.button({"Command1", i}).accessibleName(), words[i]);
-    QCOMPARE(menu.window()->windowTitle(), QStringLiteral("メニュー"));
-    QCOMPARE(menu.window()->size(), QSize(766, 478));
-    const Qt::WindowFlags flags = menu.window()->windowFlags();
-    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QVERIFY(flags & Qt::WindowCloseButtonHint);
-}
 
 void NavigationTest::eachButtonOpensItsScreenAndNoOther()
 {
