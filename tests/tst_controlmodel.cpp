@@ -107,6 +107,10 @@ void ControlModelTest::twipsAndFontSizes()
     QCOMPARE(twipsToPixels(7155), 477);
     QCOMPARE(twipsToPixels(1280), 85);   // 85.33: the nearest pixel
     QCOMPARE(twipsToPixels(1290), 86);   // 86.0
+    QCOMPARE(twipsToPixels(1000), 67);   // 66.67: up, where cutting off would give 66
+    QCOMPARE(twipsToPixels(22), 1);      // 1.47
+    QCOMPARE(twipsToPixels(23), 2);      // 1.53
+    QCOMPARE(twipsToPixels(7.5), 1);     // a half pixel rounds up
     QCOMPARE(fontPixelSize(12), 16);
     QCOMPARE(fontPixelSize(14.25), 19);
     QCOMPARE(fontPixelSize(54.75), 73);
