@@ -143,7 +143,7 @@ void QuizTest::answerNumbersNoButtonHas()
     QFETCH(QString, number);
     ContentFolder folder;
     folder.copyShippedExcept({kAnswers});
-    folder.writeText(kAnswers, numberedLines(number, 30));
+    folder.writeText(kAnswers, QString(number + QStringLiteral("\r\n")).repeated(30));
     TestProgram program(folder.path());
     Visit quiz(program, ScreenId::Drill);
     const QRect trainHome = placeOf(quiz.screen, QStringLiteral("Image3"));
@@ -175,6 +175,7 @@ void QuizTest::keysOnTheFocusedAnswerButton()
     const int sounds = int(playedSounds().size());
     QTest::keyClick(window, Qt::Key(key));  // while marked: ignored
     QCOMPARE(playedSounds().size(), sounds);
+    QVERIFY2(quiz.screen.isLoaded(), "the key went to another button");
     quiz.runOut("Timer1");
 
     // The button keeps the focus: the key answers 2 to the next question.
