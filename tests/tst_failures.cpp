@@ -4,8 +4,6 @@
 #include "support/screenview.h"
 #include "support/testprogram.h"
 
-#include "drill/drillscreen.h"
-
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QScopeGuard>
@@ -21,8 +19,9 @@ using ui::ScreenId;
 namespace {
 
 // What the user does, one step at a time: "press Command2", "tick Timer1", "runOut Timer2",
-// "reach flowing", "answer right", "answer wrong".
-void perform(Visit& visit, const QString& step)
+// "reach flowing", "answer right", "answer wrong"; and "shorten", which cuts the row's file short
+// while the program runs.
+void perform(Visit& visit, const QString& step, const std::function<void()>& shorten)
 {
     const QString verb = step.section(QLatin1Char(' '), 0, 0);
     const QString what = step.section(QLatin1Char(' '), 1);
@@ -37,19 +36,18 @@ void perform(Visit& visit, const QString& step)
         visit.reach(what);
     else if (verb == QLatin1String("answer"))
         visit.answer(what == QLatin1String("right"), false);
+    else if (verb == QLatin1String("shorten"))
+        shorten();
     else
         QFAIL(qPrintable("no such step: " + step));
 }
 
-// The first lines of a shipped file, so that it holds too few fields.
-QByteArray firstLines(const QString& relative, int count)
+// The first 29 lines of a shipped file of 30 fields, one a line.
+QByteArray oneLineShort(const QString& relative)
 {
-    ContentFolder whole;
-    whole.copyShipped(relative);
-    QFile file(whole.path() + QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    QFile file(TestProgram::shippedContent() + QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/')));
     file.open(QIODevice::ReadOnly);
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    return lines.mid(0, count).join('\n') + '\n';
+    return file.readAll().split('\n').mid(0, 29).join('\n') + '\n';
 }
 
 const QString kQuestions = QStringLiteral("\\説明\\ドリル\\問題.txt");
@@ -62,8 +60,6 @@ class FailuresTest : public QObject {
 private slots:
     void reportedWhereAndWhenTheFileIsNeeded_data();
     void reportedWhereAndWhenTheFileIsNeeded();
-    void choiceFileMissingWhenItsQuestionIsDrawn();
-    void shortBankAtTheRestart();
     void theProgramEndsWithItsReportAndStatus3();
 };
 
@@ -71,13 +67,13 @@ void FailuresTest::reportedWhereAndWhenTheFileIsNeeded_data()
 {
     QTest::addColumn<int>("screen");
     QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("lines");  // 0: the file is missing; otherwise it has only these lines
+    QTest::addColumn<bool>("missing");  // or one line short, from the start or at a "shorten" step
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QString>("failing");  // empty: opening the screen fails
     const QString anime = QStringLiteral("\\画像\\アニメ\\");
     auto row = [](const char* name, ScreenId id, const QString& file, QStringList before, const char* failing,
-                  int lines = 0) {
-        QTest::newRow(name) << int(id) << file << lines << before << QString::fromUtf8(failing);
+                  bool missing = true) {
+        QTest::newRow(name) << int(id) << file << missing << before << QString::fromUtf8(failing);
     };
     row("ボルタ: the second zinc frame at the second step", ScreenId::Volta, anime + "zn_2.gif",
         {"reach flowing"}, "tick Timer1");
@@ -99,8 +95,13 @@ void FailuresTest::reportedWhereAndWhenTheFileIsNeeded_data()
     row("ドリルスタート: 説明.txt as it opens", ScreenId::DrillStart, "\\説明\\ドリル\\説明.txt", {}, "");
     row("ドリル: 問題.txt as it opens", ScreenId::Drill, kQuestions, {}, "");
     row("ドリル: 正解.txt as it opens", ScreenId::Drill, kAnswers, {}, "");
-    row("ドリル: 29 questions as it opens", ScreenId::Drill, kQuestions, {}, "", 29);
-    row("ドリル: 29 answers as it opens", ScreenId::Drill, kAnswers, {}, "", 29);
+    row("ドリル: 29 questions as it opens", ScreenId::Drill, kQuestions, {}, "", false);
+    row("ドリル: 29 answers as it opens", ScreenId::Drill, kAnswers, {}, "", false);
+    row("ドリル: 29 answers at the restart, as the bank is read again", ScreenId::Drill, kAnswers,
+        {"answer wrong", "runOut Timer1", "shorten"}, "press Image2", false);
+    // The questions drawn are 1, then 16.
+    row("ドリル: the second question's choices as it is drawn", ScreenId::Drill,
+        "\\説明\\ドリル\\選択肢\\a16.txt", {"answer right"}, "runOut Timer1");
     row("ドリル: maru.gif at a right answer", ScreenId::Drill, "\\画像\\maru.gif", {"answer wrong", "runOut Timer1"},
         "answer right");
     row("ドリル: batu.gif at a wrong answer", ScreenId::Drill, "\\画像\\batu.gif", {"answer right", "runOut Timer1"},
@@ -116,69 +117,32 @@ void FailuresTest::reportedWhereAndWhenTheFileIsNeeded()
 {
     QFETCH(int, screen);
     QFETCH(QString, file);
-    QFETCH(int, lines);
+    QFETCH(bool, missing);
     QFETCH(QStringList, before);
     QFETCH(QString, failing);
     ContentFolder folder;
-    folder.copyShippedExcept({file});
-    if (lines > 0)
-        folder.writeBytes(file, firstLines(file, lines));
+    const bool shortLater = before.contains(QStringLiteral("shorten"));
+    folder.copyShippedExcept(missing || !shortLater ? QStringList{file} : QStringList{});
+    auto shorten = [&] { folder.writeBytes(file, oneLineShort(file)); };
+    if (!missing && !shortLater)
+        shorten();
     FailureLog log;
     TestProgram program(folder.path());
+    program.randomValues = {0.01, 0.51};
     Visit visit(program, ScreenId(screen));
     for (const QString& step : before) {
-        perform(visit, step);
+        perform(visit, step, shorten);
         QVERIFY2(log.errors.isEmpty(), qPrintable("reported before it was needed, at " + step));
     }
     if (!failing.isEmpty())
-        perform(visit, failing);
+        perform(visit, failing, shorten);
 
     QCOMPARE(log.errors.size(), 1);
     const ContentError& error = log.errors.first();
     QCOMPARE(error.path(), folder.path() + QString(file).replace(QLatin1Char('\\'), QLatin1Char('/')));
-    QCOMPARE(error.cause(), lines > 0 ? ContentError::Cause::BadFieldFile : ContentError::Cause::NotFound);
+    QCOMPARE(error.cause(), missing ? ContentError::Cause::NotFound : ContentError::Cause::BadFieldFile);
     QVERIFY(error.report().contains(error.path()));
     QVERIFY2(visit.screen.isLoaded(), "the failure was reported on another screen");
-}
-
-void FailuresTest::choiceFileMissingWhenItsQuestionIsDrawn()
-{
-    ContentFolder folder;
-    folder.copyShippedExcept({});
-    FailureLog log;
-    TestProgram program(folder.path());
-    Visit quiz(program, ScreenId::Drill);
-    auto& drill = static_cast<drill::DrillScreen&>(quiz.screen);
-    const int first = drill.questionNumber();
-    for (int n = 1; n <= 30; ++n)
-        if (n != first)
-            folder.remove(drill::choiceFile(n));
-
-    quiz.answer(true, false);
-    QVERIFY(log.errors.isEmpty());
-    quiz.runOut("Timer1");  // the next question is drawn as the mark wait ends
-    QCOMPARE(log.errors.size(), 1);
-    QVERIFY(drill.questionNumber() != first);
-    QCOMPARE(log.errors.first().path(),
-             folder.path() + QStringLiteral("/説明/ドリル/選択肢/a%1.txt").arg(drill.questionNumber()));
-    QCOMPARE(log.errors.first().cause(), ContentError::Cause::NotFound);
-}
-
-void FailuresTest::shortBankAtTheRestart()
-{
-    // The bank is read again at the restart: a file shortened in between is found then.
-    ContentFolder folder;
-    folder.copyShippedExcept({});
-    FailureLog log;
-    TestProgram program(folder.path());
-    Visit quiz(program, ScreenId::Drill);
-    quiz.answer(false);
-    folder.writeBytes(kAnswers, firstLines(kAnswers, 29));
-    QVERIFY(log.errors.isEmpty());
-    quiz.press(QStringLiteral("Image2"));
-    QCOMPARE(log.errors.size(), 1);
-    QCOMPARE(log.errors.first().path(), folder.path() + QStringLiteral("/説明/ドリル/正解.txt"));
-    QCOMPARE(log.errors.first().cause(), ContentError::Cause::BadFieldFile);
 }
 
 // The real program, on Qt's VNC platform so that it needs no display yet takes keys: the test

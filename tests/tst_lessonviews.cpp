@@ -9,20 +9,6 @@
 using namespace testsupport;
 using ui::ScreenId;
 
-namespace {
-
-struct Cell {
-    ScreenId id;
-    const char* name;
-    bool third;  // a third enlargement, Image8
-};
-const Cell kCells[] = {{ScreenId::Volta, "ボルタ", false},
-                       {ScreenId::Daniell, "ダニエル", true},
-                       {ScreenId::Manganese, "マンガン", true},
-                       {ScreenId::Lead, "鉛蓄電池", true}};
-
-}  // namespace
-
 class LessonViewsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -34,25 +20,15 @@ private slots:
 
 void LessonViewsTest::flowAfterAnEnlargementHidesEveryView_data()
 {
-    QTest::addColumn<int>("screen");
-    QTest::addColumn<QString>("moment");
-    QTest::addColumn<QString>("view");
-    for (const Cell& cell : kCells) {
-        QTest::addRow("%s 負極拡大", cell.name) << int(cell.id) << "negative" << "Image17";
-        QTest::addRow("%s 正極拡大", cell.name) << int(cell.id) << "positive" << "Image18";
-        if (cell.third)
-            QTest::addRow("%s third view", cell.name) << int(cell.id) << "third" << "Image8";
-    }
+    addLessonViewRows(true);
 }
 
 void LessonViewsTest::flowAfterAnEnlargementHidesEveryView()
 {
     QFETCH(int, screen);
-    QFETCH(QString, moment);
     QFETCH(QString, view);
     TestProgram program;
-    Visit lesson(program, ScreenId(screen));
-    lesson.reach(moment);
+    Visit lesson = visitOfRow(program);
     QVERIFY(showsOnScreen(lesson.screen, view));
     lesson.press(QStringLiteral("Command1"));
     QStringList views{"Image17", "Image18", "List1"};
@@ -68,7 +44,7 @@ void LessonViewsTest::flowAfterAnEnlargementHidesEveryView()
 void LessonViewsTest::openingTheSwitchWhileFlowingStopsTheClock_data()
 {
     QTest::addColumn<int>("screen");
-    for (const Cell& cell : kCells)
+    for (const Lesson& cell : lessons())
         QTest::newRow(cell.name) << int(cell.id);
 }
 

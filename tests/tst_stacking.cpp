@@ -57,30 +57,14 @@ void StackingTest::menuButtonsOpenWhatTheirWordsSay()
 
 void StackingTest::switchTakesTheClickOverEveryView_data()
 {
-    QTest::addColumn<int>("screen");
-    QTest::addColumn<QString>("moment");
-    QTest::addColumn<QString>("view");  // what lies over the drawing then
-    const struct { ScreenId id; const char* name; bool third; } cells[] = {
-        {ScreenId::Volta, "ボルタ", false}, {ScreenId::Daniell, "ダニエル", true},
-        {ScreenId::Manganese, "マンガン", true}, {ScreenId::Lead, "鉛蓄電池", true}};
-    for (const auto& cell : cells) {
-        QTest::addRow("%s, lit bulb", cell.name) << int(cell.id) << "closed" << "Image12";
-        QTest::addRow("%s, flowing", cell.name) << int(cell.id) << "flowing" << "Image6";
-        QTest::addRow("%s, negative electrode", cell.name) << int(cell.id) << "negative" << "Image17";
-        QTest::addRow("%s, positive electrode", cell.name) << int(cell.id) << "positive" << "Image18";
-        if (cell.third)
-            QTest::addRow("%s, third view", cell.name) << int(cell.id) << "third" << "Image8";
-    }
+    addLessonViewRows();
 }
 
 void StackingTest::switchTakesTheClickOverEveryView()
 {
-    QFETCH(int, screen);
-    QFETCH(QString, moment);
     QFETCH(QString, view);
     TestProgram program;
-    Visit lesson(program, ScreenId(screen));
-    lesson.reach(moment);
+    Visit lesson = visitOfRow(program);
     QVERIFY(showsOnScreen(lesson.screen, view));
     QCOMPARE(controlAtTwips(lesson.screen, lesson.centre(QStringLiteral("Image13"))), QStringLiteral("Image13"));
 

@@ -210,7 +210,17 @@ const ScreenLayout kLayouts[] = {
     {ScreenId::Drill, "ドリル", kDrill},
 };
 
+const Lesson kLessons[] = {{ScreenId::Volta, "ボルタ", false},
+                           {ScreenId::Daniell, "ダニエル", true},
+                           {ScreenId::Manganese, "マンガン", true},
+                           {ScreenId::Lead, "鉛蓄電池", true}};
+
 }  // namespace
+
+std::span<const Lesson> lessons()
+{
+    return kLessons;
+}
 
 const LaidOut* ScreenLayout::row(const QString& name) const
 {
@@ -330,6 +340,35 @@ void Visit::reach(const QString& moment)
         if (is("flowing"))
             screen.tick("Timer1");
     }
+}
+
+void addLessonViewRows(bool enlargementsOnly)
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("moment");
+    QTest::addColumn<QString>("view");
+    for (const Lesson& lesson : lessons()) {
+        auto row = [&lesson](const char* what, const char* moment, const char* view) {
+            QTest::addRow("%s, %s", lesson.name, what) << int(lesson.id) << moment << view;
+        };
+        if (!enlargementsOnly) {
+            row("lit bulb", "closed", "Image12");
+            row("flowing", "flowing", "Image6");
+        }
+        row("負極拡大", "negative", "Image17");
+        row("正極拡大", "positive", "Image18");
+        if (lesson.third)
+            row("third view", "third", "Image8");
+    }
+}
+
+Visit visitOfRow(TestProgram& program)
+{
+    QFETCH(int, screen);
+    QFETCH(QString, moment);
+    Visit visit(program, ScreenId(screen));
+    visit.reach(moment);
+    return visit;
 }
 
 }  // namespace testsupport

@@ -44,6 +44,14 @@ struct ScreenLayout {
 std::span<const ScreenLayout> screenLayouts();
 const ScreenLayout& layoutOf(ui::ScreenId id);
 
+// The four lessons, and whether each has a third enlargement, Image8.
+struct Lesson {
+    ui::ScreenId id;
+    const char* name;
+    bool third;
+};
+std::span<const Lesson> lessons();
+
 // A screen opened in a test program and driven by clicks at its controls' places.
 class Visit {
 public:
@@ -65,5 +73,12 @@ public:
     // Answers the question on show, right or wrong, and lets the mark wait end unless told not to.
     void answer(bool right, bool waitOut = true);
 };
+
+// Rows of a data table with the columns "screen", "moment" and "view": every lesson at every
+// moment in which a view lies over its drawing (the lit bulb, the electrons on the wire, each
+// enlargement), or at its enlargements only.
+void addLessonViewRows(bool enlargementsOnly = false);
+// The current row's lesson, opened in the program and brought to the row's moment.
+Visit visitOfRow(TestProgram& program);
 
 }  // namespace testsupport
