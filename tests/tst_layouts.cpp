@@ -22,13 +22,22 @@ namespace {
 // One screen brought to one moment the way the user gets there, with what it looked like when
 // it had just opened.
 struct View {
+    explicit View(ScreenId id) : visit(program, id) {}
+
     TestProgram program;
     Visit visit;
     QHash<QString, QRect> placeAtLoad;
     QHash<QString, bool> shownAtLoad;
-    QImage painted;
+    // Painted only when a colour is asked for: rendering is the slow part of a visit.
+    const QImage& painted()
+    {
+        if (m_painted.isNull())
+            m_painted = renderedWindow(visit.screen);
+        return m_painted;
+    }
 
-    explicit View(ScreenId id) : visit(program, id) {}
+private:
+    QImage m_painted;
 };
 
 std::unique_ptr<View> viewOf(const ScreenLayout& layout, const QString& moment)
@@ -44,18 +53,18 @@ std::unique_ptr<View> viewOf(const ScreenLayout& layout, const QString& moment)
         }
     view->visit.reach(moment);
     TestProgram::settle();
-    view->painted = renderedWindow(screen);
     return view;
 }
 
 // The colour of the control's own ground: where none of its shown children covers it.
-QString groundOf(const View& view, const QString& name, QRect onWindow)
+QString groundOf(View& view, const QString& name, QRect onWindow)
 {
     QRegion children;
-    for (const QWidget* child : widgetNamed(view.visit.screen, name)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    const QWidget* control = widgetNamed(view.visit.screen, name);
+    for (const QWidget* child : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!child->isHidden() && !child->objectName().isEmpty())
             children += child->geometry().translated(onWindow.topLeft());
-    return commonestColour(view.painted, QRegion(onWindow).subtracted(children)).name();
+    return commonestColour(view.painted(), QRegion(onWindow).subtracted(children)).name();
 }
 
 }  // namespace
@@ -117,7 +126,7 @@ void LayoutsTest::everyControlAsTheUserSeesIt()
     if (r.ground != kNoColour)
         QCOMPARE(groundOf(view, name, onWindow), QColor::fromRgb(r.ground).name());
     if (r.text != kNoColour) {
-        const int strokes = pixelsNear(view.painted, onWindow, QColor::fromRgb(r.text));
+        const int strokes = pixelsNear(view.painted(), onWindow, QColor::fromRgb(r.text));
         QVERIFY2(strokes >= 3, qPrintable(QStringLiteral("%1 pixels of the text colour").arg(strokes)));
     }
 }
