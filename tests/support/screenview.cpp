@@ -39,6 +39,16 @@ bool near(QColor a, QColor b, int tolerance)
         && std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
+QString controlAt(const ui::Screen& screen, QPoint pixel)
+{
+    const QSet<QString> names = controlNames(screen);
+    for (QWidget* widget = screen.window()->childAt(pixel); widget && widget != screen.window();
+         widget = widget->parentWidget())
+        if (names.contains(widget->objectName()))
+            return widget->objectName();
+    return {};
+}
+
 }  // namespace
 
 QPoint pixelOf(QPointF twips)
@@ -68,16 +78,6 @@ bool showsOnScreen(const ui::Screen& screen, const QString& name)
 {
     const QWidget* widget = widgetNamed(screen, name);
     return widget && widget->isVisibleTo(screen.window());
-}
-
-QString controlAt(const ui::Screen& screen, QPoint pixel)
-{
-    const QSet<QString> names = controlNames(screen);
-    for (QWidget* widget = screen.window()->childAt(pixel); widget && widget != screen.window();
-         widget = widget->parentWidget())
-        if (names.contains(widget->objectName()))
-            return widget->objectName();
-    return {};
 }
 
 QString controlAtTwips(const ui::Screen& screen, QPointF twips)

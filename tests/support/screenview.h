@@ -29,8 +29,7 @@ QWidget* widgetNamed(const ui::Screen& screen, const QString& name);
 QRect placeOf(const ui::Screen& screen, const QString& name);
 // Shown on the window: the control and every container around it.
 bool showsOnScreen(const ui::Screen& screen, const QString& name);
-// The control the pointer finds at a place of the window (pixels), or "" for the bare window.
-QString controlAt(const ui::Screen& screen, QPoint pixel);
+// The control the pointer finds at a place of the window, or "" for the bare window.
 QString controlAtTwips(const ui::Screen& screen, QPointF twips);
 // A press and release of the left button at a place in twips, delivered by Qt to the window as a
 // window system would; returns the control that was under the pointer.
