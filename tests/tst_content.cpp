@@ -103,7 +103,8 @@ void ContentTest::missingAndUnreadableTexts()
         content::readLines(folder.path() + QStringLiteral("/説明"));
         QFAIL("a folder was read as a text");
     } catch (const ContentError& error) {
-        QCOMPARE(error.cause(), ContentError::Cause::NotFound);
+        QCOMPARE(error.cause(), ContentError::Cause::Folder);
+        QVERIFY(error.report().contains(QStringLiteral("フォルダーです")));
     }
 }
 

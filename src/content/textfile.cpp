@@ -2,8 +2,6 @@
 
 #include "contenterror.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace content {
@@ -11,7 +9,17 @@ namespace content {
 QString decodeShiftJis(const QByteArray& bytes)
 {
     QStringDecoder decoder("Shift_JIS");
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
+    // Qt's table is IBM's, which trades three control codes around; code page 932 keeps them.
+    for (QChar& c : text) {
+        switch (c.unicode()) {
+        case 0x1C: c = QChar(0x1A); break;
+        case 0x7F: c = QChar(0x1C); break;
+        case 0x1A: c = QChar(0x7F); break;
+        default: break;
+        }
+    }
+    return text;
 }
 
 QStringList decodeLines(const QByteArray& bytes)
@@ -32,20 +40,6 @@ QStringList decodeLines(const QByteArray& bytes)
     if (start < size)
         lines << text.mid(start);
     return lines;
-}
-
-QByteArray readContentFile(const QString& path)
-{
-    QFileInfo info(path);
-    if (!info.exists() || info.isDir())
-        throw ContentError(path, ContentError::Cause::NotFound);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ContentError(path, ContentError::Cause::Unreadable);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw ContentError(path, ContentError::Cause::Unreadable);
-    return bytes;
 }
 
 QStringList readLines(const QString& path)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contentfile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -13,10 +15,7 @@ QStringList decodeLines(const QByteArray& bytes);
 // Shift-JIS (code page 932) bytes to text.
 QString decodeShiftJis(const QByteArray& bytes);
 
-// Reads a whole content file; a missing or unreadable one raises ContentError.
-QByteArray readContentFile(const QString& path);
-
-// The lines of a content text file.
+// The lines of a content text file (at most kTextByteLimit bytes).
 QStringList readLines(const QString& path);
 
 }  // namespace content

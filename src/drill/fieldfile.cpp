@@ -51,13 +51,27 @@ void FieldReader::skipToDelimiter()
     consumeDelimiter();
 }
 
+int FieldReader::fieldLine() const
+{
+    int line = 1;
+    for (qsizetype i = 0; i < m_fieldStart; ++i) {
+        const QChar c = m_text.at(i);
+        if (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && (i + 1 >= m_text.size() || m_text.at(i + 1) != QLatin1Char('\n'))))
+            ++line;
+    }
+    return line;
+}
+
 bool FieldReader::readText(QString& field)
 {
     skipBlanks();
+    m_fieldStart = m_pos;
+    m_unclosedQuote = false;
     if (atEnd())
         return false;
     if (m_text.at(m_pos) == QLatin1Char('"')) {
         const qsizetype close = m_text.indexOf(QLatin1Char('"'), m_pos + 1);
+        m_unclosedQuote = close < 0;
         const qsizetype end = close < 0 ? m_text.size() : close;
         field = m_text.mid(m_pos + 1, end - m_pos - 1);
         m_pos = close < 0 ? m_text.size() : close + 1;
@@ -77,6 +91,8 @@ bool FieldReader::readText(QString& field)
 bool FieldReader::readNumberText(QString& field)
 {
     skipBlanks();
+    m_fieldStart = m_pos;
+    m_unclosedQuote = false;
     if (atEnd())
         return false;
     const qsizetype start = m_pos;

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringEncoder>
@@ -124,6 +125,16 @@ void ContentFolder::copyShipped(const QString& relative)
     QFile in(nativePath(TestProgram::shippedContent(), relative));
     if (in.open(QIODevice::ReadOnly))
         writeBytes(relative, in.readAll());
+}
+
+void ContentFolder::copyAllShipped()
+{
+    const QString root = TestProgram::shippedContent();
+    for (const char* top : {"説明", "画像", "音"}) {
+        QDirIterator files(root + QLatin1Char('/') + QString::fromUtf8(top), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext())
+            copyShipped(files.next().mid(root.size()));
+    }
 }
 
 }  // namespace testsupport

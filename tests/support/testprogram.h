@@ -77,6 +77,8 @@ public:
     void writeBytes(const QString& relative, const QByteArray& bytes);
     // Copies a file of the shipped content.
     void copyShipped(const QString& relative);
+    // Copies every file of the shipped content, ready to be spoilt one file at a time.
+    void copyAllShipped();
 
 private:
     QTemporaryDir m_dir;
