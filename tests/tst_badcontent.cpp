@@ -245,8 +245,10 @@ void BadContentTest::hugeBubbleIsReported()
 
 void BadContentTest::controlCodesAsCodePage932()
 {
-    // Each control byte stands for the control code of its own number, as in code page 932.
+    // Each control byte stands for the control code of its own number, as in code page 932, and
+    // a byte that decodes as nothing is U+FFFD, whether alone or a lead byte without its pair.
     QCOMPARE(content::decodeShiftJis(QByteArray("\x1A\x1C\x7F\x09", 4)), QStringLiteral("\x1A\x1C\x7F\t"));
+    QCOMPARE(content::decodeShiftJis(QByteArray("\xA0\x81 \x81\x1A")), QStringLiteral("\uFFFD\uFFFD \uFFFD\x1A"));
 }
 
 void BadContentTest::unclosedQuote_data()

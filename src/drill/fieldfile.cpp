@@ -53,13 +53,15 @@ void FieldReader::skipToDelimiter()
 
 int FieldReader::fieldLine() const
 {
-    int line = 1;
-    for (qsizetype i = 0; i < m_fieldStart; ++i) {
-        const QChar c = m_text.at(i);
-        if (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && (i + 1 >= m_text.size() || m_text.at(i + 1) != QLatin1Char('\n'))))
-            ++line;
+    // Fields are read front to back, so the count goes on from where it stopped.
+    for (; m_countedTo < m_fieldStart; ++m_countedTo) {
+        const QChar c = m_text.at(m_countedTo);
+        const bool crBeforeLf = c == QLatin1Char('\r') && m_countedTo + 1 < m_text.size()
+                                && m_text.at(m_countedTo + 1) == QLatin1Char('\n');
+        if (isLineEnd(c) && !crBeforeLf)
+            ++m_linesBefore;
     }
-    return line;
+    return m_linesBefore + 1;
 }
 
 bool FieldReader::readText(QString& field)

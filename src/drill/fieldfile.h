@@ -34,6 +34,8 @@ private:
     qsizetype m_pos = 0;
     qsizetype m_fieldStart = 0;
     bool m_unclosedQuote = false;
+    mutable qsizetype m_countedTo = 0;
+    mutable int m_linesBefore = 0;
 };
 
 // A number field as a signed 16-bit value. An empty field reads as 0.

@@ -25,10 +25,11 @@ using content::ContentError;
 
 void parseQuestions(QuestionBank& bank, const QString& questionsPath, const QByteArray& questions)
 {
-    FieldReader texts(content::decodeShiftJis(questions));
+    FieldReader texts(content::decodeText(questions).text);
     for (int n = 1; n <= kQuestionCount; ++n) {
         if (!texts.readText(bank.text[n]))
             tooFew(questionsPath, n - 1);
+        bank.textLine[n] = texts.fieldLine();
         // Otherwise the rest of the file would be this one question, and the count would be
         // reported short instead of the quote.
         if (texts.unclosedQuote())
@@ -40,11 +41,12 @@ void parseQuestions(QuestionBank& bank, const QString& questionsPath, const QByt
 
 void parseAnswers(QuestionBank& bank, const QString& answersPath, const QByteArray& answers)
 {
-    FieldReader numbers(content::decodeShiftJis(answers));
+    FieldReader numbers(content::decodeText(answers).text);
     for (int n = 1; n <= kQuestionCount; ++n) {
         QString field;
         if (!numbers.readNumberText(field))
             tooFew(answersPath, n - 1);
+        bank.answerLine[n] = numbers.fieldLine();
         switch (parseInt16(field, bank.answer[n])) {
         case NumberParse::Ok: break;
         case NumberParse::Overflow:
