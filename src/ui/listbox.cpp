@@ -74,8 +74,8 @@ ListBox::ListBox(const ControlSpec& row, QWidget* parent)
     }
     // The font's own pixel size, not the rounded-up ascent plus descent: a 16 px face, 16 px rows.
     const QFont font = m_view->font();
-    const int lineHeight = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
-    m_view->setItemDelegate(new LineDelegate(lineHeight, m_view));
+    m_lineHeight = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
+    m_view->setItemDelegate(new LineDelegate(m_lineHeight, m_view));
     m_view->setMouseTracking(false);
 }
 
@@ -100,6 +100,30 @@ QStringList ListBox::items() const
 int ListBox::count() const
 {
     return m_view->count();
+}
+
+namespace {
+// The inside of a list's frame, where its rows are drawn: known as soon as the list is placed.
+QSize inside(const QWidget& list, const QListWidget& view)
+{
+    const int frame = view.frameWidth();
+    return list.size() - QSize(2 * frame, 2 * frame);
+}
+}  // namespace
+
+int ListBox::textRoom() const
+{
+    return inside(*this, *m_view).width() - LineDelegate::kTextIndent;
+}
+
+int ListBox::visibleRows() const
+{
+    return inside(*this, *m_view).height() / m_lineHeight;
+}
+
+int ListBox::textWidth(const QString& line) const
+{
+    return QFontMetrics(m_view->font()).horizontalAdvance(line);
 }
 
 }  // namespace ui

@@ -19,8 +19,16 @@ public:
     int count() const;
     QListWidget* view() const { return m_view; }
 
+    // What fits without being cut or scrolled: the width in pixels a line's text may take, and
+    // the number of rows shown.
+    int textRoom() const;
+    int visibleRows() const;
+    // The width in pixels a line takes in this list's font.
+    int textWidth(const QString& line) const;
+
 private:
     QListWidget* m_view;
+    int m_lineHeight;
 };
 
 }  // namespace ui
