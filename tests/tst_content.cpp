@@ -23,6 +23,8 @@ private slots:
     void lineEnds_data();
     void lineEnds();
     void codePage932Characters();
+    void encodings_data();
+    void encodings();
     void missingAndUnreadableTexts();
 
     void firstFrameOfAnimatedGif();
@@ -86,6 +88,35 @@ void ContentTest::codePage932Characters()
              QStringList{QStringLiteral("①～－ｱｲ髙")});
 }
 
+void ContentTest::encodings_data()
+{
+    using content::TextEncoding;
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QString>("text");
+    const QString cell = QStringLiteral("電池の負極：亜鉛");
+    QTest::newRow("Shift-JIS, not valid UTF-8") << encodeShiftJis(cell) << int(TextEncoding::ShiftJis) << cell;
+    QTest::newRow("UTF-8") << cell.toUtf8() << int(TextEncoding::Utf8) << cell;
+    QTest::newRow("UTF-8 with a byte-order mark") << "\xEF\xBB\xBF" + cell.toUtf8() << int(TextEncoding::Utf8) << cell;
+    QTest::newRow("ASCII alone") << QByteArray("1\r\n2\r\n") << int(TextEncoding::ShiftJis) << "1\r\n2\r\n";
+    QTest::newRow("UTF-8 but for one byte") << cell.toUtf8() + "\xFF" << int(TextEncoding::ShiftJis)
+                                           << content::decodeShiftJis(cell.toUtf8() + "\xFF");
+    // Two half-width katakana whose Shift-JIS bytes are also a UTF-8 letter: a real text is
+    // never that short and never made of such pairs alone.
+    QTest::newRow("Shift-JIS that is also UTF-8") << QByteArray("\xC3\xBD") << int(TextEncoding::Utf8) << QStringLiteral("\u00FD");
+}
+
+void ContentTest::encodings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, encoding);
+    QFETCH(QString, text);
+    const content::DecodedText decoded = content::decodeText(bytes);
+    QCOMPARE(int(decoded.encoding), encoding);
+    QCOMPARE(decoded.text, text);
+    QCOMPARE(content::decodeLines(bytes), content::splitLines(text));
+}
+
 void ContentTest::missingAndUnreadableTexts()
 {
     ContentFolder folder;
@@ -103,7 +134,8 @@ void ContentTest::missingAndUnreadableTexts()
         content::readLines(folder.path() + QStringLiteral("/説明"));
         QFAIL("a folder was read as a text");
     } catch (const ContentError& error) {
-        QCOMPARE(error.cause(), ContentError::Cause::NotFound);
+        QCOMPARE(error.cause(), ContentError::Cause::Folder);
+        QVERIFY(error.report().contains(QStringLiteral("フォルダーです")));
     }
 }
 

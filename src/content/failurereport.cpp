@@ -10,13 +10,11 @@ namespace {
 
 void showAndEnd(const ContentError& error)
 {
-    const QString text = error.report();
-    std::fprintf(stderr, "ulmaro: %s\n", qPrintable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+    std::fprintf(stderr, "ulmaro: %s\n", qPrintable(error.report().replace(QLatin1Char('\n'), QLatin1Char(' '))));
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows)
         window->hide();
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Ulmaro"), text, QMessageBox::Ok);
-    box.exec();
+    makeFailureBox(error)->exec();
     QCoreApplication::exit(kContentFailureExitCode);
 }
 
@@ -27,6 +25,23 @@ FailureReporter& reporter()
 }
 
 }  // namespace
+
+std::unique_ptr<QMessageBox> makeFailureBox(const ContentError& error)
+{
+    // The box grows as tall as its text, and a path offers no place to break a line: it breaks
+    // after each separator (a zero-width space there), and a very long one keeps only its two
+    // ends, so the box and its OK button always fit the screen. The full path goes to stderr.
+    constexpr int kLongestShownPath = 240;
+    QString path = error.path();
+    if (path.size() > kLongestShownPath)
+        path = path.left(kLongestShownPath / 2) + QStringLiteral("…") + path.right(kLongestShownPath / 2);
+    path.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
+    const ContentError shown(path, error.cause(), error.causeText(), error.line());
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("Ulmaro"), shown.report(),
+                                             QMessageBox::Ok);
+    box->setTextFormat(Qt::PlainText);  // a quoted field may hold "<" and ">"
+    return box;
+}
 
 void setFailureReporter(FailureReporter newReporter)
 {

@@ -3,6 +3,9 @@
 #include "contenterror.h"
 
 #include <functional>
+#include <memory>
+
+class QMessageBox;
 
 namespace content {
 
@@ -17,5 +20,8 @@ void reportFailure(const ContentError& error);
 void runGuarded(const std::function<void()>& handler);
 
 inline constexpr int kContentFailureExitCode = 3;
+
+// The message box of a failure report, sized to fit the screen whatever the path and cause.
+std::unique_ptr<QMessageBox> makeFailureBox(const ContentError& error);
 
 }  // namespace content

@@ -1,22 +1,53 @@
 #include "textfile.h"
 
-#include "contenterror.h"
-
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
+
+#include <algorithm>
 
 namespace content {
 
-QString decodeShiftJis(const QByteArray& bytes)
+DecodedText decodeText(const QByteArray& bytes)
 {
-    QStringDecoder decoder("Shift_JIS");
-    return decoder.decode(bytes);
+    const bool multiByte = std::any_of(bytes.begin(), bytes.end(), [](char c) { return quint8(c) >= 0x80; });
+    if (multiByte) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8.decode(bytes);
+        if (!utf8.hasError())
+            return {text, TextEncoding::Utf8};
+    }
+    return {decodeShiftJis(bytes), TextEncoding::ShiftJis};
 }
 
-QStringList decodeLines(const QByteArray& bytes)
+QString decodeShiftJis(const QByteArray& bytes)
 {
-    const QString text = decodeShiftJis(bytes);
+    // Qt's table for this encoding is IBM's: it trades the control codes 0x1A, 0x1C and 0x7F
+    // around, and gives 0x1A for a byte it cannot decode. Those three bytes never stand inside a
+    // two-byte character, so they are taken as themselves, as code page 932 has them, and a byte
+    // that does not decode becomes U+FFFD like everywhere else. A blank after each piece, never
+    // part of a two-byte character, makes the decoder give out a lead byte left without its pair
+    // instead of dropping it.
+    QString text;
+    qsizetype start = 0;
+    const auto decodeUpTo = [&](qsizetype end) {
+        QStringDecoder decoder("Shift_JIS");
+        QString piece = decoder.decode(bytes.mid(start, end - start) + ' ');
+        piece.chop(1);
+        text += piece.replace(QChar(0x1A), QChar(QChar::ReplacementCharacter));
+    };
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (c == 0x1A || c == 0x1C || c == 0x7F) {
+            decodeUpTo(i);
+            text += QLatin1Char(c);
+            start = i + 1;
+        }
+    }
+    decodeUpTo(bytes.size());
+    return text;
+}
+
+QStringList splitLines(const QString& text)
+{
     QStringList lines;
     qsizetype start = 0;
     const qsizetype size = text.size();
@@ -34,18 +65,9 @@ QStringList decodeLines(const QByteArray& bytes)
     return lines;
 }
 
-QByteArray readContentFile(const QString& path)
+QStringList decodeLines(const QByteArray& bytes)
 {
-    QFileInfo info(path);
-    if (!info.exists() || info.isDir())
-        throw ContentError(path, ContentError::Cause::NotFound);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ContentError(path, ContentError::Cause::Unreadable);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw ContentError(path, ContentError::Cause::Unreadable);
-    return bytes;
+    return splitLines(decodeText(bytes).text);
 }
 
 QStringList readLines(const QString& path)

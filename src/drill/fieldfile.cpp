@@ -51,13 +51,29 @@ void FieldReader::skipToDelimiter()
     consumeDelimiter();
 }
 
+int FieldReader::fieldLine() const
+{
+    // Fields are read front to back, so the count goes on from where it stopped.
+    for (; m_countedTo < m_fieldStart; ++m_countedTo) {
+        const QChar c = m_text.at(m_countedTo);
+        const bool crBeforeLf = c == QLatin1Char('\r') && m_countedTo + 1 < m_text.size()
+                                && m_text.at(m_countedTo + 1) == QLatin1Char('\n');
+        if (isLineEnd(c) && !crBeforeLf)
+            ++m_linesBefore;
+    }
+    return m_linesBefore + 1;
+}
+
 bool FieldReader::readText(QString& field)
 {
     skipBlanks();
+    m_fieldStart = m_pos;
+    m_unclosedQuote = false;
     if (atEnd())
         return false;
     if (m_text.at(m_pos) == QLatin1Char('"')) {
         const qsizetype close = m_text.indexOf(QLatin1Char('"'), m_pos + 1);
+        m_unclosedQuote = close < 0;
         const qsizetype end = close < 0 ? m_text.size() : close;
         field = m_text.mid(m_pos + 1, end - m_pos - 1);
         m_pos = close < 0 ? m_text.size() : close + 1;
@@ -77,6 +93,8 @@ bool FieldReader::readText(QString& field)
 bool FieldReader::readNumberText(QString& field)
 {
     skipBlanks();
+    m_fieldStart = m_pos;
+    m_unclosedQuote = false;
     if (atEnd())
         return false;
     const qsizetype start = m_pos;

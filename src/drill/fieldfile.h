@@ -13,10 +13,16 @@ public:
     explicit FieldReader(QString text);
 
     bool atEnd() const;
-    // The next field as text; std::nullopt-like: returns false when the input is exhausted.
+    // The next field as text; returns false when the input is exhausted. A quoted field whose
+    // closing quote is missing runs to the end of the input, and unclosedQuote() then says so.
     bool readText(QString& field);
     // The raw text of the next number field: it ends at a comma, a blank or a line end.
     bool readNumberText(QString& field);
+
+    // Whether the field last read began with a quote that nothing closes.
+    bool unclosedQuote() const { return m_unclosedQuote; }
+    // The line (from 1) on which the field last read begins.
+    int fieldLine() const;
 
 private:
     void skipBlanks();
@@ -26,6 +32,10 @@ private:
 
     QString m_text;
     qsizetype m_pos = 0;
+    qsizetype m_fieldStart = 0;
+    bool m_unclosedQuote = false;
+    mutable qsizetype m_countedTo = 0;
+    mutable int m_linesBefore = 0;
 };
 
 // A number field as a signed 16-bit value. An empty field reads as 0.

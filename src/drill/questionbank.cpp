@@ -11,9 +11,9 @@ namespace {
 
 using content::ContentError;
 
-[[noreturn]] void fail(const QString& path, const QString& detail)
+[[noreturn]] void fail(const QString& path, const QString& detail, int line = 0)
 {
-    throw ContentError(path, ContentError::Cause::BadFieldFile, detail);
+    throw ContentError(path, ContentError::Cause::BadFieldFile, detail, line);
 }
 
 [[noreturn]] void tooFew(const QString& path, int found)
@@ -25,27 +25,40 @@ using content::ContentError;
 
 void parseQuestions(QuestionBank& bank, const QString& questionsPath, const QByteArray& questions)
 {
-    FieldReader texts(content::decodeShiftJis(questions));
-    for (int n = 1; n <= kQuestionCount; ++n)
+    FieldReader texts(content::decodeText(questions).text);
+    for (int n = 1; n <= kQuestionCount; ++n) {
         if (!texts.readText(bank.text[n]))
             tooFew(questionsPath, n - 1);
+        bank.textLine[n] = texts.fieldLine();
+        // Otherwise the rest of the file would be this one question, and the count would be
+        // reported short instead of the quote.
+        if (texts.unclosedQuote())
+            fail(questionsPath,
+                 QStringLiteral("%1 番目の問題の引用符「\"」が閉じていません。問題の終わりにも「\"」を書いてください。").arg(n),
+                 texts.fieldLine());
+    }
 }
 
 void parseAnswers(QuestionBank& bank, const QString& answersPath, const QByteArray& answers)
 {
-    FieldReader numbers(content::decodeShiftJis(answers));
+    FieldReader numbers(content::decodeText(answers).text);
     for (int n = 1; n <= kQuestionCount; ++n) {
         QString field;
         if (!numbers.readNumberText(field))
             tooFew(answersPath, n - 1);
+        bank.answerLine[n] = numbers.fieldLine();
         switch (parseInt16(field, bank.answer[n])) {
         case NumberParse::Ok: break;
         case NumberParse::Overflow:
-            fail(answersPath, QStringLiteral("%1 番目の項目「%2」が大きすぎます（-32768～32767 の整数にしてください）。")
-                                  .arg(n)
-                                  .arg(field));
+            fail(answersPath,
+                 QStringLiteral("%1 番目の項目「%2」が大きすぎます（-32768～32767 の整数にしてください）。")
+                     .arg(n)
+                     .arg(content::shownText(field)),
+                 numbers.fieldLine());
         case NumberParse::NotANumber:
-            fail(answersPath, QStringLiteral("%1 番目の項目「%2」が数値ではありません。").arg(n).arg(field));
+            fail(answersPath,
+                 QStringLiteral("%1 番目の項目「%2」が数値ではありません。").arg(n).arg(content::shownText(field)),
+                 numbers.fieldLine());
         }
     }
 }

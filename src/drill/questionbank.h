@@ -12,6 +12,9 @@ inline constexpr int kQuestionCount = 30;
 struct QuestionBank {
     std::array<QString, kQuestionCount + 1> text;
     std::array<qint16, kQuestionCount + 1> answer{};
+    // The line of its file each field begins on, for reports.
+    std::array<int, kQuestionCount + 1> textLine{};
+    std::array<int, kQuestionCount + 1> answerLine{};
 };
 
 // Reads "問題.txt" (30 text fields), then "正解.txt" (30 number fields). A missing file, fewer than

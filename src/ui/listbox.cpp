@@ -66,8 +66,8 @@ ListBox::ListBox(const ControlSpec& row, QWidget* parent) : QListWidget(parent),
     }
     // The font's own pixel size, not the rounded-up ascent plus descent: a 16 px face, 16 px rows.
     const QFont face = font();
-    const int lineHeight = face.pixelSize() > 0 ? face.pixelSize() : QFontMetrics(face).height();
-    setItemDelegate(new LineDelegate(lineHeight, this));
+    m_lineHeight = face.pixelSize() > 0 ? face.pixelSize() : QFontMetrics(face).height();
+    setItemDelegate(new LineDelegate(m_lineHeight, this));
     setMouseTracking(false);
 }
 
@@ -77,6 +77,30 @@ QStringList ListBox::items() const
     for (int i = 0; i < count(); ++i)
         result << item(i)->text();
     return result;
+}
+
+namespace {
+// The inside of a list's frame, where its rows are drawn: known as soon as the list is placed.
+QSize inside(const QListWidget& list)
+{
+    const int frame = list.frameWidth();
+    return list.size() - QSize(2 * frame, 2 * frame);
+}
+}  // namespace
+
+int ListBox::textRoom() const
+{
+    return inside(*this).width() - LineDelegate::kTextIndent;
+}
+
+int ListBox::visibleRows() const
+{
+    return inside(*this).height() / m_lineHeight;
+}
+
+int ListBox::textWidth(const QString& line) const
+{
+    return QFontMetrics(font()).horizontalAdvance(line);
 }
 
 }  // namespace ui

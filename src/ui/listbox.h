@@ -12,8 +12,21 @@ class ListBox : public QListWidget, public Control {
     Q_OBJECT
 public:
     ListBox(const ControlSpec& row, QWidget* parent);
+    // Its layout row, and Qt's row of an item.
+    using Control::row;
+    using QListWidget::row;
 
     QStringList items() const;
+
+    // What fits without being cut or scrolled: the width in pixels a line's text may take, and
+    // the number of rows shown.
+    int textRoom() const;
+    int visibleRows() const;
+    // The width in pixels a line takes in this list's font.
+    int textWidth(const QString& line) const;
+
+private:
+    int m_lineHeight;
 };
 
 }  // namespace ui

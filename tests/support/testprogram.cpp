@@ -145,4 +145,14 @@ void ContentFolder::remove(const QString& relative)
     QFile::remove(nativePath(m_dir.path(), relative));
 }
 
+void ContentFolder::copyAllShipped()
+{
+    const QString root = TestProgram::shippedContent();
+    for (const char* top : {"説明", "画像", "音"}) {
+        QDirIterator files(root + QLatin1Char('/') + QString::fromUtf8(top), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext())
+            copyShipped(files.next().mid(root.size()));
+    }
+}
+
 }  // namespace testsupport

@@ -80,6 +80,8 @@ public:
     // Copies the whole shipped content but the files named.
     void copyShippedExcept(const QStringList& leftOut);
     void remove(const QString& relative);
+    // Copies every file of the shipped content, ready to be spoilt one file at a time.
+    void copyAllShipped();
 
 private:
     QTemporaryDir m_dir;

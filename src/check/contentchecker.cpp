@@ -1,0 +1,281 @@
+#include "contentchecker.h"
+
+#include "app/program.h"
+#include "content/contenterror.h"
+#include "content/picturefile.h"
+#include "content/soundfile.h"
+#include "content/textfile.h"
+#include "drill/questionbank.h"
+#include "ui/controls.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
+
+#include <stdexcept>
+
+namespace check {
+namespace {
+
+using content::ContentError;
+using ui::ScreenId;
+
+// Which list shows which text; mustFit: the list is read without scrolling.
+struct ListedText {
+    const char* path;
+    ScreenId screen;
+    const char* list;
+    bool mustFit;
+};
+
+constexpr ListedText kTexts[] = {
+    {"説明/ボルタ/負極.txt", ScreenId::Volta, "List1", true},
+    {"説明/ボルタ/正極.txt", ScreenId::Volta, "List1", true},
+    {"説明/ダニエル/負極.txt", ScreenId::Daniell, "List1", true},
+    {"説明/ダニエル/正極.txt", ScreenId::Daniell, "List1", true},
+    {"説明/ダニエル/素焼き板.txt", ScreenId::Daniell, "List1", true},
+    {"説明/マンガン/負極.txt", ScreenId::Manganese, "List1", true},
+    {"説明/マンガン/正極.txt", ScreenId::Manganese, "List1", true},
+    {"説明/鉛蓄電池/負極.txt", ScreenId::Lead, "List1", true},
+    {"説明/鉛蓄電池/正極.txt", ScreenId::Lead, "List1", true},
+    {"説明/原理/p1.txt", ScreenId::Principle, "List1", false},
+    {"説明/原理/p2.txt", ScreenId::Principle, "List2", false},
+    {"説明/原理/p3.txt", ScreenId::Principle, "List3", false},
+    {"説明/原理/p4.txt", ScreenId::Principle, "List4", false},
+};
+
+// Numbered pictures: prefix + 1 … count + ".gif", each laid out at the size of the control.
+struct PictureSeries {
+    const char* prefix;
+    int count;  // 0: the prefix is the whole name
+    ScreenId screen;
+    const char* control;
+};
+
+constexpr PictureSeries kPictures[] = {
+    {"画像/アニメ/zn_", 3, ScreenId::Volta, "Image3"},
+    {"画像/アニメ/h_", 3, ScreenId::Volta, "Image4"},
+    {"画像/アニメ/cu_", 3, ScreenId::Daniell, "Image4"},
+    {"画像/アニメ/so4_x", 3, ScreenId::Lead, "Image3"},
+    {"画像/アニメ/so4_", 3, ScreenId::Lead, "Image4"},
+    {"画像/アニメ/awa", 2, ScreenId::Volta, "Image8"},
+    {"画像/アニメ/g", 9, ScreenId::Principle, "Picture7"},
+    {"画像/アニメ/e", 9, ScreenId::Principle, "Picture8"},
+    {"画像/maru", 0, ScreenId::Drill, "Image5"},
+    {"画像/batu", 0, ScreenId::Drill, "Image5"},
+    {"画像/gmedal", 0, ScreenId::Drill, "Image5"},
+};
+
+constexpr const char* kSounds[] = {"音/o.wav", "音/x.wav", "音/pan.wav", "音/dame.wav", "音/gokaku.wav"};
+
+const char* const kContentFolders[] = {"説明", "画像", "音"};
+
+// "\説明\ドリル\問題.txt" as the screens write it, to "説明/ドリル/問題.txt".
+QString relativeOf(const QString& screenPath)
+{
+    return QString(screenPath).replace(QLatin1Char('\\'), QLatin1Char('/')).mid(1);
+}
+
+}  // namespace
+
+QString Finding::toLine() const
+{
+    QString where = path;
+    if (line > 0)
+        where += QStringLiteral(" %1 行目").arg(line);
+    return (note ? QStringLiteral("注意: ") : QString()) + where + QStringLiteral(": ") + text;
+}
+
+ContentChecker::ContentChecker(QString folder) : m_folder(std::move(folder)) {}
+
+ContentChecker::~ContentChecker() = default;
+
+bool ContentChecker::isApplicationFolder() const
+{
+    for (const char* name : kContentFolders)
+        if (QFileInfo(absolute(QString::fromUtf8(name))).isDir())
+            return true;
+    return false;
+}
+
+QString ContentChecker::absolute(const QString& relative) const
+{
+    return m_folder + QLatin1Char('/') + relative;
+}
+
+const ui::ControlSpec& ContentChecker::row(ScreenId screen, std::string_view control)
+{
+    auto& made = m_screens[screen];
+    if (!made)
+        made = app::Program::makeScreen(screen, m_host);  // builds no window until shown
+    for (const ui::ControlSpec& spec : made->layout())
+        if (spec.name == control)
+            return spec;
+    throw std::logic_error("no control " + std::string(control) + " in a screen's layout");
+}
+
+void ContentChecker::problem(const QString& path, int line, const QString& text)
+{
+    m_findings << Finding{path, line, text, false};
+}
+
+void ContentChecker::note(const QString& path, const QString& text)
+{
+    m_findings << Finding{path, 0, text, true};
+}
+
+std::optional<QByteArray> ContentChecker::readBytes(const QString& relative)
+{
+    ++m_files;
+    try {
+        return content::readContentFile(absolute(relative));
+    } catch (const ContentError& error) {
+        problem(relative, error.line(), error.causeText());
+        return std::nullopt;
+    }
+}
+
+QStringList ContentChecker::decodeChecked(const QString& relative, const QByteArray& bytes)
+{
+    const content::DecodedText decoded = content::decodeText(bytes);
+    if (decoded.encoding == content::TextEncoding::Utf8)
+        note(relative, QStringLiteral("UTF-8 で保存されています。このまま読めます。"));
+    const QStringList lines = content::splitLines(decoded.text);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (lines[i].contains(QChar(QChar::ReplacementCharacter)))
+            problem(relative, int(i + 1),
+                    QStringLiteral("読めない文字があります（Shift-JIS でも UTF-8 でもない書き方です）。"
+                                   "Shift-JIS か UTF-8 で保存し直してください。"));
+    return lines;
+}
+
+void ContentChecker::checkListedText(const QString& relative, ScreenId screen, std::string_view listName, bool mustFit)
+{
+    const auto bytes = readBytes(relative);
+    if (!bytes)
+        return;
+    const QStringList lines = decodeChecked(relative, *bytes);
+    const ui::ListBox list(row(screen, listName), nullptr);
+    const int room = list.textRoom();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int width = list.textWidth(lines[i]);
+        if (width > room)
+            problem(relative, int(i + 1),
+                    QStringLiteral("一覧の幅 %1 px に対して %2 px あります。短くしてください。").arg(room).arg(width));
+    }
+    const int rows = list.visibleRows();
+    if (mustFit && lines.size() > rows)
+        problem(relative, 0,
+                QStringLiteral("%1 行あります。一覧に見えるのは %2 行までで、残りはスクロールしないと見えません。"
+                               "%2 行以内にしてください。")
+                    .arg(lines.size())
+                    .arg(rows));
+}
+
+void ContentChecker::checkDrillBank()
+{
+    const QString questions = relativeOf(QString::fromUtf8(drill::kQuestionsFile));
+    const QString answers = relativeOf(QString::fromUtf8(drill::kAnswersFile));
+    const auto questionBytes = readBytes(questions);
+    const auto answerBytes = readBytes(answers);
+    if (questionBytes)
+        decodeChecked(questions, *questionBytes);
+    if (answerBytes)
+        decodeChecked(answers, *answerBytes);
+    if (questionBytes && answerBytes) {
+        try {
+            const drill::QuestionBank bank = drill::parseQuestionBank(questions, *questionBytes, answers, *answerBytes);
+            const ui::Label label(row(ScreenId::Drill, "Label1"), nullptr);
+            const QFontMetrics metrics(label.font());
+            const int room = label.geometry().width();
+            for (int n = 1; n <= drill::kQuestionCount; ++n) {
+                const int width = metrics.horizontalAdvance(bank.text[n]);
+                if (width > room)
+                    problem(questions, bank.textLine[n],
+                            QStringLiteral("%1 番目の問題が、問題の欄の幅 %2 px に対して %3 px あります。短くしてください。")
+                                .arg(n)
+                                .arg(room)
+                                .arg(width));
+                if (bank.answer[n] < 1 || bank.answer[n] > 3)
+                    problem(answers, bank.answerLine[n],
+                            QStringLiteral("%1 番目の正解「%2」が 1・2・3 のどれでもないため、どの答えも不正解になります。"
+                                           "1・2・3 のどれかにしてください。")
+                                .arg(n)
+                                .arg(bank.answer[n]));
+            }
+        } catch (const ContentError& error) {
+            problem(error.path(), error.line(), error.causeText());
+        }
+    }
+    for (int n = 1; n <= drill::kQuestionCount; ++n)
+        checkListedText(relativeOf(drill::choiceFile(n)), ScreenId::Drill, "List1", true);
+}
+
+void ContentChecker::checkPicture(const QString& relative, ScreenId screen, std::string_view control)
+{
+    ++m_files;
+    QImage image;
+    try {
+        image = content::readPicture(absolute(relative));
+    } catch (const ContentError& error) {
+        problem(relative, 0, error.causeText());
+        return;
+    }
+    const ui::Image placed(row(screen, control), nullptr);
+    const QSize expected = placed.geometry().size();
+    if (image.size() != expected)
+        problem(relative, 0,
+                QStringLiteral("大きさが %1 × %2 ピクセルです。画面では %3 × %4 ピクセルの絵として並べてあるので、"
+                               "その大きさにしてください。")
+                    .arg(image.width())
+                    .arg(image.height())
+                    .arg(expected.width())
+                    .arg(expected.height()));
+}
+
+void ContentChecker::checkSound(const QString& relative)
+{
+    ++m_files;
+    try {
+        content::checkSound(absolute(relative));
+    } catch (const ContentError& error) {
+        problem(relative, 0, error.causeText() + QStringLiteral("（この音は鳴らずに飛ばされます）"));
+    }
+}
+
+QList<Finding> ContentChecker::run()
+{
+    m_findings.clear();
+    m_files = 0;
+    for (const ListedText& text : kTexts)
+        checkListedText(QString::fromUtf8(text.path), text.screen, text.list, text.mustFit);
+    checkListedText(relativeOf(QString::fromUtf8(drill::kIntroductionFile)), ScreenId::DrillStart, "List1", true);
+    checkDrillBank();
+    for (const PictureSeries& series : kPictures) {
+        const QString prefix = QString::fromUtf8(series.prefix);
+        if (series.count == 0)
+            checkPicture(prefix + QStringLiteral(".gif"), series.screen, series.control);
+        for (int n = 1; n <= series.count; ++n)
+            checkPicture(prefix + QString::number(n) + QStringLiteral(".gif"), series.screen, series.control);
+    }
+    for (const char* sound : kSounds)
+        checkSound(QString::fromUtf8(sound));
+    return m_findings;
+}
+
+int ContentChecker::problemCount(const QList<Finding>& findings)
+{
+    return int(std::count_if(findings.begin(), findings.end(), [](const Finding& f) { return !f.note; }));
+}
+
+QString ContentChecker::summary(const QList<Finding>& findings) const
+{
+    const int problems = problemCount(findings);
+    const int notes = int(findings.size()) - problems;
+    const QString checked = QStringLiteral("%1 個のファイルを調べました").arg(m_files);
+    if (problems == 0 && notes == 0)
+        return QStringLiteral("問題はありません（%1）。").arg(checked);
+    return QStringLiteral("問題 %1 件、注意 %2 件（%3）。").arg(problems).arg(notes).arg(checked);
+}
+
+}  // namespace check
