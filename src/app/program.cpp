@@ -12,9 +12,11 @@
 
 namespace app {
 
-Program::Program(ScreenFactory factory, Quit quit)
+Program::Program(ScreenFactory factory, Quit quit, content::FailureReporter* reporter, ui::SoundSinkFactory sounds)
     : m_factory(factory ? std::move(factory) : ScreenFactory(&Program::makeScreen)),
-      m_quit(quit ? std::move(quit) : Quit([](int code) { QCoreApplication::exit(code); }))
+      m_quit(quit ? std::move(quit) : Quit([](int code) { QCoreApplication::exit(code); })),
+      m_guard(reporter ? *reporter : m_failureBox),
+      m_sounds(sounds ? std::move(sounds) : ui::SoundSinkFactory(&ui::makeSpeakerSink))
 {
 }
 
@@ -83,7 +85,7 @@ void Program::screenUnloaded()
     if (m_ended || m_checkQueued)
         return;
     m_checkQueued = true;
-    QTimer::singleShot(0, [this] { quitIfNothingLoaded(); });
+    QTimer::singleShot(0, this, [this] { quitIfNothingLoaded(); });
 }
 
 void Program::quitIfNothingLoaded()

@@ -1,7 +1,14 @@
 #pragma once
 
+#include "failurebox.h"
+
+#include "content/failurereport.h"
+#include "ui/picture.h"
 #include "ui/screen.h"
 #include "ui/screenhost.h"
+#include "ui/soundsink.h"
+
+#include <QObject>
 
 #include <functional>
 #include <map>
@@ -10,14 +17,19 @@
 namespace app {
 
 // The program around the screens: one instance of each screen, created the first time it is
-// used, and the rule that the program ends when no screen is loaded or when End is called.
-class Program : public ui::ScreenHost {
+// used, and the rule that the program ends when no screen is loaded or when End is called. It
+// owns what the screens share: the guard around their handlers with the failure report behind
+// it, the stored pictures and the sound output.
+class Program : public QObject, public ui::ScreenHost {
+    Q_OBJECT
 public:
     using ScreenFactory = std::function<std::unique_ptr<ui::Screen>(ui::ScreenId, ui::ScreenHost&)>;
     using Quit = std::function<void(int exitCode)>;
 
-    // By default the screens are the program's own and quitting leaves the event loop.
-    explicit Program(ScreenFactory factory = {}, Quit quit = {});
+    // By default the screens are the program's own, quitting leaves the event loop, a content
+    // failure shows the message box and sounds go to the speakers.
+    explicit Program(ScreenFactory factory = {}, Quit quit = {}, content::FailureReporter* reporter = nullptr,
+                     ui::SoundSinkFactory sounds = {});
     ~Program() override;
 
     void start();  // checks every screen's handlers against its table, then shows the menu
@@ -25,6 +37,9 @@ public:
     void show(ui::ScreenId id) override;
     void end() override;
     void screenUnloaded() override;
+    content::EventGuard& guard() override { return m_guard; }
+    ui::PictureStore& pictures() override { return m_pictures; }
+    std::unique_ptr<ui::SoundSink> makeSoundSink() override { return m_sounds(); }
 
     ui::Screen& screen(ui::ScreenId id);
     bool isCreated(ui::ScreenId id) const { return m_screens.count(id) != 0; }
@@ -38,6 +53,11 @@ private:
 
     ScreenFactory m_factory;
     Quit m_quit;
+    FailureBox m_failureBox;
+    content::EventGuard m_guard;
+    ui::PictureStore m_pictures;
+    ui::SoundSinkFactory m_sounds;
+    // Declared after what the screens use, so they go first.
     std::map<ui::ScreenId, std::unique_ptr<ui::Screen>> m_screens;
     bool m_ended = false;
     bool m_checkQueued = false;

@@ -1,65 +1,27 @@
 #include "failurereport.h"
 
-#include <QApplication>
-#include <QMessageBox>
-
-#include <cstdio>
-
 namespace content {
-namespace {
 
-void showAndEnd(const ContentError& error)
+void EventGuard::run(const std::function<void()>& handler)
 {
-    const QString text = error.report();
-    std::fprintf(stderr, "ulmaro: %s\n", qPrintable(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget* window : windows)
-        window->hide();
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Ulmaro"), text, QMessageBox::Ok);
-    box.exec();
-    QCoreApplication::exit(kContentFailureExitCode);
-}
-
-FailureReporter& reporter()
-{
-    static FailureReporter instance = showAndEnd;
-    return instance;
-}
-
-}  // namespace
-
-void setFailureReporter(FailureReporter newReporter)
-{
-    reporter() = newReporter ? std::move(newReporter) : FailureReporter(showAndEnd);
-}
-
-void reportFailure(const ContentError& error)
-{
-    reporter()(error);
-}
-
-void runGuarded(const std::function<void()>& handler)
-{
-    // While a failure is being reported the program is ending: clocks that still tick behind
-    // the message box must not read more files, nor report again.
-    static bool reporting = false;
-    if (reporting)
+    if (m_reporting)
         return;
-    // Nested dispatches (a click that shows a screen which loads) report once, at the outermost.
-    static int depth = 0;
     struct Level {
-        Level() { ++depth; }
-        ~Level() { --depth; }
+        explicit Level(int& depth) : m_depth(depth) { ++m_depth; }
+        ~Level() { --m_depth; }
+        Level(const Level&) = delete;
+        Level& operator=(const Level&) = delete;
+        int& m_depth;
     };
     try {
-        Level level;
+        const Level level(m_depth);
         handler();
     } catch (const ContentError& error) {
-        if (depth > 0)
+        if (m_depth > 0)
             throw;
-        reporting = true;
-        reportFailure(error);
-        reporting = false;
+        m_reporting = true;
+        m_reporter.report(error);
+        m_reporting = false;
     }
 }
 

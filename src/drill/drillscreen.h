@@ -3,6 +3,7 @@
 #include "drillclock.h"
 #include "drillrules.h"
 #include "questionbank.h"
+#include "randomsource.h"
 
 #include "ui/screen.h"
 

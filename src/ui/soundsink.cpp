@@ -41,27 +41,11 @@ private:
     std::unique_ptr<QSoundEffect> m_effect;
 };
 
-SoundSinkFactory& factory()
-{
-    static SoundSinkFactory instance = makeSpeakerSink;
-    return instance;
-}
-
 }  // namespace
 
 std::unique_ptr<SoundSink> makeSpeakerSink()
 {
     return std::make_unique<SpeakerSink>();
-}
-
-void setSoundSinkFactory(SoundSinkFactory newFactory)
-{
-    factory() = std::move(newFactory);
-}
-
-std::unique_ptr<SoundSink> makeSoundSink()
-{
-    return factory()();
 }
 
 }  // namespace ui

@@ -1,62 +1,14 @@
 #include "testprogram.h"
 
 #include "content/contentpath.h"
-#include "content/failurereport.h"
 #include "drill/drillscreen.h"
-#include "ui/soundsink.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStringEncoder>
 
 namespace testsupport {
 
-QStringList& playedSounds()
-{
-    static QStringList sounds;
-    return sounds;
-}
-
-namespace {
-class RecordingSink : public ui::SoundSink {
-public:
-    void play(const QString& path) override { playedSounds() << path; }
-};
-
-QString nativePath(const QString& root, const QString& relative)
-{
-    QString tail = relative;
-    tail.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return root + (tail.startsWith(QLatin1Char('/')) ? tail : QLatin1Char('/') + tail);
-}
-}  // namespace
-
-void installSoundRecorder()
-{
-    ui::setSoundSinkFactory([] { return std::make_unique<RecordingSink>(); });
-}
-
-FailureLog::FailureLog()
-{
-    content::setFailureReporter([this](const content::ContentError& error) { errors << error; });
-}
-
-FailureLog::~FailureLog()
-{
-    content::setFailureReporter({});
-}
-
-QString TestProgram::shippedContent()
-{
-    const QByteArray fromEnv = qgetenv("ULMARO_CONTENT");
-    return fromEnv.isEmpty() ? QCoreApplication::applicationDirPath() : QString::fromLocal8Bit(fromEnv);
-}
-
 TestProgram::TestProgram(const QString& appPath)
 {
-    installSoundRecorder();
     playedSounds().clear();
     content::setAppPath(content::appPathFromFolder(appPath));
     m_program = std::make_unique<app::Program>(
@@ -72,7 +24,7 @@ TestProgram::TestProgram(const QString& appPath)
                                                     : randomValues;
             return std::make_unique<drill::DrillScreen>(host, std::move(ownedClock), std::move(ownedRandom));
         },
-        [this](int code) { m_exitCode = code; });
+        [this](int code) { m_exitCode = code; }, &failureLogReporter(), &makeSoundRecorder);
 }
 
 TestProgram::~TestProgram()
@@ -94,35 +46,6 @@ void TestProgram::settle()
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QByteArray encodeShiftJis(const QString& text)
-{
-    QStringEncoder encoder("Shift_JIS");
-    return encoder.encode(text);
-}
-
-ContentFolder::ContentFolder() = default;
-
-void ContentFolder::writeBytes(const QString& relative, const QByteArray& bytes)
-{
-    const QString file = nativePath(m_dir.path(), relative);
-    QDir().mkpath(QFileInfo(file).path());
-    QFile out(file);
-    if (out.open(QIODevice::WriteOnly))
-        out.write(bytes);
-}
-
-void ContentFolder::writeText(const QString& relative, const QString& text)
-{
-    writeBytes(relative, encodeShiftJis(text));
-}
-
-void ContentFolder::copyShipped(const QString& relative)
-{
-    QFile in(nativePath(TestProgram::shippedContent(), relative));
-    if (in.open(QIODevice::ReadOnly))
-        writeBytes(relative, in.readAll());
 }
 
 }  // namespace testsupport
