@@ -1,6 +1,7 @@
 #pragma once
 
 #include "failurebox.h"
+#include "screenid.h"
 
 #include "content/failurereport.h"
 #include "ui/picture.h"
@@ -23,7 +24,7 @@ namespace app {
 class Program : public QObject, public ui::ScreenHost {
     Q_OBJECT
 public:
-    using ScreenFactory = std::function<std::unique_ptr<ui::Screen>(ui::ScreenId, ui::ScreenHost&)>;
+    using ScreenFactory = std::function<std::unique_ptr<ui::Screen>(ScreenId, ui::ScreenHost&)>;
     using Quit = std::function<void(int exitCode)>;
 
     // By default the screens are the program's own, quitting leaves the event loop, a content
@@ -34,21 +35,24 @@ public:
 
     void start();  // checks every screen's handlers against its table, then shows the menu
 
-    void show(ui::ScreenId id) override;
-    void end() override;
+    // Shows a screen, or ends at once: every screen goes without any of its handlers running.
+    void show(ScreenId id);
+    void end();
+
     void screenUnloaded() override;
     content::EventGuard& guard() override { return m_guard; }
     ui::PictureStore& pictures() override { return m_pictures; }
     std::unique_ptr<ui::SoundSink> makeSoundSink() override { return m_sounds(); }
 
-    ui::Screen& screen(ui::ScreenId id);
-    bool isCreated(ui::ScreenId id) const { return m_screens.count(id) != 0; }
+    ui::Screen& screen(ScreenId id);
+    bool isCreated(ScreenId id) const { return m_screens.count(id) != 0; }
     int loadedCount() const;
     bool hasEnded() const { return m_ended; }
 
-    static std::unique_ptr<ui::Screen> makeScreen(ui::ScreenId id, ui::ScreenHost& host);
+    static std::unique_ptr<ui::Screen> makeScreen(ScreenId id, ui::ScreenHost& host);
 
 private:
+    void followRequests(ui::Screen& screen);
     void quitIfNothingLoaded();
 
     ScreenFactory m_factory;
@@ -58,7 +62,7 @@ private:
     ui::PictureStore m_pictures;
     ui::SoundSinkFactory m_sounds;
     // Declared after what the screens use, so they go first.
-    std::map<ui::ScreenId, std::unique_ptr<ui::Screen>> m_screens;
+    std::map<ScreenId, std::unique_ptr<ui::Screen>> m_screens;
     bool m_ended = false;
     bool m_checkQueued = false;
 };

@@ -31,6 +31,9 @@ public:
     qint16 trainHome() const { return m_trainHome; }
     bool answered() const { return m_answered != 0; }
 
+signals:
+    void menuRequested();  // the screen has unloaded itself
+
 private:
     void load() override;
 

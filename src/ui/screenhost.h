@@ -12,20 +12,12 @@ namespace ui {
 
 class PictureStore;
 
-// The program's screens, each one program-wide instance.
-enum class ScreenId { Menu, Principle, Volta, Daniell, Manganese, Lead, DrillStart, Drill };
-inline constexpr ScreenId kAllScreens[] = {ScreenId::Menu,      ScreenId::Principle, ScreenId::Volta,
-                                           ScreenId::Daniell,   ScreenId::Manganese, ScreenId::Lead,
-                                           ScreenId::DrillStart, ScreenId::Drill};
-
-// What a screen asks of the program around it. The program owns all of it and hands it to every
-// screen it makes, so no screen keeps program-wide state of its own.
+// What a screen needs from the program around it. The program owns all of it and hands it to
+// every screen it makes, so no screen keeps program-wide state of its own. Where a screen leads
+// on to is the program's business: screens ask for it with signals of their own.
 class ScreenHost {
 public:
     virtual ~ScreenHost() = default;
-    // Show another screen, or end at once.
-    virtual void show(ScreenId id) = 0;
-    virtual void end() = 0;
     // Called after a screen unloads; the program ends when no screen is left loaded.
     virtual void screenUnloaded() = 0;
 

@@ -30,13 +30,11 @@ struct FailureLog {
 content::FailureReporter& failureLogReporter();
 
 // The program around screens tested on their own: handlers guarded, failures to the log, sounds
-// to the recorder; it counts unloads and ignores requests for other screens.
+// to the recorder; it counts unloads.
 class TestHost : public ui::ScreenHost {
 public:
     TestHost();
 
-    void show(ui::ScreenId) override {}
-    void end() override {}
     void screenUnloaded() override { ++unloads; }
     content::EventGuard& guard() override { return m_guard; }
     ui::PictureStore& pictures() override { return m_pictures; }

@@ -12,8 +12,8 @@ TestProgram::TestProgram(const QString& appPath)
     playedSounds().clear();
     content::setAppPath(content::appPathFromFolder(appPath));
     m_program = std::make_unique<app::Program>(
-        [this](ui::ScreenId id, ui::ScreenHost& host) -> std::unique_ptr<ui::Screen> {
-            if (id != ui::ScreenId::Drill)
+        [this](app::ScreenId id, ui::ScreenHost& host) -> std::unique_ptr<ui::Screen> {
+            if (id != app::ScreenId::Drill)
                 return app::Program::makeScreen(id, host);
             auto ownedClock = std::make_unique<ManualClock>();
             auto ownedRandom = std::make_unique<ScriptedRandom>();
@@ -29,13 +29,13 @@ TestProgram::TestProgram(const QString& appPath)
 
 TestProgram::~TestProgram()
 {
-    for (ui::ScreenId id : ui::kAllScreens)
+    for (app::ScreenId id : app::kAllScreens)
         if (m_program->isCreated(id))
             m_program->screen(id).unload();
     settle();
 }
 
-ui::Screen& TestProgram::open(ui::ScreenId id)
+ui::Screen& TestProgram::open(app::ScreenId id)
 {
     m_program->show(id);
     return m_program->screen(id);

@@ -26,8 +26,8 @@ public:
     TestProgram& operator=(const TestProgram&) = delete;
 
     app::Program& program() { return *m_program; }
-    ui::Screen& open(ui::ScreenId id);
-    ui::Screen& screen(ui::ScreenId id) { return m_program->screen(id); }
+    ui::Screen& open(app::ScreenId id);
+    ui::Screen& screen(app::ScreenId id) { return m_program->screen(id); }
     std::optional<int> exitCode() const { return m_exitCode; }
     // Lets the program's queued work run (such as its check that a screen is still loaded).
     static void settle();

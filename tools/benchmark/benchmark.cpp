@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
         (void)reader.read();
     });
 
-    auto volta = app::Program::makeScreen(ui::ScreenId::Volta, host);
+    auto volta = app::Program::makeScreen(app::ScreenId::Volta, host);
     volta->show();
     volta->click("Image13");
     volta->click("Command1");

@@ -20,7 +20,7 @@
 
 namespace {
 
-using ui::ScreenId;
+using app::ScreenId;
 
 // The same questions every time, so the pictures do not change from run to run: numbers a fixed
 // step apart around [0, 1), more than the longest state draws.
