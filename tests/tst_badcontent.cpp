@@ -4,6 +4,7 @@
 #include "support/gifwriter.h"
 #include "support/testprogram.h"
 
+#include "app/failurebox.h"
 #include "content/contenterror.h"
 #include "content/contentpath.h"
 #include "content/failurereport.h"
@@ -25,7 +26,7 @@
 using content::ContentError;
 using Cause = ContentError::Cause;
 using namespace testsupport;
-using ui::ScreenId;
+using app::ScreenId;
 
 namespace {
 
@@ -349,7 +350,7 @@ void BadContentTest::failureBoxFitsTheScreen()
         drill::parseQuestionBank(QStringLiteral("/q.txt"), thirtyQuestions(), path, answers);
     });
     QCOMPARE(error.path(), path);
-    const auto box = content::makeFailureBox(error);
+    const auto box = app::makeFailureBox(error);
     box->show();
     QCoreApplication::processEvents();
     const QRect screen = box->screen()->availableGeometry();

@@ -11,7 +11,7 @@
 #include <cmath>
 
 using namespace testsupport;
-using ui::ScreenId;
+using app::ScreenId;
 
 namespace {
 
@@ -63,7 +63,7 @@ void ButtonsTest::focusRingOnEveryFace_data()
     QTest::addColumn<int>("screen");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("index");
-    for (ScreenId id : ui::kAllScreens) {
+    for (ScreenId id : app::kAllScreens) {
         TestProgram test;
         for (const ui::ControlSpec& row : test.screen(id).layout())
             if (row.kind == ui::Kind::CommandButton)

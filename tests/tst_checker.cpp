@@ -14,7 +14,7 @@
 using check::ContentChecker;
 using check::Finding;
 using namespace testsupport;
-using ui::ScreenId;
+using app::ScreenId;
 
 namespace {
 
@@ -23,7 +23,7 @@ const QByteArray kFolder = "<folder>";
 
 QByteArray shipped(const QString& relative)
 {
-    QFile file(TestProgram::shippedContent() + QLatin1Char('/') + relative);
+    QFile file(testsupport::shippedContent() + QLatin1Char('/') + relative);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -92,7 +92,7 @@ private slots:
 
 void CheckerTest::shippedContentPasses()
 {
-    ContentChecker checker(TestProgram::shippedContent());
+    ContentChecker checker(testsupport::shippedContent());
     QVERIFY(checker.isApplicationFolder());
     const QList<Finding> findings = checker.run();
     QVERIFY2(findings.isEmpty(), qPrintable(linesOf(findings)));
@@ -211,11 +211,11 @@ void CheckerTest::commandLine_data()
     QTest::addColumn<QString>("words");
     QTest::newRow("help") << QStringList{"--help"} << 0 << "使い方: ulmaro-check [フォルダー]";
     QTest::newRow("version") << QStringList{"--version"} << 0 << QStringLiteral("ulmaro-check %1").arg(ULMARO_VERSION);
-    QTest::newRow("the shipped content") << QStringList{TestProgram::shippedContent()} << 0 << "問題はありません";
+    QTest::newRow("the shipped content") << QStringList{testsupport::shippedContent()} << 0 << "問題はありません";
     QTest::newRow("a broken copy") << QStringList{"<broken>"} << 1 << "問題 1 件、注意 0 件";
     QTest::newRow("not an application folder") << QStringList{QDir::rootPath()} << 2 << "アプリケーションフォルダーではありません";
     QTest::newRow("an unknown option") << QStringList{"--fix"} << 2 << "--fix というオプションはありません";
-    QTest::newRow("two folders") << QStringList{TestProgram::shippedContent(), QDir::rootPath()} << 2 << "一つだけ";
+    QTest::newRow("two folders") << QStringList{testsupport::shippedContent(), QDir::rootPath()} << 2 << "一つだけ";
 }
 
 void CheckerTest::commandLine()

@@ -1,7 +1,7 @@
 // Content loading: paths from the application folder, Shift-JIS texts to lines, GIF pictures,
 // and the one report that a failing content file gives.
 #include "support/gifwriter.h"
-#include "support/testprogram.h"
+#include "support/contentfolder.h"
 
 #include "content/contenterror.h"
 #include "content/contentpath.h"

@@ -2,7 +2,7 @@
 // timers, the lifecycle of a screen, and content failures reported around event dispatch.
 #include "support/gifwriter.h"
 #include "support/screenview.h"
-#include "support/testprogram.h"
+#include "support/testhost.h"
 
 #include "content/contentpath.h"
 #include "content/failurereport.h"
@@ -34,14 +34,6 @@ constexpr ControlSpec kLayout[] = {
     {"List",    kNoIndex, Kind::ListBox,       kForm,    2250, 2250, 3000, 1500, kShown,  list(kPlain)},
     {"Picture", kNoIndex, Kind::Image,         kForm,    300,  6000, 1500, 900,  kShown,  none()},
     {"Wide",    kNoIndex, Kind::Image,         kForm,    9000, 300,  1500, 1500, kShown,  stretched(":/ui/art/face_menu.svg")},
-};
-
-class NullHost : public ScreenHost {
-public:
-    void show(ScreenId) override {}
-    void end() override {}
-    void screenUnloaded() override { ++unloads; }
-    int unloads = 0;
 };
 
 class ProbeScreen : public Screen {
@@ -77,7 +69,6 @@ public:
 class ControlModelTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void twipsAndFontSizes();
     void visibilityThroughHiddenContainers();
     void hiddenControlMovesAndShowsAtItsNewPlace();
@@ -96,13 +87,8 @@ private slots:
     void soundsGoToTheSinkWithoutWaiting();
 
 private:
-    NullHost m_host;
+    TestHost m_host;
 };
-
-void ControlModelTest::init()
-{
-    installSoundRecorder();
-}
 
 void ControlModelTest::twipsAndFontSizes()
 {
@@ -417,19 +403,24 @@ void ControlModelTest::nothingRunsWhileAFailureIsReported()
     // A clock that ticks behind the message box would read another missing file and report
     // again inside the first report.
     using content::ContentError;
-    int reports = 0;
-    int laterHandlers = 0;
-    content::setFailureReporter([&](const ContentError&) {
-        ++reports;
-        content::runGuarded([&] {
-            ++laterHandlers;
-            throw ContentError(QStringLiteral("/x/b.gif"), ContentError::Cause::NotFound);
-        });
-    });
-    content::runGuarded([] { throw ContentError(QStringLiteral("/x/a.gif"), ContentError::Cause::NotFound); });
-    content::setFailureReporter({});
-    QCOMPARE(reports, 1);
-    QCOMPARE(laterHandlers, 0);
+    struct Reentering : content::FailureReporter {
+        content::EventGuard* guard = nullptr;
+        int reports = 0;
+        int laterHandlers = 0;
+        void report(const ContentError&) override
+        {
+            ++reports;
+            guard->run([this] {
+                ++laterHandlers;
+                throw ContentError(QStringLiteral("/x/b.gif"), ContentError::Cause::NotFound);
+            });
+        }
+    } reporter;
+    content::EventGuard guard(reporter);
+    reporter.guard = &guard;
+    guard.run([] { throw ContentError(QStringLiteral("/x/a.gif"), ContentError::Cause::NotFound); });
+    QCOMPARE(reporter.reports, 1);
+    QCOMPARE(reporter.laterHandlers, 0);
 }
 
 void ControlModelTest::soundsGoToTheSinkWithoutWaiting()
@@ -440,8 +431,8 @@ void ControlModelTest::soundsGoToTheSinkWithoutWaiting()
     auto speaker = makeSpeakerSink();
     QElapsedTimer clock;
     clock.start();
-    speaker->play(TestProgram::shippedContent() + QStringLiteral("/音/o.wav"));
-    speaker->play(TestProgram::shippedContent() + QStringLiteral("/音/none.wav"));
+    speaker->play(shippedContent() + QStringLiteral("/音/o.wav"));
+    speaker->play(shippedContent() + QStringLiteral("/音/none.wav"));
     QCoreApplication::processEvents();
     QVERIFY(log.errors.isEmpty());
     speaker.reset();

@@ -20,7 +20,7 @@ using drill::DrillRules;
 using drill::DrillScreen;
 using namespace testsupport;
 using ui::Screen;
-using ui::ScreenId;
+using app::ScreenId;
 
 namespace {
 

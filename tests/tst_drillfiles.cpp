@@ -1,6 +1,6 @@
 // The drill's field files (questions and right answers) read field by field, the failures that
 // stop a drill from starting, the choice file names, and the shipped files themselves.
-#include "support/testprogram.h"
+#include "support/contentfolder.h"
 
 #include "content/contenterror.h"
 #include "content/contentpath.h"
@@ -249,7 +249,7 @@ void DrillFilesTest::shortQuestionsReportedBeforeMissingAnswers()
 
 void DrillFilesTest::shippedBankReads()
 {
-    content::setAppPath(content::appPathFromFolder(TestProgram::shippedContent()));
+    content::setAppPath(content::appPathFromFolder(shippedContent()));
     QuestionBank bank;
     try {
         bank = drill::readQuestionBank();

@@ -14,7 +14,7 @@
 
 using content::ContentError;
 using namespace testsupport;
-using ui::ScreenId;
+using app::ScreenId;
 
 namespace {
 
@@ -45,7 +45,7 @@ void perform(Visit& visit, const QString& step, const std::function<void()>& sho
 // The first 29 lines of a shipped file of 30 fields, one a line.
 QByteArray oneLineShort(const QString& relative)
 {
-    QFile file(TestProgram::shippedContent() + QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    QFile file(testsupport::shippedContent() + QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/')));
     file.open(QIODevice::ReadOnly);
     return file.readAll().split('\n').mid(0, 29).join('\n') + '\n';
 }

@@ -15,7 +15,7 @@
 #include <span>
 
 using namespace testsupport;
-using ui::ScreenId;
+using app::ScreenId;
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QtTest>
 
 using namespace testsupport;
-using ui::ScreenId;
+using app::ScreenId;
 
 namespace {
 

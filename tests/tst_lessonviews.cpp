@@ -7,7 +7,7 @@
 #include <QtTest>
 
 using namespace testsupport;
-using ui::ScreenId;
+using app::ScreenId;
 
 class LessonViewsTest : public QObject {
     Q_OBJECT

@@ -8,7 +8,7 @@
 #include <QtTest>
 
 using namespace testsupport;
-using ui::ScreenId;
+using app::ScreenId;
 
 namespace {
 
@@ -39,7 +39,7 @@ private slots:
 void NavigationTest::everyScreenBuildsFromItsTable()
 {
     // Making a screen checks its handlers against its table; loading it builds every row.
-    for (ScreenId id : ui::kAllScreens) {
+    for (ScreenId id : app::kAllScreens) {
         TestProgram test;
         ui::Screen* screen = nullptr;
         try {
@@ -114,7 +114,7 @@ void NavigationTest::drillStartLeadsOnToTheDrillAndBack()
 
 void NavigationTest::closeBoxOfAnyScreenEndsTheProgram()
 {
-    for (ScreenId id : ui::kAllScreens) {
+    for (ScreenId id : app::kAllScreens) {
         TestProgram test;
         ui::Screen& screen = test.open(id);
         screen.window()->close();

@@ -9,7 +9,7 @@
 
 using namespace testsupport;
 using ui::Screen;
-using ui::ScreenId;
+using app::ScreenId;
 
 namespace {
 

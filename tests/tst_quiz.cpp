@@ -11,7 +11,7 @@
 #include <QtTest>
 
 using namespace testsupport;
-using ui::ScreenId;
+using app::ScreenId;
 
 namespace {
 
@@ -28,7 +28,7 @@ QString numberedLines(const QString& text, int count)
 // The share of the content picture that the mark's place shows.
 double markShows(const Visit& quiz, const char* file)
 {
-    const QImage picture(TestProgram::shippedContent() + QStringLiteral("/画像/") + QLatin1String(file));
+    const QImage picture(testsupport::shippedContent() + QStringLiteral("/画像/") + QLatin1String(file));
     return pictureShown(renderedWindow(quiz.screen), pixelOf(quiz.layout.origin(*quiz.layout.row("Image5"))), picture);
 }
 

@@ -12,7 +12,7 @@
 #include <QtTest>
 
 using namespace testsupport;
-using ui::ScreenId;
+using app::ScreenId;
 
 namespace {
 
@@ -110,7 +110,7 @@ void ShippedContentTest::principlePagesLieClearOfPictures()
 // its answer and its choices.
 void ShippedContentTest::eachQuestionIsOneLine()
 {
-    content::setAppPath(TestProgram::shippedContent());
+    content::setAppPath(testsupport::shippedContent());
     QStringList lines = shippedLines(QString::fromUtf8(drill::kQuestionsFile));
     QCOMPARE(lines.size(), drill::kQuestionCount);
     const drill::QuestionBank bank = drill::readQuestionBank();
@@ -125,7 +125,7 @@ void ShippedContentTest::eachQuestionIsOneLine()
 // A learner who always presses one button should not do better than chance.
 void ShippedContentTest::rightAnswersSpreadEvenlyOverTheButtons()
 {
-    content::setAppPath(TestProgram::shippedContent());
+    content::setAppPath(testsupport::shippedContent());
     const drill::QuestionBank bank = drill::readQuestionBank();
     int perButton[4] = {};
     for (int n = 1; n <= drill::kQuestionCount; ++n) {
@@ -166,7 +166,7 @@ void ShippedContentTest::framesLetTheDrawingShowThrough()
     QFETCH(QString, file);
     QFETCH(QSize, size);
     QFETCH(bool, opaque);
-    content::setAppPath(TestProgram::shippedContent());
+    content::setAppPath(testsupport::shippedContent());
     const QImage image = content::readPicture(content::contentPath(file)).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(image.size(), size);
     int clear = 0;

@@ -61,7 +61,7 @@ const QByteArray kData = chunk("data", QByteArray(200, '\x10'));
 
 QByteArray shippedSound(const char* name)
 {
-    QFile file(TestProgram::shippedContent() + QStringLiteral("/音/%1.wav").arg(QLatin1String(name)));
+    QFile file(testsupport::shippedContent() + QStringLiteral("/音/%1.wav").arg(QLatin1String(name)));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -222,8 +222,8 @@ void SoundTest::brokenSoundsSkippedWithOneLine()
 
 void SoundTest::oneSoundObjectPerFile()
 {
-    const QString o = TestProgram::shippedContent() + QStringLiteral("/音/o.wav");
-    const QString x = TestProgram::shippedContent() + QStringLiteral("/音/x.wav");
+    const QString o = testsupport::shippedContent() + QStringLiteral("/音/o.wav");
+    const QString x = testsupport::shippedContent() + QStringLiteral("/音/x.wav");
     ui::SpeakerSink speaker;
     const int before = ui::soundEffectCount();
     speaker.play(o);
@@ -247,9 +247,9 @@ void SoundTest::soundObjectsOutliveBrokenFiles()
         QTest::qWait(200);  // time for the loader to fail on it
     }
     ui::SpeakerSink speaker;
-    speaker.play(TestProgram::shippedContent() + QStringLiteral("/音/dame.wav"));
+    speaker.play(testsupport::shippedContent() + QStringLiteral("/音/dame.wav"));
     QTest::qWait(200);
-    speaker.play(TestProgram::shippedContent() + QStringLiteral("/音/gokaku.wav"));
+    speaker.play(testsupport::shippedContent() + QStringLiteral("/音/gokaku.wav"));
     QVERIFY(ui::soundEffectCount() >= 4);
 }
 
@@ -259,9 +259,8 @@ void SoundTest::drillGoesOnAfterABrokenSound()
     folder.copyAllShipped();
     folder.writeBytes(QStringLiteral("\\音\\x.wav"), QByteArray());
     FailureLog log;
-    TestProgram test(folder.path());
-    ui::setSoundSinkFactory(ui::makeSpeakerSink);
-    ui::Screen& s = test.open(ui::ScreenId::Drill);
+    TestProgram test(folder.path(), &ui::makeSpeakerSink);
+    ui::Screen& s = test.open(app::ScreenId::Drill);
     auto& drill = static_cast<drill::DrillScreen&>(s);
     StderrCapture stderrLines;
     const int question = drill.questionNumber();
@@ -277,7 +276,6 @@ void SoundTest::drillGoesOnAfterABrokenSound()
     QVERIFY(drill.questionNumber() != question);
     QCOMPARE(drill.rules().missCount(), qint16(1));
     QVERIFY(log.errors.isEmpty());
-    installSoundRecorder();
 }
 
 void SoundTest::soundClientSettings_data()

@@ -9,7 +9,7 @@
 #include <QtTest>
 
 using namespace testsupport;
-using ui::ScreenId;
+using app::ScreenId;
 
 class StackingTest : public QObject {
     Q_OBJECT
@@ -141,7 +141,7 @@ void StackingTest::markCoversTheScore()
     quiz.answer(true, false);
     const QPointF score = quiz.centre(QStringLiteral("Label2"));
     QCOMPARE(controlAtTwips(quiz.screen, score), QStringLiteral("Image5"));
-    const QImage mark(TestProgram::shippedContent() + QStringLiteral("/画像/maru.gif"));
+    const QImage mark(testsupport::shippedContent() + QStringLiteral("/画像/maru.gif"));
     const QPoint markAt = pixelOf({7020, 1275});
     QVERIFY2(pictureShown(renderedWindow(quiz.screen), markAt, mark) > 0.98, "the score is painted over the mark");
 

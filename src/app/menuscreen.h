@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screenid.h"
+
 #include "ui/screen.h"
 
 namespace app {
@@ -9,6 +11,11 @@ class MenuScreen : public ui::Screen {
     Q_OBJECT
 public:
     explicit MenuScreen(ui::ScreenHost& host);
+
+signals:
+    // The menu has unloaded itself and asks for the screen chosen, or for the end.
+    void screenChosen(app::ScreenId next);
+    void endChosen();
 
 private:
     void command1Click(int index);

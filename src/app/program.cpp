@@ -5,6 +5,7 @@
 #include "drill/drillscreen.h"
 #include "drill/drillstartscreen.h"
 #include "lessons/cells.h"
+#include "lessons/lessonscreen.h"
 #include "principle/principlescreen.h"
 
 #include <QCoreApplication>
@@ -12,17 +13,18 @@
 
 namespace app {
 
-Program::Program(ScreenFactory factory, Quit quit)
+Program::Program(ScreenFactory factory, Quit quit, content::FailureReporter* reporter, ui::SoundSinkFactory sounds)
     : m_factory(factory ? std::move(factory) : ScreenFactory(&Program::makeScreen)),
-      m_quit(quit ? std::move(quit) : Quit([](int code) { QCoreApplication::exit(code); }))
+      m_quit(quit ? std::move(quit) : Quit([](int code) { QCoreApplication::exit(code); })),
+      m_guard(reporter ? *reporter : m_failureBox),
+      m_sounds(sounds ? std::move(sounds) : ui::SoundSinkFactory(&ui::makeSpeakerSink))
 {
 }
 
 Program::~Program() = default;
 
-std::unique_ptr<ui::Screen> Program::makeScreen(ui::ScreenId id, ui::ScreenHost& host)
+std::unique_ptr<ui::Screen> Program::makeScreen(ScreenId id, ui::ScreenHost& host)
 {
-    using ui::ScreenId;
     switch (id) {
     case ScreenId::Menu: return std::make_unique<MenuScreen>(host);
     case ScreenId::Principle: return std::make_unique<principle::PrincipleScreen>(host);
@@ -40,20 +42,39 @@ void Program::start()
 {
     // Every screen is made once and dropped: a handler registered for a control that its table
     // lacks stops the program here, not when a learner first opens that screen.
-    for (ui::ScreenId id : ui::kAllScreens)
+    for (ScreenId id : kAllScreens)
         makeScreen(id, *this);
-    show(ui::ScreenId::Menu);
+    show(ScreenId::Menu);
 }
 
-ui::Screen& Program::screen(ui::ScreenId id)
+ui::Screen& Program::screen(ScreenId id)
 {
     auto& slot = m_screens[id];
-    if (!slot)
+    if (!slot) {
         slot = m_factory(id, *this);
+        followRequests(*slot);
+    }
     return *slot;
 }
 
-void Program::show(ui::ScreenId id)
+void Program::followRequests(ui::Screen& screen)
+{
+    const auto toMenu = [this] { show(ScreenId::Menu); };
+    if (auto* menu = qobject_cast<MenuScreen*>(&screen)) {
+        connect(menu, &MenuScreen::screenChosen, this, [this](ScreenId next) { show(next); });
+        connect(menu, &MenuScreen::endChosen, this, [this] { end(); });
+    } else if (auto* lesson = qobject_cast<lessons::LessonScreen*>(&screen)) {
+        connect(lesson, &lessons::LessonScreen::menuRequested, this, toMenu);
+    } else if (auto* principle = qobject_cast<principle::PrincipleScreen*>(&screen)) {
+        connect(principle, &principle::PrincipleScreen::menuRequested, this, toMenu);
+    } else if (auto* start = qobject_cast<drill::DrillStartScreen*>(&screen)) {
+        connect(start, &drill::DrillStartScreen::drillRequested, this, [this] { show(ScreenId::Drill); });
+    } else if (auto* quiz = qobject_cast<drill::DrillScreen*>(&screen)) {
+        connect(quiz, &drill::DrillScreen::menuRequested, this, toMenu);
+    }
+}
+
+void Program::show(ScreenId id)
 {
     if (!m_ended)
         screen(id).show();
@@ -83,7 +104,7 @@ void Program::screenUnloaded()
     if (m_ended || m_checkQueued)
         return;
     m_checkQueued = true;
-    QTimer::singleShot(0, [this] { quitIfNothingLoaded(); });
+    QTimer::singleShot(0, this, [this] { quitIfNothingLoaded(); });
 }
 
 void Program::quitIfNothingLoaded()

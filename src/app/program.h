@@ -1,7 +1,15 @@
 #pragma once
 
+#include "failurebox.h"
+#include "screenid.h"
+
+#include "content/failurereport.h"
+#include "ui/picture.h"
 #include "ui/screen.h"
 #include "ui/screenhost.h"
+#include "ui/soundsink.h"
+
+#include <QObject>
 
 #include <functional>
 #include <map>
@@ -10,35 +18,51 @@
 namespace app {
 
 // The program around the screens: one instance of each screen, created the first time it is
-// used, and the rule that the program ends when no screen is loaded or when End is called.
-class Program : public ui::ScreenHost {
+// used, and the rule that the program ends when no screen is loaded or when End is called. It
+// owns what the screens share: the guard around their handlers with the failure report behind
+// it, the stored pictures and the sound output.
+class Program : public QObject, public ui::ScreenHost {
+    Q_OBJECT
 public:
-    using ScreenFactory = std::function<std::unique_ptr<ui::Screen>(ui::ScreenId, ui::ScreenHost&)>;
+    using ScreenFactory = std::function<std::unique_ptr<ui::Screen>(ScreenId, ui::ScreenHost&)>;
     using Quit = std::function<void(int exitCode)>;
 
-    // By default the screens are the program's own and quitting leaves the event loop.
-    explicit Program(ScreenFactory factory = {}, Quit quit = {});
+    // By default the screens are the program's own, quitting leaves the event loop, a content
+    // failure shows the message box and sounds go to the speakers.
+    explicit Program(ScreenFactory factory = {}, Quit quit = {}, content::FailureReporter* reporter = nullptr,
+                     ui::SoundSinkFactory sounds = {});
     ~Program() override;
 
     void start();  // checks every screen's handlers against its table, then shows the menu
 
-    void show(ui::ScreenId id) override;
-    void end() override;
-    void screenUnloaded() override;
+    // Shows a screen, or ends at once: every screen goes without any of its handlers running.
+    void show(ScreenId id);
+    void end();
 
-    ui::Screen& screen(ui::ScreenId id);
-    bool isCreated(ui::ScreenId id) const { return m_screens.count(id) != 0; }
+    void screenUnloaded() override;
+    content::EventGuard& guard() override { return m_guard; }
+    ui::PictureStore& pictures() override { return m_pictures; }
+    std::unique_ptr<ui::SoundSink> makeSoundSink() override { return m_sounds(); }
+
+    ui::Screen& screen(ScreenId id);
+    bool isCreated(ScreenId id) const { return m_screens.count(id) != 0; }
     int loadedCount() const;
     bool hasEnded() const { return m_ended; }
 
-    static std::unique_ptr<ui::Screen> makeScreen(ui::ScreenId id, ui::ScreenHost& host);
+    static std::unique_ptr<ui::Screen> makeScreen(ScreenId id, ui::ScreenHost& host);
 
 private:
+    void followRequests(ui::Screen& screen);
     void quitIfNothingLoaded();
 
     ScreenFactory m_factory;
     Quit m_quit;
-    std::map<ui::ScreenId, std::unique_ptr<ui::Screen>> m_screens;
+    FailureBox m_failureBox;
+    content::EventGuard m_guard;
+    ui::PictureStore m_pictures;
+    ui::SoundSinkFactory m_sounds;
+    // Declared after what the screens use, so they go first.
+    std::map<ScreenId, std::unique_ptr<ui::Screen>> m_screens;
     bool m_ended = false;
     bool m_checkQueued = false;
 };

@@ -18,7 +18,7 @@ namespace check {
 namespace {
 
 using content::ContentError;
-using ui::ScreenId;
+using app::ScreenId;
 
 // Which list shows which text; mustFit: the list is read without scrolling.
 struct ListedText {
@@ -221,7 +221,7 @@ void ContentChecker::checkPicture(const QString& relative, ScreenId screen, std:
         problem(relative, 0, error.causeText());
         return;
     }
-    const ui::Image placed(row(screen, control), nullptr);
+    const ui::Image placed(row(screen, control), ui::Picture(), nullptr);
     const QSize expected = placed.geometry().size();
     if (image.size() != expected)
         problem(relative, 0,

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/layout.h"
-#include "ui/screenhost.h"
+#include "app/program.h"
 
 #include <QList>
 #include <QString>
@@ -48,27 +48,22 @@ public:
     QString summary(const QList<Finding>& findings) const;
 
 private:
-    class NoHost : public ui::ScreenHost {
-        void show(ui::ScreenId) override {}
-        void end() override {}
-        void screenUnloaded() override {}
-    };
-
-    const ui::ControlSpec& row(ui::ScreenId screen, std::string_view control);
+    const ui::ControlSpec& row(app::ScreenId screen, std::string_view control);
     QString absolute(const QString& relative) const;
     void problem(const QString& path, int line, const QString& text);
     void note(const QString& path, const QString& text);
 
     std::optional<QByteArray> readBytes(const QString& relative);
     QStringList decodeChecked(const QString& relative, const QByteArray& bytes);
-    void checkListedText(const QString& relative, ui::ScreenId screen, std::string_view list, bool mustFit);
+    void checkListedText(const QString& relative, app::ScreenId screen, std::string_view list, bool mustFit);
     void checkDrillBank();
-    void checkPicture(const QString& relative, ui::ScreenId screen, std::string_view control);
+    void checkPicture(const QString& relative, app::ScreenId screen, std::string_view control);
     void checkSound(const QString& relative);
 
     QString m_folder;
-    NoHost m_host;
-    std::map<ui::ScreenId, std::unique_ptr<ui::Screen>> m_screens;
+    // The screens are made, never shown, only to read their layout rows.
+    app::Program m_host;
+    std::map<app::ScreenId, std::unique_ptr<ui::Screen>> m_screens;
     QList<Finding> m_findings;
     int m_files = 0;
 };

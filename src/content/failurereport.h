@@ -3,25 +3,32 @@
 #include "contenterror.h"
 
 #include <functional>
-#include <memory>
-
-class QMessageBox;
 
 namespace content {
 
-// What happens to a content failure: by default one modal message box in Japanese, the same text
-// on stderr, and the program ends with a non-zero status. Tests install their own handler.
-using FailureReporter = std::function<void(const ContentError&)>;
+// Where a content failure goes: the program shows it and ends, a test keeps a log of it.
+class FailureReporter {
+public:
+    virtual ~FailureReporter() = default;
+    virtual void report(const ContentError& error) = 0;
+};
 
-void setFailureReporter(FailureReporter reporter);
-void reportFailure(const ContentError& error);
+// Runs the handler of each event; a content failure inside one is reported here, in one place.
+class EventGuard {
+public:
+    explicit EventGuard(FailureReporter& reporter) : m_reporter(reporter) {}
 
-// Runs one event's handler; a content failure inside it is reported here, in one place.
-void runGuarded(const std::function<void()>& handler);
+    void run(const std::function<void()>& handler);
+
+private:
+    FailureReporter& m_reporter;
+    // While a failure is being reported the program is ending: clocks that still tick behind the
+    // report must not read more files, nor report again.
+    bool m_reporting = false;
+    // Nested dispatches (a click that shows a screen which loads) report once, at the outermost.
+    int m_depth = 0;
+};
 
 inline constexpr int kContentFailureExitCode = 3;
-
-// The message box of a failure report, sized to fit the screen whatever the path and cause.
-std::unique_ptr<QMessageBox> makeFailureBox(const ContentError& error);
 
 }  // namespace content

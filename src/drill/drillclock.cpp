@@ -3,7 +3,6 @@
 #include <QTime>
 
 #include <cmath>
-#include <random>
 
 namespace drill {
 namespace {
@@ -14,15 +13,6 @@ public:
     {
         return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
     }
-};
-
-class SystemRandom : public RandomSource {
-public:
-    SystemRandom() : m_engine(std::random_device{}()) {}
-    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(m_engine); }
-
-private:
-    std::mt19937 m_engine;
 };
 
 }  // namespace
@@ -46,11 +36,6 @@ double secondsElapsed(qint32 start, double now)
 std::unique_ptr<Clock> makeSystemClock()
 {
     return std::make_unique<SystemClock>();
-}
-
-std::unique_ptr<RandomSource> makeSystemRandom()
-{
-    return std::make_unique<SystemRandom>();
 }
 
 }  // namespace drill

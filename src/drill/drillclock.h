@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drillrules.h"
+#include <QtGlobal>
 
 #include <memory>
 
@@ -23,6 +23,5 @@ qint32 wholeSeconds(double secondsSinceMidnight);
 double secondsElapsed(qint32 start, double now);
 
 std::unique_ptr<Clock> makeSystemClock();
-std::unique_ptr<RandomSource> makeSystemRandom();
 
 }  // namespace drill

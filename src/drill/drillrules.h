@@ -1,20 +1,13 @@
 #pragma once
 
 #include "questionbank.h"
+#include "randomsource.h"
 
 #include <QtGlobal>
 
 #include <array>
-#include <functional>
 
 namespace drill {
-
-// Numbers uniform in [0, 1); seeded once, never again from a coarse clock.
-class RandomSource {
-public:
-    virtual ~RandomSource() = default;
-    virtual double next() = 0;
-};
 
 // The drill's rules without widgets: the score, the misses that burst the balloon, and the
 // draw that keeps the last 15 questions out.

@@ -31,7 +31,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image4",       kNoIndex, Kind::Image,         kForm, 8970, 5265, 1275, 1260, kHidden, picture(":/drill/art/balloon_burst.svg", "割れた風船")},
     {"Image3",       kNoIndex, Kind::Image,         kForm, 1280, 5265, 2700, 1260, kShown,  picture(":/drill/art/train.svg", "汽車")},
     {"Image1",       kNoIndex, Kind::Image,         kForm, 945,  1050, 9600, 6000, kShown,  picture(":/drill/art/board.svg", "問題板：問題、選択肢、得点、解答欄、線路と風船")},
-    {"Image2",       kNoIndex, Kind::Image,         kForm, 960,  120,  3480, 795,  kShown,  picture(":/ui/art/panel_drill.svg", "電池のドリル（クリックすると最初からやり直します）")},
+    {"Image2",       kNoIndex, Kind::Image,         kForm, 960,  120,  3480, 795,  kShown,  picture(":/drill/art/panel_drill.svg", "電池のドリル（クリックすると最初からやり直します）")},
 };
 
 const QString kRightSound = QStringLiteral("\\音\\o.wav");
@@ -176,7 +176,7 @@ void DrillScreen::image2Click()
 void DrillScreen::command2Click()
 {
     unload();
-    host().show(ui::ScreenId::Menu);
+    emit menuRequested();
 }
 
 void DrillScreen::startWait(const char* timer, qint32& start)

@@ -3,6 +3,7 @@
 #include "drillclock.h"
 #include "drillrules.h"
 #include "questionbank.h"
+#include "randomsource.h"
 
 #include "ui/screen.h"
 
@@ -29,6 +30,9 @@ public:
     qint16 rightAnswer() const { return m_bank.answer[m_questionNo]; }
     qint16 trainHome() const { return m_trainHome; }
     bool answered() const { return m_answered != 0; }
+
+signals:
+    void menuRequested();  // the screen has unloaded itself
 
 private:
     void load() override;

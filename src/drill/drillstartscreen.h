@@ -10,6 +10,9 @@ class DrillStartScreen : public ui::Screen {
 public:
     explicit DrillStartScreen(ui::ScreenHost& host);
 
+signals:
+    void drillRequested();  // the screen has unloaded itself
+
 private:
     void load() override;
     void command1Click();

@@ -41,7 +41,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image5",   kNoIndex, Kind::Image,         kForm, 3360, 2895, 435,  3000, kHidden, picture(":/lessons/art/electrons_negative.svg")},
     {"Image4",   kNoIndex, Kind::Image,         kForm, 6060, 2870, 345,  3015, kHidden, none()},
     {"Image3",   kNoIndex, Kind::Image,         kForm, 4035, 2925, 315,  3045, kHidden, none()},
-    rows::title(":/ui/art/panel_daniell.svg", "ダニエル電池"),
+    rows::title(":/lessons/art/panel_daniell.svg", "ダニエル電池"),
     rows::drawing(":/lessons/art/daniell/cell.svg",
                   "ダニエル電池の図：素焼板で仕切った無色の硫酸亜鉛水溶液と青い硫酸銅(II)水溶液に亜鉛板と銅板を立てたもの、右上にイオンの色の見本（亜鉛イオン Zn²⁺、銅(II)イオン Cu²⁺）"),
 };

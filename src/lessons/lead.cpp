@@ -39,7 +39,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image5",   kNoIndex, Kind::Image,         kForm, 2925, 2670, 435,  3000, kHidden, picture(":/lessons/art/electrons_negative.svg")},
     {"Image4",   kNoIndex, Kind::Image,         kForm, 5700, 2925, 345,  3015, kHidden, none()},
     {"Image3",   kNoIndex, Kind::Image,         kForm, 3500, 2925, 315,  3045, kHidden, none()},
-    rows::title(":/ui/art/panel_lead.svg", "鉛蓄電池"),
+    rows::title(":/lessons/art/panel_lead.svg", "鉛蓄電池"),
     rows::drawing(":/lessons/art/lead/cell.svg",
                   "鉛蓄電池の図：希硫酸に鉛板と酸化鉛(IV)の板（二酸化鉛板）を立て、豆電球とスイッチを導線でつないだもの、右上にイオンの色の見本（硫酸イオン SO₄²⁻）"),
 };

@@ -105,7 +105,7 @@ void LessonScreen::enlargementClick(const Enlargement& view)
 void LessonScreen::command4Click()
 {
     unload();
-    host().show(ui::ScreenId::Menu);
+    emit menuRequested();
 }
 
 void LessonScreen::timer1Tick()

@@ -80,6 +80,9 @@ public:
     };
     const State& state() const { return m_state; }
 
+signals:
+    void menuRequested();  // the screen has unloaded itself
+
 protected:
     void load() override;
 

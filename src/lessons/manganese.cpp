@@ -39,7 +39,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image5",   kNoIndex, Kind::Image,         kForm, 2340, 3225, 435,  3000, kHidden, picture(":/lessons/art/electrons_negative.svg")},
     {"Image4",   kNoIndex, Kind::Image,         kForm, 5500, 2925, 345,  3015, kHidden, none()},
     {"Image3",   kNoIndex, Kind::Image,         kForm, 3000, 2925, 315,  3045, kHidden, none()},
-    rows::title(":/ui/art/panel_manganese.svg", "マンガン電池"),
+    rows::title(":/lessons/art/panel_manganese.svg", "マンガン電池"),
     rows::drawing(":/lessons/art/manganese/cell.svg",
                   "マンガン乾電池の断面図：亜鉛筒、塩化亜鉛と塩化アンモニウムのペースト、酸化マンガン(IV)と炭素棒、右上にイオンの色の見本（水素イオン H⁺）"),
 };

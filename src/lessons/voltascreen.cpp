@@ -43,7 +43,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image5",   kNoIndex, Kind::Image,         kForm, 3360, 2895, 435,  3000, kHidden, picture(":/lessons/art/electrons_negative.svg")},
     {"Image4",   kNoIndex, Kind::Image,         kForm, 6060, 2925, 345,  3015, kHidden, none()},
     {"Image3",   kNoIndex, Kind::Image,         kForm, 4035, 2925, 315,  3045, kHidden, none()},
-    rows::title(":/ui/art/panel_volta.svg", "ボルタの電池"),
+    rows::title(":/lessons/art/panel_volta.svg", "ボルタの電池"),
     rows::drawing(":/lessons/art/volta/cell.svg",
                   "ボルタの電池の図：希硫酸に亜鉛板と銅板を立て、豆電球とスイッチを導線でつないだもの、右上にイオンの色の見本（亜鉛イオン Zn²⁺、水素イオン H⁺）"),
 };

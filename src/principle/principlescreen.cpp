@@ -102,7 +102,7 @@ void PrincipleScreen::slideStep(const char* frame, const char* clock)
 void PrincipleScreen::command1Click()
 {
     unload();
-    host().show(ui::ScreenId::Menu);
+    emit menuRequested();
 }
 
 void PrincipleScreen::command2Click()

@@ -21,6 +21,9 @@ public:
     qint16 pageNo() const { return m_pageNo; }
     qint16 animStep() const { return m_animStep; }
 
+signals:
+    void menuRequested();  // the screen has unloaded itself
+
 private:
     void load() override;
     void activate() override;

@@ -33,8 +33,8 @@ QList<QRectF> ringBars(const QRectF& outer, double width)
 
 }  // namespace
 
-CommandButton::CommandButton(const ControlSpec& row, QWidget* parent)
-    : QAbstractButton(parent), Control(*this, row), m_face(Picture::stored(row.content.picture))
+CommandButton::CommandButton(const ControlSpec& row, Picture face, QWidget* parent)
+    : QAbstractButton(parent), Control(*this, row), m_face(std::move(face))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAutoRepeat(false);

@@ -15,7 +15,7 @@ namespace ui {
 class CommandButton : public QAbstractButton, public Control {
     Q_OBJECT
 public:
-    CommandButton(const ControlSpec& row, QWidget* parent);
+    CommandButton(const ControlSpec& row, Picture face, QWidget* parent);
 
     static constexpr int kRingInset = 4;  // px between the button's edge and its focus ring
     static constexpr int kRingWidth = 2;  // px

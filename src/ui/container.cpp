@@ -4,10 +4,9 @@
 
 namespace ui {
 
-Container::Container(const ControlSpec& row, QWidget* parent) : ClickArea(parent), Control(*this, row)
+Container::Container(const ControlSpec& row, Picture stored, QWidget* parent)
+    : ClickArea(parent), Control(*this, row), m_picture(std::move(stored))
 {
-    const auto& content = row.content;
-    m_picture = Picture::stored(content.picture);
 }
 
 void Container::setPicture(Picture picture)

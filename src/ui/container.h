@@ -11,7 +11,7 @@ namespace ui {
 class Container : public ClickArea, public Control {
     Q_OBJECT
 public:
-    Container(const ControlSpec& row, QWidget* parent);
+    Container(const ControlSpec& row, Picture stored, QWidget* parent);
 
     void setPicture(Picture picture);
     const Picture& picture() const { return m_picture; }

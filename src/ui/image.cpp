@@ -6,11 +6,10 @@
 
 namespace ui {
 
-Image::Image(const ControlSpec& row, QWidget* parent) : ClickArea(parent), Control(*this, row)
+Image::Image(const ControlSpec& row, Picture stored, QWidget* parent) : ClickArea(parent), Control(*this, row)
 {
-    const auto& content = row.content;
-    if (!content.picture.empty())
-        setPicture(Picture::stored(content.picture));
+    if (!stored.isNull())
+        setPicture(std::move(stored));
 }
 
 void Image::setPicture(Picture picture)

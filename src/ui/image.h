@@ -11,7 +11,7 @@ namespace ui {
 class Image : public ClickArea, public Control {
     Q_OBJECT
 public:
-    Image(const ControlSpec& row, QWidget* parent);
+    Image(const ControlSpec& row, Picture stored, QWidget* parent);
 
     void setPicture(Picture picture);
     const Picture& picture() const { return m_picture; }

@@ -2,8 +2,8 @@
 
 namespace ui {
 
-MediaPlayer::MediaPlayer(const ControlSpec& row, QWidget* parent)
-    : ClickArea(parent), Control(*this, row), m_sink(makeSoundSink())
+MediaPlayer::MediaPlayer(const ControlSpec& row, std::unique_ptr<SoundSink> sink, QWidget* parent)
+    : ClickArea(parent), Control(*this, row), m_sink(std::move(sink))
 {
     setFocusPolicy(Qt::NoFocus);
 }

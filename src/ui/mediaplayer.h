@@ -10,7 +10,7 @@ namespace ui {
 class MediaPlayer : public ClickArea, public Control {
     Q_OBJECT
 public:
-    MediaPlayer(const ControlSpec& row, QWidget* parent);
+    MediaPlayer(const ControlSpec& row, std::unique_ptr<SoundSink> sink, QWidget* parent);
     ~MediaPlayer() override;
 
     void setFileName(const QString& path);

@@ -1,6 +1,5 @@
 #include "picture.h"
 
-#include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -8,12 +7,10 @@
 
 namespace ui {
 
-Picture Picture::fromResource(const QString& resourcePath)
+Picture PictureStore::resource(const QString& resourcePath)
 {
-    // Stored pictures are part of the program; each is parsed once per run.
-    static QHash<QString, std::shared_ptr<QSvgRenderer>> parsed;
     Picture picture;
-    auto& renderer = parsed[resourcePath];
+    auto& renderer = m_parsed[resourcePath];
     if (!renderer) {
         renderer = std::make_shared<QSvgRenderer>(resourcePath);
         if (!renderer->isValid())
@@ -25,11 +22,11 @@ Picture Picture::fromResource(const QString& resourcePath)
     return picture;
 }
 
-Picture Picture::stored(std::string_view resourcePath)
+Picture PictureStore::stored(std::string_view resourcePath)
 {
     if (resourcePath.empty())
         return {};
-    return fromResource(QString::fromUtf8(resourcePath.data(), qsizetype(resourcePath.size())));
+    return resource(QString::fromUtf8(resourcePath.data(), qsizetype(resourcePath.size())));
 }
 
 Picture Picture::fromImage(QImage image)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -18,10 +19,7 @@ namespace ui {
 class Picture {
 public:
     Picture() = default;
-    static Picture fromResource(const QString& resourcePath);
     static Picture fromImage(QImage image);
-    // The picture a layout row stores, or none.
-    static Picture stored(std::string_view resourcePath);
 
     bool isNull() const { return !m_svg && m_image.isNull(); }
     QSize size() const;   // natural size in device-independent pixels
@@ -30,9 +28,23 @@ public:
     void setSource(const QString& source) { m_source = source; }
 
 private:
+    friend class PictureStore;
+
     std::shared_ptr<QSvgRenderer> m_svg;
     QImage m_image;
     QString m_source;
+};
+
+// The pictures stored with the layouts. They are part of the program: each is parsed once per
+// run and shared by every control that shows it.
+class PictureStore {
+public:
+    Picture resource(const QString& resourcePath);
+    // The picture a layout row stores, or none.
+    Picture stored(std::string_view resourcePath);
+
+private:
+    QHash<QString, std::shared_ptr<QSvgRenderer>> m_parsed;
 };
 
 }  // namespace ui

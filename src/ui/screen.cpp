@@ -52,7 +52,7 @@ void Screen::show()
 {
     if (!isLoaded()) {
         build();
-        content::runGuarded([this] { load(); });
+        m_host.guard().run([this] { load(); });
         if (!isLoaded())
             return;  // the load handler left the screen already
     }
@@ -81,7 +81,7 @@ void Screen::show()
     }
     if (first)
         first->widget().setFocus(Qt::TabFocusReason);
-    content::runGuarded([this] { activate(); });
+    m_host.guard().run([this] { activate(); });
 }
 
 void Screen::unload()
@@ -102,7 +102,7 @@ void Screen::unload()
 
 void Screen::build()
 {
-    auto* form = new Form(m_caption, Picture::fromResource(QString::fromLatin1(kBackground)));
+    auto* form = new Form(m_caption, m_host.pictures().resource(QString::fromLatin1(kBackground)));
     m_form = form;
     // Every connection has this screen as its context and acts only while the window it came from
     // is the one on show: a click or tick that arrives after the screen unloaded, even within the
@@ -142,26 +142,27 @@ void Screen::build()
 
 Control* Screen::makeControl(const ControlSpec& row, QWidget* parent, const std::function<void()>& clicked)
 {
+    Picture stored = m_host.pictures().stored(row.content.picture);
     switch (row.kind) {
     case Kind::CommandButton: {
-        auto* button = new CommandButton(row, parent);
+        auto* button = new CommandButton(row, std::move(stored), parent);
         connect(button, &QAbstractButton::clicked, this, clicked);
         return button;
     }
     case Kind::Image: {
-        auto* image = new Image(row, parent);
+        auto* image = new Image(row, std::move(stored), parent);
         connect(image, &ClickArea::clicked, this, clicked);
         return image;
     }
     case Kind::PictureBox: {
-        auto* box = new Container(row, parent);
+        auto* box = new Container(row, std::move(stored), parent);
         connect(box, &ClickArea::clicked, this, clicked);
         return box;
     }
-    case Kind::Frame: return new Container(row, parent);
+    case Kind::Frame: return new Container(row, std::move(stored), parent);
     case Kind::Label: return new Label(row, parent);
     case Kind::ListBox: return new ListBox(row, parent);
-    case Kind::MediaPlayer: return new MediaPlayer(row, parent);
+    case Kind::MediaPlayer: return new MediaPlayer(row, m_host.makeSoundSink(), parent);
     case Kind::Timer: break;
     }
     throw std::logic_error("a timer is no control: " + std::string(row.name));
@@ -197,7 +198,7 @@ void Screen::dispatchClick(const std::string& name, int index)
     if (handler == m_clickHandlers.end())
         return;
     const auto run = handler->second;  // a copy: the handler may unload this screen
-    content::runGuarded([&run, index] { run(index); });
+    m_host.guard().run([&run, index] { run(index); });
 }
 
 void Screen::dispatchTick(const std::string& timerName)
@@ -206,7 +207,7 @@ void Screen::dispatchTick(const std::string& timerName)
     if (handler == m_tickHandlers.end())
         return;
     const auto run = handler->second;
-    content::runGuarded(run);
+    m_host.guard().run(run);
 }
 
 void Screen::onClick(std::string_view name, std::function<void(int)> handler)

@@ -20,8 +20,4 @@ using SoundSinkFactory = std::function<std::unique_ptr<SoundSink>()>;
 // The machine's sound output.
 std::unique_ptr<SoundSink> makeSpeakerSink();
 
-// The factory every media player uses; tests install a recording one.
-void setSoundSinkFactory(SoundSinkFactory factory);
-std::unique_ptr<SoundSink> makeSoundSink();
-
 }  // namespace ui

@@ -2,6 +2,8 @@
 
 #include "screenview.h"
 
+#include "app/screenid.h"
+
 #include "drill/drillscreen.h"
 
 #include <QtTest>
@@ -9,7 +11,7 @@
 namespace testsupport {
 namespace {
 
-using ui::ScreenId;
+using app::ScreenId;
 
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kBlack = qRgb(0, 0, 0);

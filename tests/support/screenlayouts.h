@@ -30,7 +30,7 @@ struct LaidOut {
 };
 
 struct ScreenLayout {
-    ui::ScreenId id;
+    app::ScreenId id;
     const char* label;
     std::span<const LaidOut> own;
     std::span<const LaidOut> shared = {};  // the rows every lesson has alike
@@ -42,11 +42,11 @@ struct ScreenLayout {
 };
 
 std::span<const ScreenLayout> screenLayouts();
-const ScreenLayout& layoutOf(ui::ScreenId id);
+const ScreenLayout& layoutOf(app::ScreenId id);
 
 // The four lessons, and whether each has a third enlargement, Image8.
 struct Lesson {
-    ui::ScreenId id;
+    app::ScreenId id;
     const char* name;
     bool third;
 };
@@ -55,7 +55,7 @@ std::span<const Lesson> lessons();
 // A screen opened in a test program and driven by clicks at its controls' places.
 class Visit {
 public:
-    Visit(TestProgram& program, ui::ScreenId id);
+    Visit(TestProgram& program, app::ScreenId id);
 
     TestProgram& program;
     ui::Screen& screen;

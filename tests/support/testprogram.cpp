@@ -1,68 +1,19 @@
 #include "testprogram.h"
 
 #include "content/contentpath.h"
-#include "content/failurereport.h"
 #include "drill/drillscreen.h"
-#include "ui/soundsink.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-#include <QStringEncoder>
 
 namespace testsupport {
 
-QStringList& playedSounds()
+TestProgram::TestProgram(const QString& appPath, ui::SoundSinkFactory sounds)
 {
-    static QStringList sounds;
-    return sounds;
-}
-
-namespace {
-class RecordingSink : public ui::SoundSink {
-public:
-    void play(const QString& path) override { playedSounds() << path; }
-};
-
-QString nativePath(const QString& root, const QString& relative)
-{
-    QString tail = relative;
-    tail.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return root + (tail.startsWith(QLatin1Char('/')) ? tail : QLatin1Char('/') + tail);
-}
-}  // namespace
-
-void installSoundRecorder()
-{
-    ui::setSoundSinkFactory([] { return std::make_unique<RecordingSink>(); });
-}
-
-FailureLog::FailureLog()
-{
-    content::setFailureReporter([this](const content::ContentError& error) { errors << error; });
-}
-
-FailureLog::~FailureLog()
-{
-    content::setFailureReporter({});
-}
-
-QString TestProgram::shippedContent()
-{
-    const QByteArray fromEnv = qgetenv("ULMARO_CONTENT");
-    return fromEnv.isEmpty() ? QCoreApplication::applicationDirPath() : QString::fromLocal8Bit(fromEnv);
-}
-
-TestProgram::TestProgram(const QString& appPath)
-{
-    installSoundRecorder();
     playedSounds().clear();
     content::setAppPath(content::appPathFromFolder(appPath));
     m_program = std::make_unique<app::Program>(
-        [this](ui::ScreenId id, ui::ScreenHost& host) -> std::unique_ptr<ui::Screen> {
-            if (id != ui::ScreenId::Drill)
+        [this](app::ScreenId id, ui::ScreenHost& host) -> std::unique_ptr<ui::Screen> {
+            if (id != app::ScreenId::Drill)
                 return app::Program::makeScreen(id, host);
             auto ownedClock = std::make_unique<ManualClock>();
             auto ownedRandom = std::make_unique<ScriptedRandom>();
@@ -73,18 +24,19 @@ TestProgram::TestProgram(const QString& appPath)
                                                     : randomValues;
             return std::make_unique<drill::DrillScreen>(host, std::move(ownedClock), std::move(ownedRandom));
         },
-        [this](int code) { m_exitCode = code; });
+        [this](int code) { m_exitCode = code; }, &failureLogReporter(),
+        sounds ? std::move(sounds) : ui::SoundSinkFactory(&makeSoundRecorder));
 }
 
 TestProgram::~TestProgram()
 {
-    for (ui::ScreenId id : ui::kAllScreens)
+    for (app::ScreenId id : app::kAllScreens)
         if (m_program->isCreated(id))
             m_program->screen(id).unload();
     settle();
 }
 
-ui::Screen& TestProgram::open(ui::ScreenId id)
+ui::Screen& TestProgram::open(app::ScreenId id)
 {
     m_program->show(id);
     return m_program->screen(id);
@@ -95,64 +47,6 @@ void TestProgram::settle()
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QByteArray encodeShiftJis(const QString& text)
-{
-    QStringEncoder encoder("Shift_JIS");
-    return encoder.encode(text);
-}
-
-ContentFolder::ContentFolder() = default;
-
-void ContentFolder::writeBytes(const QString& relative, const QByteArray& bytes)
-{
-    const QString file = nativePath(m_dir.path(), relative);
-    QDir().mkpath(QFileInfo(file).path());
-    QFile out(file);
-    if (out.open(QIODevice::WriteOnly))
-        out.write(bytes);
-}
-
-void ContentFolder::writeText(const QString& relative, const QString& text)
-{
-    writeBytes(relative, encodeShiftJis(text));
-}
-
-void ContentFolder::copyShipped(const QString& relative)
-{
-    QFile in(nativePath(TestProgram::shippedContent(), relative));
-    if (in.open(QIODevice::ReadOnly))
-        writeBytes(relative, in.readAll());
-}
-
-void ContentFolder::copyShippedExcept(const QStringList& leftOut)
-{
-    const QDir shipped(TestProgram::shippedContent());
-    for (const char* top : {"説明", "画像", "音"}) {
-        QDirIterator files(shipped.filePath(QString::fromUtf8(top)), QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            QString relative = QLatin1Char('/') + shipped.relativeFilePath(files.next());
-            relative.replace(QLatin1Char('/'), QLatin1Char('\\'));
-            if (!leftOut.contains(relative))
-                copyShipped(relative);
-        }
-    }
-}
-
-void ContentFolder::remove(const QString& relative)
-{
-    QFile::remove(nativePath(m_dir.path(), relative));
-}
-
-void ContentFolder::copyAllShipped()
-{
-    const QString root = TestProgram::shippedContent();
-    for (const char* top : {"説明", "画像", "音"}) {
-        QDirIterator files(root + QLatin1Char('/') + QString::fromUtf8(top), QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext())
-            copyShipped(files.next().mid(root.size()));
-    }
 }
 
 }  // namespace testsupport

@@ -1,8 +1,8 @@
 // Renders the program's screens, in named states, to PNG files without a display:
 //   QT_QPA_PLATFORM=offscreen ulmaro-screenshot OUTDIR [STATE...]
 // With no state named, every state is rendered. QT_SCALE_FACTOR=2 renders at 200 %.
-#include "app/program.h"
-#include "content/contentpath.h"
+#include "support/testprogram.h"
+
 #include "drill/drillscreen.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -20,46 +20,32 @@
 
 namespace {
 
-using ui::ScreenId;
+using app::ScreenId;
 
-// A clock the tool moves by hand, so the drill's waits end when a state says so.
-class HandClock : public drill::Clock {
-public:
-    double secondsSinceMidnight() const override { return now; }
-    double now = 36000.2;
-};
-
-// The same questions every time, so the pictures do not change from run to run.
-class StepRandom : public drill::RandomSource {
-public:
-    double next() override { return m_value = std::fmod(m_value + 0.377, 1.0); }
-
-private:
-    double m_value = 0.1;
-};
-
-struct Run {
-    HandClock* clock = nullptr;
-    app::Program program{[this](ScreenId id, ui::ScreenHost& host) -> std::unique_ptr<ui::Screen> {
-        if (id == ScreenId::Drill) {
-            auto owned = std::make_unique<HandClock>();
-            clock = owned.get();
-            return std::make_unique<drill::DrillScreen>(host, std::move(owned),
-                                                        std::make_unique<StepRandom>());
-        }
-        return app::Program::makeScreen(id, host);
-    }, [](int) {}};
-
-    ui::Screen& open(ScreenId id)
-    {
-        program.show(id);
-        return program.screen(id);
+// The same questions every time, so the pictures do not change from run to run: numbers a fixed
+// step apart around [0, 1), more than the longest state draws.
+QList<double> steppedValues()
+{
+    QList<double> values;
+    double value = 0.1;
+    for (int i = 0; i < 8192; ++i) {
+        value = std::fmod(value + 0.377, 1.0);
+        values << value;
     }
+    return values;
+}
+
+// The program with the drill's clock and random source moved by hand, as the tests have it.
+struct Run {
+    testsupport::TestProgram test;
+    Run() { test.randomValues = steppedValues(); }
+
+    ui::Screen& open(ScreenId id) { return test.open(id); }
     // Ticks a drill wait until it has ended, moving the clock half a second a tick.
     void runWait(ui::Screen& screen, const char* timer)
     {
         for (int i = 0; i < 8 && screen.timer(timer).isRunning(); ++i) {
-            clock->now += 0.5;
+            test.clock->now += 0.5;
             screen.tick(timer);
         }
     }
@@ -204,7 +190,6 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: ulmaro-screenshot OUTDIR [STATE...]\n");
         return 2;
     }
-    content::setAppPath(content::appPathFromFolder(QCoreApplication::applicationDirPath()));
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(outDir);
     QStringList wanted;
