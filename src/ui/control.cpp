@@ -16,9 +16,12 @@ Control::Control(const ControlSpec& row, QWidget* parent)
 {
     setObjectName(QString::fromUtf8(row.name.data(), qsizetype(row.name.size()))
                   + (row.index == kNoIndex ? QString() : QStringLiteral("(%1)").arg(row.index)));
-    // What a picture or a caption says, for screen readers.
-    if (!row.content.text.empty())
-        setAccessibleDescription(QString::fromUtf8(row.content.text.data(), qsizetype(row.content.text.size())));
+    // What screen readers call the control, and the longer words a picture carries; a label's
+    // caption is its name.
+    if (!row.content.name.empty() && row.kind != Kind::Label)
+        setAccessibleName(toQString(row.content.name));
+    if (!row.content.text.empty() && row.kind != Kind::Label)
+        setAccessibleDescription(toQString(row.content.text));
     place();
 }
 
@@ -59,6 +62,12 @@ void Control::mouseReleaseEvent(QMouseEvent* event)
     if (m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         fireClick();
     m_pressed = false;
+}
+
+void Control::click()
+{
+    if (isVisibleTo(window()))
+        fireClick();
 }
 
 void Control::fireClick()

@@ -29,6 +29,10 @@ public:
     // Called with the control's index when the user clicks it; set by the screen.
     std::function<void(int)> onClick;
 
+    // A click made without the mouse (a key, an assistive tool): nothing happens unless the
+    // control is shown.
+    void click();
+
 protected:
     void setSizeTwips(double width, double height);
     void fireClick();

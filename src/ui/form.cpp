@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "accessible.h"
 #include "style.h"
 #include "twips.h"
 
@@ -10,6 +11,7 @@ namespace ui {
 
 Form::Form(const QString& caption, Picture background) : QWidget(nullptr), m_background(std::move(background))
 {
+    installAccessibility();
     setWindowTitle(caption);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);

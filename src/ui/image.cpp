@@ -2,6 +2,7 @@
 
 #include "twips.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace ui {
@@ -21,6 +22,17 @@ void Image::setPicture(Picture picture)
         setSizeTwips(pixelsToTwips(size.width()), pixelsToTwips(size.height()));
     }
     update();
+}
+
+void Image::setChecked(bool on)
+{
+    if (m_checked == on)
+        return;
+    m_checked = on;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void Image::paintEvent(QPaintEvent*)

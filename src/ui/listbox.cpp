@@ -62,7 +62,7 @@ ListBox::ListBox(const ControlSpec& row, QWidget* parent)
     m_view->setUniformItemSizes(true);
     m_view->setFrameShape(QFrame::StyledPanel);
     m_view->setFrameShadow(QFrame::Sunken);
-    m_view->setAccessibleName(objectName());
+    m_view->setAccessibleName(toQString(row.content.name));
     setFocusProxy(m_view);
 
     if (const TextStyle* style = row.content.style) {
