@@ -30,7 +30,7 @@ constexpr ControlSpec kLayout[] = {
     {"Command1",     2,        Kind::CommandButton, kForm, 8055, 4455, 1110, 630,  kShown,  face(":/drill/art/answer_2.svg", "2", 2)},
     {"Command1",     1,        Kind::CommandButton, kForm, 6975, 4455, 1095, 630,  kShown,  face(":/drill/art/answer_1.svg", "1", 1)},
     {"Command2",     kNoIndex, Kind::CommandButton, kForm, 8895, 240,  1665, 510,  kShown,  face(":/ui/art/face_menu.svg", "メニュー", 0)},
-    {"List1",        kNoIndex, Kind::ListBox,       kForm, 1305, 2040, 5400, 2865, kShown,  list(kChoicesStyle).named("選択肢")},
+    {"List1",        kNoIndex, Kind::ListBox,       kForm, 1305, 2040, 5400, 2865, kShown,  list(kChoicesStyle, 4).named("選択肢")},
     {"Label3",       kNoIndex, Kind::Label,         kForm, 2715, 960,  5925, 630,  kHidden, caption("得点が半分になります", kNoticeStyle)},
     {"Image5",       kNoIndex, Kind::Image,         kForm, 7020, 1275, 3165, 3105, kHidden, none().named("判定")},
     {"MediaPlayer1", kNoIndex, Kind::MediaPlayer,   kForm, 345,  4950, 30,   30,   kShown,  none()},

@@ -13,7 +13,7 @@ using namespace ui;
 constexpr ControlSpec kLayout[] = {
     // name       index     kind                 in     left  top   width height visible  content
     rows::lessonButton("Command5", 9390, 5055, ":/lessons/art/face_porous.svg", "素焼板拡大"),
-    {"List1",    kNoIndex, Kind::ListBox,       kForm, 225,  1665, 3390, 4620, kHidden, list(kExplanationStyle).named("説明")},
+    {"List1",    kNoIndex, Kind::ListBox,       kForm, 225,  1665, 3390, 4620, kHidden, list(kExplanationStyle, rows::kExplanationTab).named("説明")},
     rows::kMenuButton,
     rows::lessonButton("Command3", 9390, 4380, ":/lessons/art/face_positive.svg", "正極拡大"),
     rows::lessonButton("Command2", 9390, 3690, ":/lessons/art/face_negative.svg", "負極拡大"),

@@ -10,8 +10,10 @@ namespace lessons::rows {
 
 using namespace ui;
 
-// Tab order: メニュー first (the one button at load), then the lesson buttons from the top down.
-inline constexpr ControlSpec kMenuButton{"Command4", kNoIndex, Kind::CommandButton, kForm, 9420, 255, 1665, 510, kShown, face(":/ui/art/face_menu.svg", "メニュー", 0)};
+// Tab order: the switch first (a lesson opens with the focus on it), the lesson buttons from the
+// top down, the explanation, メニュー.
+inline constexpr int kExplanationTab = 5;
+inline constexpr ControlSpec kMenuButton{"Command4", kNoIndex, Kind::CommandButton, kForm, 9420, 255, 1665, 510, kShown, face(":/ui/art/face_menu.svg", "メニュー", 6)};
 inline constexpr ControlSpec kAnimationClock{"Timer1", kNoIndex, Kind::Timer, kForm, 0, 0, 0, 0, kHidden, none()};
 inline constexpr ControlSpec kSwitch{"Image13", kNoIndex, Kind::Image, kForm, 6900, 1500, 480, 330, kShown, switchArea("スイッチ", 0)};
 inline constexpr ControlSpec kPrompt{"Label4", kNoIndex, Kind::Label, kForm, 3825, 6585, 3705, 345, kShown, caption("スイッチを押してください", kPromptStyle)};

@@ -13,7 +13,7 @@ using namespace ui;
 
 constexpr ControlSpec kLayout[] = {
     // name       index     kind                 in     left  top   width height visible  content
-    {"List1",    kNoIndex, Kind::ListBox,       kForm, 120,  1020, 3465, 5580, kHidden, list(kExplanationStyle).named("説明")},
+    {"List1",    kNoIndex, Kind::ListBox,       kForm, 120,  1020, 3465, 5580, kHidden, list(kExplanationStyle, rows::kExplanationTab).named("説明")},
     rows::kMenuButton,
     rows::lessonButton("Command3", 9375, 4935, ":/lessons/art/face_positive.svg", "正極拡大"),
     rows::lessonButton("Command2", 9375, 4245, ":/lessons/art/face_negative.svg", "負極拡大"),

@@ -28,13 +28,6 @@ const Control* controlOf(const QObject* object)
     return qobject_cast<const Control*>(object);
 }
 
-// A picture that takes the focus is worked like a button, or like a switch.
-bool isClickablePicture(const Control& control)
-{
-    const Kind kind = control.row().kind;
-    return (kind == Kind::Image || kind == Kind::PictureBox) && control.row().content.tabIndex >= 0;
-}
-
 // Whether a screen reader hears of the widget. A picture says something only when it has a name
 // (the others decorate or move about); the sound control has no look, and a list box is heard
 // through the list inside it. Decided by the layout, so the tree never changes under a reader.
@@ -48,7 +41,7 @@ bool isReported(const QWidget* widget)
     switch (control->row().kind) {
     case Kind::Image:
     case Kind::PictureBox:
-        return !control->row().content.name.empty() || isClickablePicture(*control);
+        return !control->row().content.name.empty() || control->actsAsButton();
     case Kind::ListBox:
         return false;  // its list stands in its place
     default:
@@ -127,7 +120,7 @@ public:
         const Control* control = controlOf(widget());
         if (!control)
             return QAccessibleWidget::role();
-        if (isClickablePicture(*control))
+        if (control->actsAsButton())
             return control->row().content.toggle ? QAccessible::CheckBox : QAccessible::PushButton;
         switch (control->row().kind) {
         case Kind::Label: return QAccessible::StaticText;
@@ -224,7 +217,7 @@ public:
 private:
     static bool clicks(const Control& control)
     {
-        return isClickablePicture(control) || control.row().kind == Kind::CommandButton;
+        return control.actsAsButton() || control.row().kind == Kind::CommandButton;
     }
 };
 

@@ -1,5 +1,7 @@
 #include "container.h"
 
+#include "focusring.h"
+
 #include <QPainter>
 
 namespace ui {
@@ -22,6 +24,8 @@ void Container::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), row().content.back.toQColor());
     if (!m_picture.isNull())
         m_picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(m_picture.size())));
+    if (hasFocus())
+        paintFocusRing(painter, rect());
 }
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 
 #include "twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace ui {
@@ -22,6 +23,8 @@ Control::Control(const ControlSpec& row, QWidget* parent)
         setAccessibleName(toQString(row.content.name));
     if (!row.content.text.empty() && row.kind != Kind::Label)
         setAccessibleDescription(toQString(row.content.text));
+    if (actsAsButton())
+        setFocusPolicy(Qt::StrongFocus);
     place();
 }
 
@@ -62,6 +65,42 @@ void Control::mouseReleaseEvent(QMouseEvent* event)
     if (m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         fireClick();
     m_pressed = false;
+}
+
+bool Control::actsAsButton() const
+{
+    return (m_row.kind == Kind::Image || m_row.kind == Kind::PictureBox) && m_row.content.tabIndex >= 0;
+}
+
+void Control::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (!actsAsButton() || (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (event->isAutoRepeat())
+        return;
+    if (key == Qt::Key_Space)
+        m_spaceHeld = true;
+    else
+        fireClick();
+}
+
+void Control::keyReleaseEvent(QKeyEvent* event)
+{
+    if (actsAsButton() && event->key() == Qt::Key_Space && !event->isAutoRepeat() && m_spaceHeld) {
+        m_spaceHeld = false;
+        fireClick();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void Control::focusOutEvent(QFocusEvent* event)
+{
+    m_spaceHeld = false;
+    QWidget::focusOutEvent(event);
 }
 
 void Control::click()

@@ -33,6 +33,10 @@ public:
     // control is shown.
     void click();
 
+    // A picture with a place in tab order is worked like a button: it takes the focus, shows the
+    // focus ring, and Space or Enter click it.
+    bool actsAsButton() const;
+
 protected:
     void setSizeTwips(double width, double height);
     void fireClick();
@@ -43,6 +47,10 @@ protected:
     // The second press of a double click on a picture is no new click: a quick double click on
     // the drawn switch must not close and open the circuit again.
     void mouseDoubleClickEvent(QMouseEvent*) override {}
+    // Space clicks on release, Enter on press, as on a button; a held key does not repeat.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void place();
@@ -50,6 +58,7 @@ private:
     const ControlSpec& m_row;
     double m_left, m_top, m_width, m_height;
     bool m_pressed = false;
+    bool m_spaceHeld = false;
 };
 
 }  // namespace ui

@@ -1,5 +1,6 @@
 #include "image.h"
 
+#include "focusring.h"
 #include "twips.h"
 
 #include <QAccessible>
@@ -37,10 +38,13 @@ void Image::setChecked(bool on)
 
 void Image::paintEvent(QPaintEvent*)
 {
-    if (m_picture.isNull())
+    if (m_picture.isNull() && !hasFocus())
         return;
     QPainter painter(this);
-    m_picture.paint(painter, QRectF(rect()));
+    if (!m_picture.isNull())
+        m_picture.paint(painter, QRectF(rect()));
+    if (hasFocus())
+        paintFocusRing(painter, rect());
 }
 
 }  // namespace ui
