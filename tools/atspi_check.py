@@ -3,12 +3,14 @@
 
 Usage: atspi_check.py PATH/TO/ulmaro [--read]
 
-Needs an X session with the AT-SPI bus and Debian's python3-pyatspi; the program is started with
-Qt's accessibility switched on. The road: the menu, the Voltaic cell lesson (switch closed, the
-electron flow, back), the drill (start, one answer, the score), 終了. On the way it listens to
-the events a screen reader gets and checks that:
+Needs an X session with the AT-SPI bus, a window manager, and Debian's python3-pyatspi and
+python3-xlib; the program is started with Qt's accessibility switched on. The road: the menu and
+the Voltaic cell lesson by the keyboard (Tab, Space), then by a screen reader's actions: the
+electron flow, back, the drill (start, one answer, the score), 終了. On the way it listens to the
+events a screen reader gets and checks that:
   - every window is a frame named by its caption, with no filler and no control names in it;
   - every object that shows has a name;
+  - the focus starts on the menu's first button and on the lesson's switch, and moves with Tab;
   - closing the switch reports the switch as checked and the electromotive force as showing;
   - nothing unnamed comes and goes while the electrons flow;
   - an answer shows the mark by its name, and the score label is then named 「得点　N 点」.
@@ -27,6 +29,9 @@ import gi
 gi.require_version("Atspi", "2.0")
 import pyatspi  # noqa: E402
 from gi.repository import GLib  # noqa: E402
+
+from Xlib import XK, X, display as xdisplay  # noqa: E402
+from Xlib.ext import xtest  # noqa: E402
 
 CONTROL_NAME = re.compile(r"^(Command|Image|Label|List|Picture|Frame|Timer|MediaPlayer)\d")
 POLL = 0.05
@@ -117,6 +122,26 @@ class Program:
                 self.proc.wait()
 
 
+class Keyboard:
+    """Keys as the user presses them, sent to the window that has the focus."""
+
+    def __init__(self):
+        self.display = xdisplay.Display()
+
+    def press(self, name):
+        code = self.display.keysym_to_keycode(XK.string_to_keysym(name))
+        for event in (X.KeyPress, X.KeyRelease):
+            xtest.fake_input(self.display, event, code)
+            self.display.sync()
+            time.sleep(0.05)
+
+
+def focused(window):
+    """The object that has the keyboard focus in the window (not a list's current line)."""
+    found = [a for a in walk(window) if "focused" in states_of(a) and a.getRoleName() != "list item"]
+    return found[-1] if found else None
+
+
 def find(window, name, role=None):
     for acc in walk(window):
         if acc.name == name and (role is None or acc.getRoleName() == role):
@@ -183,17 +208,27 @@ def main(argv):
         return 2
     check = Check()
     listener = Listener()
+    keyboard = Keyboard()
     program = Program(argv[1])
     try:
         menu = program.window("メニュー")
         check_window(check, menu)
-        press(find(menu, "ボルタの電池", "push button"))
+        first = wait_for(lambda: focused(menu), 5, "the focus in the menu")
+        check.that(first.name == "電池の原理", "the menu opens with the focus on 電池の原理")
+        listener.take()
+        keyboard.press("Tab")
+        pump(0.5)
+        check.that(listener.heard(listener.take(), "focus:", "ボルタの電池"), "Tab moves the focus to ボルタの電池")
+        keyboard.press("space")
 
         lesson = program.window("ボルタの電池")
         check_window(check, lesson)
+        on = wait_for(lambda: focused(lesson), 5, "the focus in the lesson")
+        check.that(on.name == "スイッチ" and on.getRoleName() == "check box",
+                   "the lesson opens with the focus on its switch, a check box")
         pump(0.5)
         listener.take()
-        press(find(lesson, "スイッチ"))
+        keyboard.press("space")
         pump(1.0)
         events = listener.take()
         check.that(listener.heard(events, "object:state-changed:checked", "スイッチ", 1),
