@@ -260,9 +260,10 @@ public:
             return state;
         QListWidgetItem* item = m_view->item(m_row);
         const QRect inView = m_view->visualItemRect(item);
-        // The part of the list its window and containers leave uncut.
+        // The part of the list its window and containers leave uncut: nothing while the list or
+        // a container holding it is hidden.
         const QRegion seen = m_view->viewport()->visibleRegion();
-        if (!m_view->isVisible() || !seen.intersects(inView) || isBuried(*m_view))
+        if (!seen.intersects(inView) || isBuried(*m_view))
             state.invisible = true;
         state.selectable = true;
         state.selected = item->isSelected();
