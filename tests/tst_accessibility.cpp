@@ -2,6 +2,7 @@
 // interfaces: roles, names and descriptions, the lines of the lists, what is left out, and the
 // actions a reader performs instead of a click.
 #include "support/reader.h"
+#include "support/steps.h"
 #include "support/testprogram.h"
 
 #include "drill/drillscreen.h"
@@ -27,37 +28,10 @@ const std::pair<const char*, ScreenId> kCells[] = {{"Voltaic", ScreenId::Volta},
 
 QAccessibleInterface* accessibleOf(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
 
-// A control written as the layouts write it: "Name" or "Name(k)".
-struct Ref {
-    std::string name;
-    int index = ui::kNoIndex;
-    explicit Ref(const QString& written)
-    {
-        const qsizetype open = written.indexOf(QLatin1Char('('));
-        name = written.left(open).toStdString();
-        if (open >= 0)
-            index = written.mid(open + 1).chopped(1).toInt();
-    }
-};
-
-// A step to reach a state: a control's name is a click on it, "Timer2*69" that many ticks.
-void step(Screen& s, const QString& what)
-{
-    if (what.contains(QLatin1Char('*'))) {
-        const QStringList parts = what.split(QLatin1Char('*'));
-        for (int i = 0; i < parts[1].toInt(); ++i)
-            s.tick(parts[0].toStdString());
-        return;
-    }
-    const Ref ref(what);
-    QVERIFY2(s.click({ref.name, ref.index}), qPrintable(what));
-}
-
 Screen& reach(TestProgram& program, ScreenId id, const QStringList& steps)
 {
     Screen& s = program.open(id);
-    for (const QString& what : steps)
-        step(s, what);
+    runSteps(s, steps);
     return s;
 }
 
@@ -327,15 +301,15 @@ void AccessibilityTest::listLinesShowOnlyWhileOnTheScreen()
     // Below the window's edge while the page rises; read once it has risen.
     QCOMPARE(showingLines(page1), 0);
     QVERIFY(!isShowing(page1));
-    step(s, QStringLiteral("Timer1*69"));
+    runSteps(s, {"Timer1*69"});
     QCOMPARE(showingLines(page1), page1->childCount());
     QCOMPARE(page1->child(0)->text(QAccessible::Name), s.list("List1").items().first());
     // The page slides away under the next one: none of its lines is on the screen.
-    step(s, QStringLiteral("Command2"));
+    runSteps(s, {"Command2"});
     QCOMPARE(showingLines(page1), 0);
     QAccessibleInterface* page2 = accessibleOf(s.list("List2").view());
     QCOMPARE(page2->text(QAccessible::Name), QStringLiteral("2 ページの説明"));
-    step(s, QStringLiteral("Timer2*69"));
+    runSteps(s, {"Timer2*69"});
     QVERIFY(showingLines(page2) > 0);
 
     // A hidden list: the lines it keeps are not showing.
@@ -343,7 +317,7 @@ void AccessibilityTest::listLinesShowOnlyWhileOnTheScreen()
     Screen& volta = reach(lesson, ScreenId::Volta, {"Image13", "Command2"});
     QAccessibleInterface* explanation = accessibleOf(volta.list("List1").view());
     QCOMPARE(showingLines(explanation), explanation->childCount());
-    step(volta, QStringLiteral("Image13"));
+    runSteps(volta, {"Image13"});
     QVERIFY(explanation->childCount() > 0);
     QCOMPARE(showingLines(explanation), 0);
 }
@@ -355,19 +329,19 @@ void AccessibilityTest::controlsUnderOthersAreNotShowing()
     QVERIFY(isShowing(accessibleOf(&s.button("Command4"))));
     QVERIFY(isShowing(accessibleOf(s.list("List3").view())));
     // The table lies over the whole page: its text and button are out of sight.
-    step(s, QStringLiteral("Command4"));
+    runSteps(s, {"Command4"});
     QVERIFY(!isShowing(accessibleOf(&s.button("Command4"))));
     QAccessibleInterface* page3 = accessibleOf(s.list("List3").view());
     QVERIFY(!isShowing(page3));
     QVERIFY(!isShowing(page3->child(0)));
     QVERIFY(isShowing(accessibleOf(&s.button("Command5"))));
     // On the last page 最初から lies exactly over 次ページ.
-    step(s, QStringLiteral("Command5"));
-    step(s, QStringLiteral("Command2"));
+    runSteps(s, {"Command5"});
+    runSteps(s, {"Command2"});
     QVERIFY(isShowing(accessibleOf(&s.button("Command3"))));
     QVERIFY(!isShowing(accessibleOf(&s.button("Command2"))));
     // A picture over the middle of a page's text leaves the rest of it to be read.
-    step(s, QStringLiteral("Timer2*69"));
+    runSteps(s, {"Timer2*69"});
     QVERIFY(isShowing(accessibleOf(s.list("List4").view())));
 }
 
@@ -511,12 +485,11 @@ void AccessibilityTest::actionsDoWhatAClickDoes()
     QVERIFY(!pressable.isEmpty());
     for (const QString& ref : pressable) {
         TestProgram clicked;
-        step(reach(clicked, ScreenId(screen), steps), ref);
+        runSteps(reach(clicked, ScreenId(screen), steps), {ref});
 
         TestProgram pressed;
         Screen& s = reach(pressed, ScreenId(screen), steps);
-        const Ref control(ref);
-        QVERIFY2(press(accessibleOf(&s.control({control.name, control.index}))), qPrintable(ref));
+        QVERIFY2(press(accessibleOf(&s.control(WrittenRef(ref).ref()))), qPrintable(ref));
         // Compared at once, before the real clocks of the screen get a chance to tick.
         QCOMPARE(outcome(pressed), outcome(clicked));
     }

@@ -2,6 +2,7 @@
 // drawn switches and the drill's title, Escape, the focus ring, and every road of the program
 // travelled without a single mouse event.
 #include "support/reader.h"
+#include "support/steps.h"
 #include "support/testprogram.h"
 
 #include "drill/drillscreen.h"
@@ -83,20 +84,6 @@ double contrast(QRgb a, QRgb b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-void clickSteps(Screen& s, const QStringList& steps)
-{
-    for (const QString& step : steps) {
-        const qsizetype star = step.indexOf(QLatin1Char('*'));
-        if (star < 0) {
-            const std::string name = step.toStdString();
-            QVERIFY2(s.click(ui::ControlRef(std::string_view(name))), qPrintable(step));
-            continue;
-        }
-        for (int i = 0; i < step.mid(star + 1).toInt(); ++i)
-            s.tick(step.left(star).toStdString());
-    }
-}
-
 }  // namespace
 
 class KeyboardTest : public QObject {
@@ -152,7 +139,7 @@ void KeyboardTest::tabGoesRoundInOrder()
     QFETCH(QStringList, order);
     TestProgram program;
     Screen& s = active(program.open(ScreenId(screen)));
-    clickSteps(s, steps);
+    runSteps(s, steps);
     const auto matches = [](const QStringList& heard, const QStringList& patterns) {
         if (heard.size() != patterns.size())
             return false;
@@ -209,7 +196,7 @@ void KeyboardTest::spaceAndEnterWorkTheDrawnControls()
     Screen& principle = active(program.screen(ScreenId::Menu));
     QVERIFY(principle.click({"Command1", 0}));
     Screen& pages = active(program.screen(ScreenId::Principle));
-    clickSteps(pages, {"Command2", "Command2", "Command2", "Timer2*69"});
+    runSteps(pages, {"Command2", "Command2", "Command2", "Timer2*69"});
     key(Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(focused(), &pages.container("Picture4"));
     key(k);
@@ -231,7 +218,7 @@ void KeyboardTest::focusLeavesControlsThatGo()
 {
     TestProgram program;
     Screen& s = active(program.open(ScreenId::Principle));
-    clickSteps(s, {"Command2", "Command2", "Timer2*69"});
+    runSteps(s, {"Command2", "Command2", "Timer2*69"});
     QCOMPARE(focusName(), QStringLiteral("次ページ"));
     // The table covers its button: the focus goes on to the button that closes it, and when that
     // goes, on in tab order.
@@ -282,10 +269,8 @@ void KeyboardTest::focusRingShows()
     QFETCH(QString, control);
     TestProgram program;
     Screen& s = active(program.open(ScreenId(screen)));
-    clickSteps(s, steps);
-    const qsizetype open = control.indexOf(QLatin1Char('('));
-    const std::string name = control.left(open).toStdString();
-    ui::Control& target = s.control({name, open < 0 ? ui::kNoIndex : control.mid(open + 1).chopped(1).toInt()});
+    runSteps(s, steps);
+    ui::Control& target = s.control(WrittenRef(control).ref());
     // As the window shows it: the control and whatever lies beneath it.
     const auto shown = [&] {
         return s.window()->grab(QRect(target.mapTo(s.window(), QPoint(0, 0)), target.size())).toImage();
@@ -364,7 +349,7 @@ void KeyboardTest::everyRoadByKeyboardAlone()
     key(Qt::Key_Space);
     key(Qt::Key_Space);
     QCOMPARE(principle.pageNo(), qint16(2));
-    clickSteps(pages, {"Timer2*69"});
+    runSteps(pages, {"Timer2*69"});
     tabTo(QStringLiteral("金属の反応性"), Qt::ShiftModifier);
     key(Qt::Key_Space);
     QVERIFY(pages.container("Picture6").isVisible());
@@ -373,11 +358,11 @@ void KeyboardTest::everyRoadByKeyboardAlone()
     QCOMPARE(focusName(), QStringLiteral("次ページ"));
     key(Qt::Key_Space);
     QCOMPARE(principle.pageNo(), qint16(3));
-    clickSteps(pages, {"Timer2*69"});
+    runSteps(pages, {"Timer2*69"});
     tabTo(QStringLiteral("スイッチ"), Qt::ShiftModifier);
     key(Qt::Key_Space);
     QVERIFY(pages.timer("Timer3").isRunning());
-    clickSteps(pages, {"Timer3*3"});
+    runSteps(pages, {"Timer3*3"});
     tabTo(QStringLiteral("最初から"));
     key(Qt::Key_Space);
     QCOMPARE(principle.pageNo(), qint16(0));
