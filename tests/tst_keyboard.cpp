@@ -260,6 +260,7 @@ void KeyboardTest::focusRingShows_data()
     QTest::newRow("principle switch") << int(ScreenId::Principle) << QStringList{"Command2", "Command2", "Command2", "Timer2*69"}
                                       << QStringLiteral("Picture4");
     QTest::newRow("drill title") << int(ScreenId::Drill) << QStringList{} << QStringLiteral("Image2");
+    QTest::newRow("list") << int(ScreenId::DrillStart) << QStringList{} << QStringLiteral("List1");
 }
 
 void KeyboardTest::focusRingShows()

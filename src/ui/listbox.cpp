@@ -1,5 +1,7 @@
 #include "listbox.h"
 
+#include "focusring.h"
+
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -46,10 +48,44 @@ private:
     int m_lineHeight;
 };
 
+// The list itself, with the focus ring round its lines while it has the keyboard focus: drawn
+// beneath them, so the first and last lines stay whole.
+class RingedList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (hasFocus()) {
+            QPainter painter(viewport());
+            paintFocusRing(painter, viewport()->rect());
+        }
+        QListWidget::paintEvent(event);
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QListWidget::focusInEvent(event);
+        viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QListWidget::focusOutEvent(event);
+        viewport()->update();
+    }
+    // Scrolling moves the pixels drawn, ring included: draw it afresh where it belongs.
+    void scrollContentsBy(int dx, int dy) override
+    {
+        QListWidget::scrollContentsBy(dx, dy);
+        if (hasFocus())
+            viewport()->update();
+    }
+};
+
 }  // namespace
 
 ListBox::ListBox(const ControlSpec& row, QWidget* parent)
-    : Control(row, parent), m_view(new QListWidget(this))
+    : Control(row, parent), m_view(new RingedList(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
