@@ -271,7 +271,7 @@ void KeyboardTest::focusRingShows()
     TestProgram program;
     Screen& s = active(program.open(ScreenId(screen)));
     runSteps(s, steps);
-    ui::Control& target = s.control(WrittenRef(control).ref());
+    QWidget& target = s.control(WrittenRef(control).ref()).widget();
     // As the window shows it: the control and whatever lies beneath it.
     const auto shown = [&] {
         return s.window()->grab(QRect(target.mapTo(s.window(), QPoint(0, 0)), target.size())).toImage();

@@ -1,12 +1,9 @@
 #include "accessible.h"
 
-#include "commandbutton.h"
-#include "container.h"
+#include "clickarea.h"
 #include "form.h"
 #include "image.h"
 #include "label.h"
-#include "listbox.h"
-#include "mediaplayer.h"
 #include "reach.h"
 #include "twips.h"
 
@@ -25,16 +22,14 @@ constexpr double kReadingLineTwips = 450;  // 30 px
 
 const Control* controlOf(const QObject* object)
 {
-    return qobject_cast<const Control*>(object);
+    return dynamic_cast<const Control*>(object);
 }
 
 // Whether a screen reader hears of the widget. A picture says something only when it has a name
-// (the others decorate or move about); the sound control has no look, and a list box is heard
-// through the list inside it. Decided by the layout, so the tree never changes under a reader.
+// (the others decorate or move about), and the sound control has no look. Decided by the layout,
+// so the tree never changes under a reader.
 bool isReported(const QWidget* widget)
 {
-    if (qobject_cast<const MediaPlayer*>(widget))
-        return false;
     const Control* control = controlOf(widget);
     if (!control)
         return true;
@@ -42,25 +37,15 @@ bool isReported(const QWidget* widget)
     case Kind::Image:
     case Kind::PictureBox:
         return !control->row().content.name.empty() || control->actsAsButton();
-    case Kind::ListBox:
-        return false;  // its list stands in its place
+    case Kind::MediaPlayer:
+        return false;
     default:
         return true;
     }
 }
 
-// The widget that stands for a child in the tree: a list box's list, or the child itself.
-QWidget* standIn(QWidget* child)
-{
-    if (auto* box = qobject_cast<ListBox*>(child))
-        return box->view();
-    return isReported(child) ? child : nullptr;
-}
-
 QPointF laidOutPlace(const QWidget* widget)
 {
-    if (auto* box = qobject_cast<const ListBox*>(widget->parentWidget()))
-        widget = box;
     if (const Control* control = controlOf(widget))
         return {control->row().left, control->row().top};
     return QPointF(widget->pos()) * kTwipsPerPixel;
@@ -72,10 +57,8 @@ std::vector<QWidget*> reportedChildren(const QWidget* parent)
     std::vector<QWidget*> children;
     for (QObject* object : parent->children()) {
         auto* widget = qobject_cast<QWidget*>(object);
-        if (!widget || widget->isWindow())
-            continue;
-        if (QWidget* shown = standIn(widget))
-            children.push_back(shown);
+        if (widget && !widget->isWindow() && isReported(widget))
+            children.push_back(widget);
     }
     std::stable_sort(children.begin(), children.end(), [](const QWidget* a, const QWidget* b) {
         const QPointF pa = laidOutPlace(a);
@@ -85,15 +68,6 @@ std::vector<QWidget*> reportedChildren(const QWidget* parent)
         return lineA != lineB ? lineA < lineB : pa.x() < pb.x();
     });
     return children;
-}
-
-// The list inside a list box stands in its place: its parent in the tree is the box's parent.
-QWidget* treeParentOf(QWidget* widget)
-{
-    QWidget* parent = widget->parentWidget();
-    if (parent && qobject_cast<ListBox*>(parent))
-        parent = parent->parentWidget();
-    return parent;
 }
 
 // Shown, yet out of sight: cut away by its window or container (a page still below the window's
@@ -124,7 +98,6 @@ public:
             return control->row().content.toggle ? QAccessible::CheckBox : QAccessible::PushButton;
         switch (control->row().kind) {
         case Kind::Label: return QAccessible::StaticText;
-        case Kind::CommandButton: return QAccessible::PushButton;
         case Kind::Image:
         case Kind::PictureBox: return QAccessible::Graphic;
         case Kind::Frame: return QAccessible::Pane;
@@ -183,10 +156,9 @@ public:
             auto* child = qobject_cast<QWidget*>(*it);
             if (!child || child->isWindow() || child->isHidden())
                 continue;
-            QWidget* shown = standIn(child);
-            if (!shown)
+            if (!isReported(child))
                 continue;
-            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(shown);
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child);
             if (iface && iface->rect().contains(x, y))
                 return iface;
         }
@@ -196,8 +168,8 @@ public:
     QStringList actionNames() const override
     {
         QStringList names;
-        if (const Control* control = controlOf(widget()); control && clicks(*control)) {
-            if (control->row().content.toggle)
+        if (clicks()) {
+            if (controlOf(widget())->row().content.toggle)
                 names << toggleAction();
             names << pressAction();
         }
@@ -206,18 +178,21 @@ public:
 
     void doAction(const QString& action) override
     {
-        auto* control = qobject_cast<Control*>(widget());
-        if (control && clicks(*control) && (action == pressAction() || action == toggleAction())) {
-            control->click();
+        auto* area = qobject_cast<ClickArea*>(widget());
+        if (area && clicks() && (action == pressAction() || action == toggleAction())) {
+            // As a click: nothing happens unless the control is shown.
+            if (area->isVisible())
+                area->click();
             return;
         }
         QAccessibleWidget::doAction(action);
     }
 
 private:
-    static bool clicks(const Control& control)
+    bool clicks() const
     {
-        return control.actsAsButton() || control.row().kind == Kind::CommandButton;
+        const Control* control = controlOf(widget());
+        return control && control->actsAsButton();
     }
 };
 
@@ -280,7 +255,7 @@ private:
     int m_row;
 };
 
-// The list inside a list box, named by what it holds, with one item per line.
+// A list box, named by what it holds, with one item per line.
 class ListAccessible : public QAccessibleWidget {
 public:
     explicit ListAccessible(QListWidget* view) : QAccessibleWidget(view, QAccessible::List) {}
@@ -289,11 +264,6 @@ public:
     {
         for (QAccessible::Id id : m_items)
             QAccessible::deleteAccessibleInterface(id);
-    }
-
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(treeParentOf(widget()));
     }
 
     QAccessible::State state() const override { return placed(QAccessibleWidget::state(), *widget()); }
@@ -334,11 +304,12 @@ private:
 
 QAccessibleInterface* makeInterface(const QString&, QObject* object)
 {
-    if (auto* view = qobject_cast<QListWidget*>(object); view && qobject_cast<ListBox*>(view->parent()))
-        return new ListAccessible(view);
-    // Matched by the object, not the class name: a control already announces changes while its
-    // base class is being built, and the interface made then stays with it.
-    if (qobject_cast<Form*>(object) || qobject_cast<Control*>(object))
+    // Matched by the object's Qt class, not by the class name asked for: a control announces
+    // changes while it is still being built, and the interface made then stays with it. The
+    // program's lists are all list boxes; its buttons are Qt's own.
+    if (auto* list = qobject_cast<QListWidget*>(object))
+        return new ListAccessible(list);
+    if (qobject_cast<Form*>(object) || qobject_cast<ClickArea*>(object))
         return new ControlAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
