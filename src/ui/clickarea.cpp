@@ -1,7 +1,10 @@
 #include "clickarea.h"
 
+#include "focusring.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace ui {
 
@@ -36,6 +39,23 @@ void ClickArea::keyReleaseEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyReleaseEvent(event);
+}
+
+void ClickArea::focusInEvent(QFocusEvent* event)
+{
+    if (focusPolicy() != Qt::NoFocus) {
+        m_choosingRing = true;
+        const QImage beneath = window()->grab(QRect(mapTo(window(), QPoint(0, 0)), size())).toImage().scaled(size());
+        m_choosingRing = false;
+        m_ringColour = focusRingColourOver(beneath, focusRingIn(QRectF(rect())));
+    }
+    QWidget::focusInEvent(event);
+}
+
+void ClickArea::paintFocus(QPainter& painter) const
+{
+    if (hasFocus() && !m_choosingRing)
+        paintFocusRing(painter, focusRingIn(QRectF(rect())), m_ringColour.isValid() ? m_ringColour : QColor(Qt::black));
 }
 
 void ClickArea::focusOutEvent(QFocusEvent* event)

@@ -27,11 +27,18 @@ protected:
     // A key held down clicks once, not at every repeat.
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+    // The focus ring, while the control has the focus, in the colour that stands out more from
+    // what the window showed beneath it when the focus came.
+    void paintFocus(QPainter& painter) const;
 
 private:
     bool m_pressed = false;
     bool m_spaceHeld = false;
+    QColor m_ringColour;
+    bool m_choosingRing = false;  // the window is being drawn to see what lies beneath the ring
 };
 
 }  // namespace ui

@@ -1,7 +1,5 @@
 #include "container.h"
 
-#include "focusring.h"
-
 #include <QPainter>
 
 namespace ui {
@@ -24,8 +22,7 @@ void Container::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), row().content.back.toQColor());
     if (!m_picture.isNull())
         m_picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(m_picture.size())));
-    if (hasFocus())
-        paintFocusRing(painter, rect());
+    paintFocus(painter);
 }
 
 }  // namespace ui

@@ -1,6 +1,5 @@
 #include "image.h"
 
-#include "focusring.h"
 #include "twips.h"
 
 #include <QAccessible>
@@ -43,8 +42,7 @@ void Image::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (!m_picture.isNull())
         m_picture.paint(painter, QRectF(rect()));
-    if (hasFocus())
-        paintFocusRing(painter, rect());
+    paintFocus(painter);
 }
 
 }  // namespace ui

@@ -78,13 +78,16 @@ void ListBox::paintEvent(QPaintEvent* event)
     // The focus ring round the lines, drawn beneath them so the first and last lines stay whole.
     if (hasFocus()) {
         QPainter painter(viewport());
-        paintFocusRing(painter, viewport()->rect());
+        paintFocusRing(painter, focusRingIn(QRectF(viewport()->rect())), m_ringColour);
     }
     QListWidget::paintEvent(event);
 }
 
 void ListBox::focusInEvent(QFocusEvent* event)
 {
+    QImage beneath(viewport()->size(), QImage::Format_RGB32);
+    beneath.fill(palette().color(QPalette::Base));
+    m_ringColour = focusRingColourOver(beneath, focusRingIn(QRectF(beneath.rect())));
     QListWidget::focusInEvent(event);
     viewport()->update();
 }

@@ -21,6 +21,9 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+
+private:
+    QColor m_ringColour;
 };
 
 }  // namespace ui
