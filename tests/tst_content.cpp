@@ -134,6 +134,11 @@ void ContentTest::brokenPictures_data()
     QTest::addColumn<int>("cause");
     const QByteArray whole = solidGif(20, 20, Qt::red);
     QTest::newRow("truncated") << whole.left(whole.size() / 2) << int(ContentError::Cause::NotAPicture);
+    // Qt still decodes a frame from these two; a picture must be whole to be used.
+    QTest::newRow("without its trailer byte") << whole.chopped(1) << int(ContentError::Cause::NotAPicture);
+    const GifFrame red{4, 4, QVector<quint8>(16, 0)};
+    const QByteArray two = writeGif({Qt::red, Qt::blue}, {red, red});
+    QTest::newRow("second frame cut short") << two.chopped(10) << int(ContentError::Cause::NotAPicture);
     QTest::newRow("a text named .gif") << encodeShiftJis(QStringLiteral("画像ではありません\r\n"))
                                        << int(ContentError::Cause::NotAPicture);
     QTest::newRow("empty") << QByteArray() << int(ContentError::Cause::NotAPicture);

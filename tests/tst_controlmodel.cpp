@@ -1,6 +1,7 @@
 // The screen and control model every screen stands on: containers, stacking and click routing,
 // timers, the lifecycle of a screen, and content failures reported around event dispatch.
 #include "support/gifwriter.h"
+#include "support/screenview.h"
 #include "support/testprogram.h"
 
 #include "content/contentpath.h"
@@ -73,14 +74,6 @@ public:
 
 }  // namespace
 
-// Clicks where the user would: the widget the window system finds at that point gets it.
-void clickAt(QWidget* window, QPoint point)
-{
-    QWidget* target = window->childAt(point);
-    QVERIFY2(target, "nothing under the pointer");
-    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, point));
-}
-
 class ControlModelTest : public QObject {
     Q_OBJECT
 private slots:
@@ -116,6 +109,10 @@ void ControlModelTest::twipsAndFontSizes()
     QCOMPARE(twipsToPixels(7155), 477);
     QCOMPARE(twipsToPixels(1280), 85);   // 85.33: the nearest pixel
     QCOMPARE(twipsToPixels(1290), 86);   // 86.0
+    QCOMPARE(twipsToPixels(1000), 67);   // 66.67: up, where cutting off would give 66
+    QCOMPARE(twipsToPixels(22), 1);      // 1.47
+    QCOMPARE(twipsToPixels(23), 2);      // 1.53
+    QCOMPARE(twipsToPixels(7.5), 1);     // a half pixel rounds up
     QCOMPARE(fontPixelSize(12), 16);
     QCOMPARE(fontPixelSize(14.25), 19);
     QCOMPARE(fontPixelSize(54.75), 73);
@@ -169,12 +166,12 @@ void ControlModelTest::stackingDecidesWhoGetsTheClick()
     QVERIFY(QTest::qWaitForWindowExposed(form));
 
     // The picture-less Image lies over the label: it takes the click though it draws nothing.
-    clickAt(form, QPoint(110, 105));
+    QCOMPARE(clickAt(screen, {1650, 1575}), QStringLiteral("Area"));  // 110, 105 px
     QCOMPARE(screen.clicks, QStringList{QStringLiteral("Area")});
 
     // Beside the click area the label is topmost; labels take no click actions.
     QCOMPARE(form->childAt(QPoint(250, 105)), &screen.label("Caption"));
-    clickAt(form, QPoint(250, 105));
+    QCOMPARE(clickAt(screen, {3750, 1575}), QStringLiteral("Caption"));
     QCOMPARE(screen.clicks.size(), 1);
 
     // The list has a window of its own: above the click area whatever the table order.

@@ -28,7 +28,6 @@ class NavigationTest : public QObject {
     Q_OBJECT
 private slots:
     void everyScreenBuildsFromItsTable();
-    void menuHasSevenPictureButtonsWithTheirWords();
     void eachButtonOpensItsScreenAndNoOther();
     void manyRoundTripsKeepOneWindow();
     void drillStartLeadsOnToTheDrillAndBack();
@@ -56,21 +55,6 @@ void NavigationTest::everyScreenBuildsFromItsTable()
                 QCOMPARE(&screen->control({row.name, row.index}).row(), &row);
         }
     }
-}
-
-void NavigationTest::menuHasSevenPictureButtonsWithTheirWords()
-{
-    TestProgram test;
-    ui::Screen& menu = test.open(ScreenId::Menu);
-    const QStringList words{"電池の原理", "ボルタの電池", "ダニエル電池", "マンガン電池", "鉛蓄電池", "電池のドリル", "終了"};
-    for (int i = 0; i < 7; ++i)
-        QCOMPARE(menu.button({"Command1", i}).accessibleName(), words[i]);
-    QCOMPARE(menu.window()->windowTitle(), QStringLiteral("メニュー"));
-    QCOMPARE(menu.window()->size(), QSize(766, 478));
-    const Qt::WindowFlags flags = menu.window()->windowFlags();
-    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QVERIFY(flags & Qt::WindowCloseButtonHint);
 }
 
 void NavigationTest::eachButtonOpensItsScreenAndNoOther()

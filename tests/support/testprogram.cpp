@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringEncoder>
@@ -123,6 +124,25 @@ void ContentFolder::copyShipped(const QString& relative)
     QFile in(nativePath(TestProgram::shippedContent(), relative));
     if (in.open(QIODevice::ReadOnly))
         writeBytes(relative, in.readAll());
+}
+
+void ContentFolder::copyShippedExcept(const QStringList& leftOut)
+{
+    const QDir shipped(TestProgram::shippedContent());
+    for (const char* top : {"説明", "画像", "音"}) {
+        QDirIterator files(shipped.filePath(QString::fromUtf8(top)), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            QString relative = QLatin1Char('/') + shipped.relativeFilePath(files.next());
+            relative.replace(QLatin1Char('/'), QLatin1Char('\\'));
+            if (!leftOut.contains(relative))
+                copyShipped(relative);
+        }
+    }
+}
+
+void ContentFolder::remove(const QString& relative)
+{
+    QFile::remove(nativePath(m_dir.path(), relative));
 }
 
 }  // namespace testsupport

@@ -77,6 +77,9 @@ public:
     void writeBytes(const QString& relative, const QByteArray& bytes);
     // Copies a file of the shipped content.
     void copyShipped(const QString& relative);
+    // Copies the whole shipped content but the files named.
+    void copyShippedExcept(const QStringList& leftOut);
+    void remove(const QString& relative);
 
 private:
     QTemporaryDir m_dir;
