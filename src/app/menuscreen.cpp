@@ -16,8 +16,8 @@ constexpr ControlSpec kLayout[] = {
     {"Command1", 2, Kind::CommandButton, kForm, 6750, 2235, 3360, 780, kShown, face(":/lessons/art/panel_daniell.svg", "ダニエル電池", 2)},
     {"Command1", 1, Kind::CommandButton, kForm, 6750, 1305, 3360, 780, kShown, face(":/lessons/art/panel_volta.svg", "ボルタの電池", 1)},
     {"Command1", 0, Kind::CommandButton, kForm, 6750, 390, 3360, 780, kShown, face(":/principle/art/panel_principle.svg", "電池の原理", 0)},
-    {"Image2", kNoIndex, Kind::Image, kForm, 1230, 210, 4305, 1545, kShown, picture(":/app/art/title.svg", "電池のしくみ Ulmaro")},
-    {"Image1", kNoIndex, Kind::Image, kForm, 1665, 2325, 3795, 4395, kShown, picture(":/ui/art/drycell.svg", "乾電池と豆電球")},
+    {"Image2", kNoIndex, Kind::Image, kForm, 1230, 210, 4305, 1545, kShown, picture(":/app/art/title.svg", "電池のしくみ Ulmaro").named("電池のしくみ")},
+    {"Image1", kNoIndex, Kind::Image, kForm, 1665, 2325, 3795, 4395, kShown, picture(":/ui/art/drycell.svg", "乾電池と豆電球").named("乾電池と豆電球の図")},
 };
 
 }  // namespace

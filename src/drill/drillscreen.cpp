@@ -2,7 +2,15 @@
 
 #include "ui/controls.h"
 
+#include <QRegularExpression>
+
 namespace drill {
+
+struct Mark {
+    QString picture;
+    QString name;
+};
+
 namespace {
 
 using namespace ui;
@@ -22,16 +30,16 @@ constexpr ControlSpec kLayout[] = {
     {"Command1",     2,        Kind::CommandButton, kForm, 8055, 4455, 1110, 630,  kShown,  face(":/drill/art/answer_2.svg", "2", 2)},
     {"Command1",     1,        Kind::CommandButton, kForm, 6975, 4455, 1095, 630,  kShown,  face(":/drill/art/answer_1.svg", "1", 1)},
     {"Command2",     kNoIndex, Kind::CommandButton, kForm, 8895, 240,  1665, 510,  kShown,  face(":/ui/art/face_menu.svg", "メニュー", 0)},
-    {"List1",        kNoIndex, Kind::ListBox,       kForm, 1305, 2040, 5400, 2865, kShown,  list(kChoicesStyle)},
+    {"List1",        kNoIndex, Kind::ListBox,       kForm, 1305, 2040, 5400, 2865, kShown,  list(kChoicesStyle, 4).named("選択肢")},
     {"Label3",       kNoIndex, Kind::Label,         kForm, 2715, 960,  5925, 630,  kHidden, caption("得点が半分になります", kNoticeStyle)},
-    {"Image5",       kNoIndex, Kind::Image,         kForm, 7020, 1275, 3165, 3105, kHidden, none()},
+    {"Image5",       kNoIndex, Kind::Image,         kForm, 7020, 1275, 3165, 3105, kHidden, none().named("判定")},
     {"MediaPlayer1", kNoIndex, Kind::MediaPlayer,   kForm, 345,  4950, 30,   30,   kShown,  none()},
-    {"Label2",       kNoIndex, Kind::Label,         kForm, 7215, 2295, 1905, 930,  kShown,  caption("", kScoreStyle)},
+    {"Label2",       kNoIndex, Kind::Label,         kForm, 7215, 2295, 1905, 930,  kShown,  caption("", kScoreStyle).named("得点　%1 点")},
     {"Label1",       kNoIndex, Kind::Label,         kForm, 1350, 1275, 8805, 540,  kShown,  caption("", kQuestionStyle)},
-    {"Image4",       kNoIndex, Kind::Image,         kForm, 8970, 5265, 1275, 1260, kHidden, picture(":/drill/art/balloon_burst.svg", "割れた風船")},
-    {"Image3",       kNoIndex, Kind::Image,         kForm, 1280, 5265, 2700, 1260, kShown,  picture(":/drill/art/train.svg", "汽車")},
-    {"Image1",       kNoIndex, Kind::Image,         kForm, 945,  1050, 9600, 6000, kShown,  picture(":/drill/art/board.svg", "問題板：問題、選択肢、得点、解答欄、線路と風船")},
-    {"Image2",       kNoIndex, Kind::Image,         kForm, 960,  120,  3480, 795,  kShown,  picture(":/drill/art/panel_drill.svg", "電池のドリル（クリックすると最初からやり直します）")},
+    {"Image4",       kNoIndex, Kind::Image,         kForm, 8970, 5265, 1275, 1260, kHidden, picture(":/drill/art/balloon_burst.svg", "割れた風船").named("割れた風船")},
+    {"Image3",       kNoIndex, Kind::Image,         kForm, 1280, 5265, 2700, 1260, kShown,  picture(":/drill/art/train.svg", "汽車").named("汽車")},
+    {"Image1",       kNoIndex, Kind::Image,         kForm, 945,  1050, 9600, 6000, kShown,  picture(":/drill/art/board.svg", "問題板：問題、選択肢、得点、解答欄、線路と風船").named("問題板")},
+    {"Image2",       kNoIndex, Kind::Image,         kForm, 960,  120,  3480, 795,  kShown,  picture(":/drill/art/panel_drill.svg", "電池のドリル（クリックすると最初からやり直します）").named("電池のドリル（最初からやり直す）").tab(5)},
 };
 
 const QString kRightSound = QStringLiteral("\\音\\o.wav");
@@ -39,9 +47,25 @@ const QString kWrongSound = QStringLiteral("\\音\\x.wav");
 const QString kPopSound = QStringLiteral("\\音\\pan.wav");
 const QString kNoGoodSound = QStringLiteral("\\音\\dame.wav");
 const QString kPassSound = QStringLiteral("\\音\\gokaku.wav");
-const QString kRightPicture = QStringLiteral("\\画像\\maru.gif");
-const QString kWrongPicture = QStringLiteral("\\画像\\batu.gif");
-const QString kMedalPicture = QStringLiteral("\\画像\\gmedal.gif");
+// The pictures of the mark, each with what a screen reader calls it.
+const Mark kRightMark{QStringLiteral("\\画像\\maru.gif"), QStringLiteral("正解")};
+const Mark kWrongMark{QStringLiteral("\\画像\\batu.gif"), QStringLiteral("不正解")};
+const Mark kMedal{QStringLiteral("\\画像\\gmedal.gif"), QStringLiteral("合格メダル")};
+
+constexpr int kAnswerButtons = 3;
+
+// The words of choice k in the list: its line, without the number the line begins with.
+QString choiceWords(const QStringList& lines, int k)
+{
+    static const QRegularExpression number(QStringLiteral("^\\s*[0-9０-９]+[\\s.．、:：)）]*"));
+    QStringList choices;
+    for (const QString& line : lines)
+        if (!line.trimmed().isEmpty())
+            choices << line;
+    if (k < 1 || k > choices.size())
+        return {};
+    return choices[k - 1].remove(number).trimmed();
+}
 
 }  // namespace
 
@@ -86,6 +110,14 @@ void DrillScreen::showQuestion()
     label("Label1").setCaption(m_bank.text[m_questionNo]);
     m_answered = 0;
     loadList("List1", choiceFile(m_questionNo));
+    // Each answer button is named with its choice, so a screen-reader user answers from the
+    // buttons alone: 「1　鉛」.
+    const QStringList lines = list("List1").items();
+    for (int k = 1; k <= kAnswerButtons; ++k) {
+        const QString words = choiceWords(lines, k);
+        button({"Command1", k}).setAccessibleName(words.isEmpty() ? QString::number(k)
+                                                                 : QStringLiteral("%1　%2").arg(k).arg(words));
+    }
 }
 
 void DrillScreen::command1Click(int answer)
@@ -96,13 +128,12 @@ void DrillScreen::command1Click(int answer)
     if (m_bank.answer[m_questionNo] == answer) {
         m_rules.markRight();
         play("MediaPlayer1", kRightSound);
-        loadPicture("Image5", kRightPicture);
+        showMark(kRightMark);
     } else {
         m_rules.markWrong();
         play("MediaPlayer1", kWrongSound);
-        loadPicture("Image5", kWrongPicture);
+        showMark(kWrongMark);
     }
-    setVisible("Image5", true);
     startWait("Timer1", m_markStart);
 }
 
@@ -156,7 +187,13 @@ void DrillScreen::showPass()
     m_answered = 1;
     showScore();
     play("MediaPlayer1", kPassSound);
-    loadPicture("Image5", kMedalPicture);
+    showMark(kMedal);
+}
+
+void DrillScreen::showMark(const Mark& mark)
+{
+    loadPicture("Image5", mark.picture);
+    image("Image5").setAccessibleName(mark.name);
     setVisible("Image5", true);
 }
 

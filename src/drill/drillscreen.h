@@ -11,6 +11,8 @@
 
 namespace drill {
 
+struct Mark;
+
 // The quiz: a question drawn at random with its choices, three answer buttons, marking with a
 // sound and a picture, the score, the train that runs to the balloon at every fifth miss, and the
 // medal at 100 points. The waits are timers of 500 ms that compare the clock's whole seconds.
@@ -49,6 +51,7 @@ private:
     void showQuestion();
     void startPenalty();
     void showPass();
+    void showMark(const Mark& mark);
 
     void startWait(const char* timer, qint32& start);
     bool waitOver(const char* timer, qint32 start);

@@ -10,13 +10,15 @@ namespace lessons::rows {
 
 using namespace ui;
 
-// Tab order: メニュー first (the one button at load), then the lesson buttons from the top down.
-inline constexpr ControlSpec kMenuButton{"Command4", kNoIndex, Kind::CommandButton, kForm, 9420, 255, 1665, 510, kShown, face(":/ui/art/face_menu.svg", "メニュー", 0)};
+// Tab order: the switch first (a lesson opens with the focus on it), the lesson buttons from the
+// top down, the explanation, メニュー.
+inline constexpr int kExplanationTab = 5;
+inline constexpr ControlSpec kMenuButton{"Command4", kNoIndex, Kind::CommandButton, kForm, 9420, 255, 1665, 510, kShown, face(":/ui/art/face_menu.svg", "メニュー", 6)};
 inline constexpr ControlSpec kAnimationClock{"Timer1", kNoIndex, Kind::Timer, kForm, 0, 0, 0, 0, kHidden, none()};
-inline constexpr ControlSpec kSwitch{"Image13", kNoIndex, Kind::Image, kForm, 6900, 1500, 480, 330, kShown, none()};
+inline constexpr ControlSpec kSwitch{"Image13", kNoIndex, Kind::Image, kForm, 6900, 1500, 480, 330, kShown, switchArea("スイッチ", 0)};
 inline constexpr ControlSpec kPrompt{"Label4", kNoIndex, Kind::Label, kForm, 3825, 6585, 3705, 345, kShown, caption("スイッチを押してください", kPromptStyle)};
 inline constexpr ControlSpec kWireElectrons{"Image6", kNoIndex, Kind::Image, kForm, 3960, 1605, 2325, 330, kHidden, picture(":/lessons/art/electrons_wire.svg")};
-inline constexpr ControlSpec kClosedCircuit{"Image12", kNoIndex, Kind::Image, kForm, 5205, 885, 2220, 1005, kHidden, picture(":/lessons/art/circuit_closed.svg", "点灯した豆電球と押されたスイッチ")};
+inline constexpr ControlSpec kClosedCircuit{"Image12", kNoIndex, Kind::Image, kForm, 5205, 885, 2220, 1005, kHidden, picture(":/lessons/art/circuit_closed.svg", "点灯した豆電球と押されたスイッチ").named("点灯した豆電球")};
 
 // The rows of one cell whose place or words differ: built by these, so the tables stay short.
 constexpr ControlSpec emf(std::string_view words)
@@ -25,11 +27,11 @@ constexpr ControlSpec emf(std::string_view words)
 }
 constexpr ControlSpec title(std::string_view panel, std::string_view words)
 {
-    return {"Image2", kNoIndex, Kind::Image, kForm, 435, 105, 3480, 795, kShown, picture(panel, words)};
+    return {"Image2", kNoIndex, Kind::Image, kForm, 435, 105, 3480, 795, kShown, picture(panel, words).named(words)};
 }
-constexpr ControlSpec drawing(std::string_view art, std::string_view words)
+constexpr ControlSpec drawing(std::string_view art, std::string_view name, std::string_view words)
 {
-    return {"Image1", kNoIndex, Kind::Image, kForm, 915, 855, 9600, 6000, kShown, picture(art, words)};
+    return {"Image1", kNoIndex, Kind::Image, kForm, 915, 855, 9600, 6000, kShown, picture(art, words).named(name)};
 }
 constexpr ControlSpec lessonButton(std::string_view name, double left, double top, std::string_view art,
                                    std::string_view words)

@@ -44,6 +44,7 @@ void LessonScreen::image13Click()
 {
     if (m_state.switchOn == 0) {
         m_state = {1, 0, 0, m_state.homeTop5, m_state.homeLeft6, m_state.homeTop7};
+        image("Image13").setChecked(true);
         setVisible("Label4", false);
         setVisible("List1", false);
         for (const char* name : kShownWhenClosed)
@@ -55,6 +56,7 @@ void LessonScreen::image13Click()
     }
     beforeCircuitOpened();
     m_state.switchOn = 0;
+    image("Image13").setChecked(false);
     m_state.flowRunning = 0;
     m_state.animStep = 0;
     setInterval("Timer1", 0);

@@ -17,9 +17,6 @@ class CommandButton : public QAbstractButton, public Control {
 public:
     CommandButton(const ControlSpec& row, Picture face, QWidget* parent);
 
-    static constexpr int kRingInset = 4;  // px between the button's edge and its focus ring
-    static constexpr int kRingWidth = 2;  // px
-
 protected:
     void paintEvent(QPaintEvent*) override;
     void keyPressEvent(QKeyEvent* event) override;

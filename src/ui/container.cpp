@@ -21,6 +21,7 @@ void Container::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), row().content.back.toQColor());
     if (!m_picture.isNull())
         m_picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(m_picture.size())));
+    paintFocus(painter);
 }
 
 }  // namespace ui

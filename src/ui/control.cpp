@@ -16,11 +16,21 @@ Control::Control(QWidget& widget, const ControlSpec& row)
 {
     widget.setObjectName(QString::fromUtf8(row.name.data(), qsizetype(row.name.size()))
                          + (row.index == kNoIndex ? QString() : QStringLiteral("(%1)").arg(row.index)));
-    // What a picture or a caption says, for screen readers.
-    if (!row.content.text.empty())
-        widget.setAccessibleDescription(
-            QString::fromUtf8(row.content.text.data(), qsizetype(row.content.text.size())));
+    // What screen readers call the control and the longer words a picture carries. A label's
+    // caption is its name, a button's face words are; a list names itself once it is built.
+    const Kind kind = row.kind;
+    if (!row.content.name.empty() && kind != Kind::Label && kind != Kind::ListBox)
+        widget.setAccessibleName(toQString(row.content.name));
+    if (!row.content.text.empty() && kind != Kind::Label && kind != Kind::CommandButton)
+        widget.setAccessibleDescription(toQString(row.content.text));
+    if (actsAsButton())
+        widget.setFocusPolicy(Qt::StrongFocus);
     place();
+}
+
+bool Control::actsAsButton() const
+{
+    return (m_row.kind == Kind::Image || m_row.kind == Kind::PictureBox) && m_row.content.tabIndex >= 0;
 }
 
 bool Control::ownVisible() const

@@ -30,6 +30,10 @@ public:
     // Visible as the screen set it, whatever its containers do.
     bool ownVisible() const;
 
+    // A picture with a place in tab order is worked like a button: it takes the focus, shows the
+    // focus ring, and Space or Enter click it.
+    bool actsAsButton() const;
+
 protected:
     Control(QWidget& widget, const ControlSpec& row);
     void setSizeTwips(double width, double height);

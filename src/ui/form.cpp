@@ -1,5 +1,7 @@
 #include "form.h"
 
+#include "accessible.h"
+#include "reach.h"
 #include "style.h"
 #include "twips.h"
 
@@ -10,6 +12,7 @@ namespace ui {
 
 Form::Form(const QString& caption, Picture background) : QWidget(nullptr), m_background(std::move(background))
 {
+    installAccessibility();
     setWindowTitle(caption);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
@@ -24,6 +27,11 @@ void Form::paintEvent(QPaintEvent*)
     // Drawn unscaled from the top-left corner; the part beyond the client area is cut off.
     if (!m_background.isNull())
         m_background.paint(painter, QRectF(QPointF(0, 0), QSizeF(m_background.size())));
+}
+
+bool Form::focusNextPrevChild(bool next)
+{
+    return moveFocus(*this, next);
 }
 
 void Form::closeEvent(QCloseEvent* event)

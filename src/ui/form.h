@@ -19,6 +19,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    // Tab skips controls that are hidden or lie under another.
+    bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

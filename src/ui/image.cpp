@@ -2,6 +2,7 @@
 
 #include "twips.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace ui {
@@ -22,12 +23,25 @@ void Image::setPicture(Picture picture)
     update();
 }
 
+void Image::setChecked(bool on)
+{
+    if (m_checked == on)
+        return;
+    m_checked = on;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 void Image::paintEvent(QPaintEvent*)
 {
-    if (m_picture.isNull())
+    if (m_picture.isNull() && !hasFocus())
         return;
     QPainter painter(this);
-    m_picture.paint(painter, QRectF(rect()));
+    if (!m_picture.isNull())
+        m_picture.paint(painter, QRectF(rect()));
+    paintFocus(painter);
 }
 
 }  // namespace ui

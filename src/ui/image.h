@@ -16,11 +16,16 @@ public:
     void setPicture(Picture picture);
     const Picture& picture() const { return m_picture; }
 
+    // A click area that is a switch tells screen readers whether it is on.
+    bool isChecked() const { return m_checked; }
+    void setChecked(bool on);
+
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     Picture m_picture;
+    bool m_checked = false;
 };
 
 }  // namespace ui

@@ -1,5 +1,6 @@
 #include "label.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace ui {
@@ -13,8 +14,16 @@ Label::Label(const ControlSpec& row, QWidget* parent) : ClickArea(parent), Contr
 
 void Label::setCaption(const QString& caption)
 {
+    const bool hadWords = !m_caption.isEmpty();
     m_caption = caption;
-    setAccessibleName(caption);
+    // The caption is the label's name, or fills the blank of the name the layout gives it.
+    const QString pattern = toQString(row().content.name);
+    setAccessibleName(caption.isEmpty() || pattern.isEmpty() ? caption : pattern.arg(caption));
+    // Without words the label has nothing to read: screen readers hear it come and go.
+    if (hadWords != !caption.isEmpty() && isVisible()) {
+        QAccessibleEvent event(this, caption.isEmpty() ? QAccessible::ObjectHide : QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&event);
+    }
     update();
 }
 

@@ -2,6 +2,8 @@
 
 #include "style.h"
 
+#include <QString>
+
 #include <cstddef>
 #include <span>
 #include <string_view>
@@ -25,7 +27,10 @@ constexpr bool takesClicks(Kind kind)
 constexpr bool showsPicture(Kind kind) { return takesClicks(kind); }
 constexpr bool showsText(Kind kind) { return showsPicture(kind) || kind == Kind::Label; }
 constexpr bool hasTextStyle(Kind kind) { return kind == Kind::Label || kind == Kind::ListBox; }
-constexpr bool takesFocus(Kind kind) { return kind == Kind::CommandButton || kind == Kind::ListBox; }
+// A picture in tab order is worked like a button.
+constexpr bool takesFocus(Kind kind) { return takesClicks(kind) || kind == Kind::ListBox; }
+// What a screen reader can be told a control is called.
+constexpr bool hasName(Kind kind) { return kind != Kind::Timer && kind != Kind::MediaPlayer; }
 
 inline constexpr int kNoIndex = -1;
 inline constexpr std::string_view kForm = {};
@@ -37,8 +42,25 @@ struct Content {
     std::string_view text;       // caption of a label; the words a picture carries, for screen readers
     const TextStyle* style = nullptr;
     bool stretch = false;        // an Image that scales its picture to its rectangle
-    int tabIndex = -1;           // focus order among the screen's buttons and lists
+    int tabIndex = -1;           // focus order among the screen's controls; a picture with one is clicked by keys
     Colour back = kLightGrey;    // frames and picture boxes
+    // What a screen reader calls the control: a picture's short name (a picture without one only
+    // decorates and is not reported), a list's contents; a label's name wraps its caption ("%1").
+    std::string_view name = {};
+    bool toggle = false;         // a picture that is a switch, on or off
+
+    constexpr Content named(std::string_view spoken) const
+    {
+        Content result = *this;
+        result.name = spoken;
+        return result;
+    }
+    constexpr Content tab(int index) const
+    {
+        Content result = *this;
+        result.tabIndex = index;
+        return result;
+    }
 };
 
 constexpr Content none() { return {}; }
@@ -65,6 +87,18 @@ constexpr Content list(const TextStyle& style, int tabIndex = -1)
 constexpr Content panel(Colour back, std::string_view picture = {}, std::string_view text = {})
 {
     return {picture, text, nullptr, false, -1, back};
+}
+// A click area over a switch drawn in the picture beneath, reached by Tab and worked by Space.
+constexpr Content switchArea(std::string_view name, int tabIndex)
+{
+    Content result = none().named(name).tab(tabIndex);
+    result.toggle = true;
+    return result;
+}
+
+inline QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 inline constexpr bool kShown = true;
@@ -136,7 +170,8 @@ private:
         return (content.picture.empty() || showsPicture(kind)) && (content.text.empty() || showsText(kind))
                && (!content.style || hasTextStyle(kind)) && (!content.stretch || kind == Kind::Image)
                && (content.tabIndex < 0 || takesFocus(kind))
-               && (content.back.value == kLightGrey.value || holdsControls(kind));
+               && (content.back.value == kLightGrey.value || holdsControls(kind))
+               && (content.name.empty() || hasName(kind)) && (!content.toggle || kind == Kind::Image);
     }
 
     std::span<const ControlSpec> m_rows;

@@ -1,5 +1,7 @@
 #include "listbox.h"
 
+#include "focusring.h"
+
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -55,7 +57,7 @@ ListBox::ListBox(const ControlSpec& row, QWidget* parent) : QListWidget(parent),
     setUniformItemSizes(true);
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
-    setAccessibleName(objectName());
+    setAccessibleName(toQString(row.content.name));
 
     if (const TextStyle* style = row.content.style) {
         setFont(toQFont(style->font));
@@ -69,6 +71,39 @@ ListBox::ListBox(const ControlSpec& row, QWidget* parent) : QListWidget(parent),
     m_lineHeight = face.pixelSize() > 0 ? face.pixelSize() : QFontMetrics(face).height();
     setItemDelegate(new LineDelegate(m_lineHeight, this));
     setMouseTracking(false);
+}
+
+void ListBox::paintEvent(QPaintEvent* event)
+{
+    // The focus ring round the lines, drawn beneath them so the first and last lines stay whole.
+    if (hasFocus()) {
+        QPainter painter(viewport());
+        paintFocusRing(painter, focusRingIn(QRectF(viewport()->rect())), m_ringColour);
+    }
+    QListWidget::paintEvent(event);
+}
+
+void ListBox::focusInEvent(QFocusEvent* event)
+{
+    QImage beneath(viewport()->size(), QImage::Format_RGB32);
+    beneath.fill(palette().color(QPalette::Base));
+    m_ringColour = focusRingColourOver(beneath, focusRingIn(QRectF(beneath.rect())));
+    QListWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void ListBox::focusOutEvent(QFocusEvent* event)
+{
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
+}
+
+void ListBox::scrollContentsBy(int dx, int dy)
+{
+    // Scrolling moves the pixels drawn, ring included: draw it afresh where it belongs.
+    QListWidget::scrollContentsBy(dx, dy);
+    if (hasFocus())
+        viewport()->update();
 }
 
 QStringList ListBox::items() const

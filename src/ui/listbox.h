@@ -25,8 +25,16 @@ public:
     // The width in pixels a line takes in this list's font.
     int textWidth(const QString& line) const;
 
+protected:
+    // While it has the keyboard focus the list shows the focus ring round its lines.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
 private:
     int m_lineHeight;
+    QColor m_ringColour;
 };
 
 }  // namespace ui

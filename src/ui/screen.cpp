@@ -7,6 +7,7 @@
 #include "label.h"
 #include "listbox.h"
 #include "mediaplayer.h"
+#include "reach.h"
 #include "timer.h"
 
 #include "content/contentpath.h"
@@ -70,13 +71,11 @@ void Screen::show()
     }
     form->raise();
     form->activateWindow();
-    // Keyboard focus on the first control in tab order, as a freshly shown window has it.
+    // Keyboard focus on the first control in tab order that Tab would stop at.
     Control* first = nullptr;
     for (auto& [key, control] : m_controls) {
         const int tab = control->row().content.tabIndex;
-        const QWidget& widget = control->widget();
-        if (tab >= 0 && widget.isVisible() && widget.focusPolicy() != Qt::NoFocus
-            && (!first || tab < first->row().content.tabIndex))
+        if (tab >= 0 && isTabStop(control->widget()) && (!first || tab < first->row().content.tabIndex))
             first = control;
     }
     if (first)
@@ -199,6 +198,8 @@ void Screen::dispatchClick(const std::string& name, int index)
         return;
     const auto run = handler->second;  // a copy: the handler may unload this screen
     m_host.guard().run([&run, index] { run(index); });
+    if (m_form)
+        keepFocusReachable(*m_form);
 }
 
 void Screen::dispatchTick(const std::string& timerName)
