@@ -1,17 +1,12 @@
 #include "program.h"
-
-#include "content/contentpath.h"
+#include "startup.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ulmaro"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ui/art/drycell.svg")));
-    application.setQuitOnLastWindowClosed(false);  // the program decides when it ends
-    content::setAppPath(content::appPathFromFolder(QCoreApplication::applicationDirPath()));
+    app::setUpApplication(application);
     app::Program program;
     program.start();
     return application.exec();
