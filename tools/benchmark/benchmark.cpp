@@ -18,6 +18,7 @@
 #include "principle/principlescreen.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/picture.h"
 #include "ui/soundsink.h"
 
 #include <QApplication>
@@ -387,6 +388,9 @@ void measureSwitches(Bench& b)
         all.push_back(median(roads[i]));
     }
     printFigure("median screen switch", median(all), bareMedian, "ms", "≤ 1.5 ×");
+    const ui::PictureCache& cache = ui::PictureCache::shared();
+    std::printf("%-46s %7.2f MiB in %d pictures, bound %.0f MiB\n", "picture cache after every screen",
+                cache.bytes() / 1048576.0, cache.pixmapCount(), cache.limitBytes() / 1048576.0);
 }
 
 // Wall time shows what the user waits; CPU time (of every thread) what the tick costs, without
