@@ -8,6 +8,9 @@ Container::Container(const ControlSpec& row, QWidget* parent) : Control(row, par
 {
     const auto& content = row.content;
     m_picture = Picture::stored(content.picture);
+    // It covers its whole rectangle, so a move shifts what is already drawn and paints only the
+    // strip it uncovers: a page sliding in costs a strip a tick, not the page.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Container::setPicture(Picture picture)
