@@ -9,6 +9,7 @@
 #include "ui/form.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QThread>
 #include <QtTest>
@@ -47,7 +48,11 @@ public:
     explicit ProbeScreen(ScreenHost& host) : Screen(host, QStringLiteral("試験"), kLayout)
     {
         onClick("Area", [this](int) { clicks << QStringLiteral("Area"); });
-        onClick("Button", [this](int index) { clicks << QStringLiteral("Button(%1)").arg(index); });
+        onClick("Button", [this](int index) {
+            clicks << QStringLiteral("Button(%1)").arg(index);
+            if (whileButtonRuns)
+                whileButtonRuns();
+        });
         onClick("Picture", [this](int) {
             clicks << QStringLiteral("Picture");
             loadPicture("Picture", QStringLiteral("\\画像\\missing.gif"));
@@ -58,6 +63,7 @@ public:
     void load() override { ++loads; }
 
     QStringList clicks;
+    std::function<void()> whileButtonRuns;
     int ticks = 0;
     int loads = 0;
     using Screen::loadPicture;
@@ -83,7 +89,10 @@ private slots:
     void visibilityThroughHiddenContainers();
     void hiddenControlMovesAndShowsAtItsNewPlace();
     void stackingDecidesWhoGetsTheClick();
+    void handlersForControlsTheTableLacksAreRefused_data();
+    void handlersForControlsTheTableLacksAreRefused();
     void buttonArrayPassesItsIndexAndKeys();
+    void inputQueuedForAnUnloadedWindowReachesNoHandler();
     void naturalAgainstStretchedPictures();
     void transparentPictureShowsWhatLiesBeneath();
     void timerStartsStopsAndMergesTicks();
@@ -118,7 +127,7 @@ void ControlModelTest::visibilityThroughHiddenContainers()
 {
     ProbeScreen screen(m_host);
     screen.show();
-    Control& inner = screen.control("Inner");
+    Image& inner = screen.image("Inner");
     screen.setVisible("Frame1", false);
     QVERIFY(!inner.isVisibleTo(screen.window()));
     QVERIFY(inner.ownVisible());
@@ -134,7 +143,7 @@ void ControlModelTest::visibilityThroughHiddenContainers()
     QVERIFY(inner.isVisibleTo(screen.window()));
     // Children sit relative to the container's inside and are clipped to it.
     QCOMPARE(inner.geometry().topLeft(), QPoint(10, 10));
-    QCOMPARE(inner.parentWidget(), &screen.control("Frame1"));
+    QCOMPARE(inner.parentWidget(), &screen.container("Frame1"));
     screen.unload();
 }
 
@@ -144,9 +153,9 @@ void ControlModelTest::hiddenControlMovesAndShowsAtItsNewPlace()
     screen.show();
     Image& area = screen.image("Area");
     screen.setVisible("Area", false);
-    area.setTop(3000);
-    area.setLeft(450);
-    QCOMPARE(area.top(), 3000.0);
+    area.setTopTwips(3000);
+    area.setLeftTwips(450);
+    QCOMPARE(area.topTwips(), 3000.0);
     screen.setVisible("Area", true);
     QCOMPARE(area.geometry().topLeft(), QPoint(30, 200));
     screen.unload();
@@ -164,14 +173,14 @@ void ControlModelTest::stackingDecidesWhoGetsTheClick()
     QCOMPARE(screen.clicks, QStringList{QStringLiteral("Area")});
 
     // Beside the click area the label is topmost; labels take no click actions.
-    QCOMPARE(form->childAt(QPoint(250, 105)), &screen.control("Caption"));
+    QCOMPARE(form->childAt(QPoint(250, 105)), &screen.label("Caption"));
     clickAt(form, QPoint(250, 105));
     QCOMPARE(screen.clicks.size(), 1);
 
     // The list has a window of its own: above the click area whatever the table order.
     QWidget* atOverlap = form->childAt(QPoint(160, 160));
     QVERIFY(atOverlap);
-    QVERIFY(&screen.control("List") == atOverlap || screen.control("List").isAncestorOf(atOverlap));
+    QVERIFY(&screen.list("List") == atOverlap || screen.list("List").isAncestorOf(atOverlap));
 
     // A double click is one click, not two: the drawn switch is not closed and opened again.
     // The window system sends press, release, double click, release.
@@ -186,10 +195,41 @@ void ControlModelTest::stackingDecidesWhoGetsTheClick()
 
     // A hidden control gets no clicks; the one beneath it does.
     screen.setVisible("Area", false);
-    QCOMPARE(form->childAt(QPoint(110, 105)), &screen.control("Caption"));
+    QCOMPARE(form->childAt(QPoint(110, 105)), &screen.label("Caption"));
     QVERIFY(!screen.click("Area"));
     QCOMPARE(screen.clicks.size(), 2);
     screen.unload();
+}
+
+void ControlModelTest::handlersForControlsTheTableLacksAreRefused_data()
+{
+    QTest::addColumn<bool>("tick");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a misspelled click area") << false << "Aera";
+    QTest::newRow("a click on a label, which takes none") << false << "Caption";
+    QTest::newRow("a click on a frame, which takes none") << false << "Frame1";
+    QTest::newRow("a click on a timer") << false << "Timer1";
+    QTest::newRow("a misspelled timer") << true << "Timer2";
+    QTest::newRow("a tick of a picture") << true << "Area";
+}
+
+void ControlModelTest::handlersForControlsTheTableLacksAreRefused()
+{
+    QFETCH(bool, tick);
+    QFETCH(QString, name);
+    struct Misnamed : Screen {
+        Misnamed(ScreenHost& host, bool tick, const std::string& name) : Screen(host, QStringLiteral("試験"), kLayout)
+        {
+            if (tick)
+                onTick(name, [] {});
+            else
+                onClick(name, [](int) {});
+        }
+    };
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, Misnamed(m_host, tick, name.toStdString()));
+    // The same names, spelled as the table has them, are taken.
+    QVERIFY_THROWS_NO_EXCEPTION(Misnamed(m_host, false, "Area"));
+    QVERIFY_THROWS_NO_EXCEPTION(Misnamed(m_host, true, "Timer1"));
 }
 
 void ControlModelTest::buttonArrayPassesItsIndexAndKeys()
@@ -209,6 +249,56 @@ void ControlModelTest::buttonArrayPassesItsIndexAndKeys()
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(-20, -20));
     QVERIFY(!button.isDown());
     QCOMPARE(screen.clicks.size(), 3);
+    QTest::keyPress(&button, Qt::Key_Space);
+    QVERIFY(button.isDown());
+    QTest::keyRelease(&button, Qt::Key_Space);
+    QVERIFY(!button.isDown());
+    QCOMPARE(screen.clicks.size(), 4);
+    QVERIFY(!button.autoRepeat());
+
+    // Screen readers see a push button with its words, and can press it.
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&button);
+    QVERIFY(face);
+    QCOMPARE(face->role(), QAccessible::Button);
+    QCOMPARE(face->text(QAccessible::Name), QStringLiteral("メニュー"));
+    QAccessibleActionInterface* actions = face->actionInterface();
+    QVERIFY(actions);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(screen.clicks.size(), 5);
+    QCOMPARE(screen.clicks.last(), QStringLiteral("Button(2)"));
+    screen.unload();
+}
+
+void ControlModelTest::inputQueuedForAnUnloadedWindowReachesNoHandler()
+{
+    // A handler leaves the screen and loads it again while input for the old window is still on
+    // its way: a second click on the click area, a tick of the old clock, its close box. The old
+    // widgets live until the event loop deletes them, yet none of it may reach a handler or touch
+    // the new window.
+    ProbeScreen screen(m_host);
+    screen.show();
+    QWidget* oldArea = &screen.image("Area");
+    Form* oldForm = screen.window();
+    Timer* oldClock = &screen.timer("Timer1");
+    screen.whileButtonRuns = [&] {
+        const QPointF at(5, 5);
+        QCoreApplication::postEvent(oldArea, new QMouseEvent(QEvent::MouseButtonPress, at, oldArea->mapToGlobal(at),
+                                                             Qt::LeftButton, Qt::LeftButton, {}));
+        QCoreApplication::postEvent(oldArea, new QMouseEvent(QEvent::MouseButtonRelease, at,
+                                                             oldArea->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, {}));
+        QCoreApplication::postEvent(oldForm, new QCloseEvent);
+        screen.unload();
+        emit oldClock->ticked();
+        screen.show();
+    };
+    QTest::mouseClick(&screen.button({"Button", 2}), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(screen.clicks, QStringList{QStringLiteral("Button(2)")});
+    QCOMPARE(screen.ticks, 0);
+    QCOMPARE(screen.loads, 2);
+    QVERIFY(screen.isLoaded());
+    QVERIFY(screen.window() != oldForm);
     screen.unload();
 }
 
@@ -220,8 +310,8 @@ void ControlModelTest::naturalAgainstStretchedPictures()
     ProbeScreen screen(m_host);
     screen.show();
     screen.loadPicture("Area", QStringLiteral("\\画像\\p.gif"));
-    QCOMPARE(screen.image("Area").width(), 600.0);   // takes the picture's size, 40 px
-    QCOMPARE(screen.image("Area").left(), 1500.0);   // from where it was
+    QCOMPARE(screen.image("Area").widthTwips(), 600.0);   // takes the picture's size, 40 px
+    QCOMPARE(screen.image("Area").leftTwips(), 1500.0);   // from where it was
     QCOMPARE(screen.image("Wide").size(), QSize(100, 100));  // stretched: keeps its rectangle
     screen.unload();
 }
@@ -289,7 +379,7 @@ void ControlModelTest::variablesSurviveUnloadWhileControlsAreRebuilt()
 {
     ProbeScreen screen(m_host);
     screen.show();
-    screen.image("Area").setTop(4500);
+    screen.image("Area").setTopTwips(4500);
     screen.setVisible("Caption", false);
     screen.list("List").addItem(QStringLiteral("一行"));
     screen.setInterval("Timer1", 400);
@@ -302,7 +392,7 @@ void ControlModelTest::variablesSurviveUnloadWhileControlsAreRebuilt()
     screen.show();
     QCOMPARE(screen.loads, 2);
     QCOMPARE(screen.clicks, QStringList{QStringLiteral("kept")});
-    QCOMPARE(screen.image("Area").top(), 1500.0);
+    QCOMPARE(screen.image("Area").topTwips(), 1500.0);
     QVERIFY(screen.control("Caption").ownVisible());
     QCOMPARE(screen.list("List").count(), 0);
     QVERIFY(!screen.timer("Timer1").isRunning());

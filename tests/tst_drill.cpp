@@ -49,7 +49,7 @@ struct Quiz {
     }
     DrillScreen& drill() { return static_cast<DrillScreen&>(s); }
     QString score() { return s.label("Label2").caption(); }
-    double train() { return s.image("Image3").left(); }
+    double train() { return s.image("Image3").leftTwips(); }
 
     void answer(bool right)
     {

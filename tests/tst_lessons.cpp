@@ -13,7 +13,7 @@ using ui::ScreenId;
 
 namespace {
 
-bool shown(ui::Screen& s, ui::ControlRef ref) { return s.control(ref).isVisibleTo(s.window()); }
+bool shown(ui::Screen& s, ui::ControlRef ref) { return s.control(ref).widget().isVisibleTo(s.window()); }
 
 QStringList shownOf(ui::Screen& s, std::initializer_list<const char*> names)
 {
@@ -35,7 +35,7 @@ struct Positions {
 };
 Positions positions(ui::Screen& s)
 {
-    return {s.image("Image5").top(), s.image("Image6").left(), s.image("Image7").top()};
+    return {s.image("Image5").topTwips(), s.image("Image6").leftTwips(), s.image("Image7").topTwips()};
 }
 
 }  // namespace
@@ -308,7 +308,7 @@ void LessonsTest::insideViewHidesTheListWhichKeepsItsLines()
     QVERIFY(shown(s, "Image8") && !shown(s, "List1") && !shown(s, "Image17"));
     QCOMPARE(s.list("List1").items(), negative);
     // The cut-away is scaled to its rectangle, not to the picture's own size.
-    QCOMPARE(s.image("Image8").width(), cutawayWidth);
+    QCOMPARE(s.image("Image8").widthTwips(), cutawayWidth);
     s.click(refill.toLatin1().constData());
     QVERIFY(shown(s, "List1") && !shown(s, "Image8"));
     QVERIFY(!s.list("List1").items().isEmpty());

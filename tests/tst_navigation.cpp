@@ -27,6 +27,7 @@ const Road kRoads[] = {
 class NavigationTest : public QObject {
     Q_OBJECT
 private slots:
+    void everyScreenBuildsFromItsTable();
     void menuHasSevenPictureButtonsWithTheirWords();
     void eachButtonOpensItsScreenAndNoOther();
     void manyRoundTripsKeepOneWindow();
@@ -35,6 +36,27 @@ private slots:
     void quitEndsWithoutShowingAnotherScreen();
     void focusStartsOnTheFirstButton();
 };
+
+void NavigationTest::everyScreenBuildsFromItsTable()
+{
+    // Making a screen checks its handlers against its table; loading it builds every row.
+    for (ScreenId id : ui::kAllScreens) {
+        TestProgram test;
+        ui::Screen* screen = nullptr;
+        try {
+            screen = &test.open(id);
+        } catch (const std::logic_error& error) {
+            QFAIL(error.what());
+        }
+        QVERIFY(screen->isLoaded());
+        for (const ui::ControlSpec& row : screen->layout()) {
+            if (row.kind == ui::Kind::Timer)
+                QCOMPARE(screen->timer(row.name).row().name, row.name);
+            else
+                QCOMPARE(&screen->control({row.name, row.index}).row(), &row);
+        }
+    }
+}
 
 void NavigationTest::menuHasSevenPictureButtonsWithTheirWords()
 {
@@ -108,8 +130,7 @@ void NavigationTest::drillStartLeadsOnToTheDrillAndBack()
 
 void NavigationTest::closeBoxOfAnyScreenEndsTheProgram()
 {
-    for (ScreenId id : {ScreenId::Menu, ScreenId::Principle, ScreenId::Volta, ScreenId::Daniell, ScreenId::Manganese,
-                        ScreenId::Lead, ScreenId::DrillStart, ScreenId::Drill}) {
+    for (ScreenId id : ui::kAllScreens) {
         TestProgram test;
         ui::Screen& screen = test.open(id);
         screen.window()->close();

@@ -70,7 +70,7 @@ QRegion placesOf(ui::Screen& screen, std::initializer_list<const char*> names)
 {
     QRegion region;
     for (const char* name : names)
-        region += inWindow(screen.control(name));
+        region += inWindow(screen.control(name).widget());
     return region;
 }
 

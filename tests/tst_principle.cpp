@@ -22,7 +22,7 @@ principle::PrincipleScreen& principleOf(Screen& screen)
     return static_cast<principle::PrincipleScreen&>(screen);
 }
 
-double topOf(Screen& s, const char* frame) { return s.container(frame).top(); }
+double topOf(Screen& s, const char* frame) { return s.container(frame).topTwips(); }
 
 void tickTimes(Screen& s, const char* timer, int times)
 {
@@ -48,7 +48,7 @@ QStringList snapshot(Screen& s)
             continue;
         }
         const ui::Control& c = s.control({row.name, row.index});
-        state << QStringLiteral("%1 %2 %3,%4").arg(c.objectName()).arg(c.ownVisible()).arg(c.left()).arg(c.top());
+        state << QStringLiteral("%1 %2 %3,%4").arg(c.widget().objectName()).arg(c.ownVisible()).arg(c.leftTwips()).arg(c.topTwips());
     }
     for (const char* list : {"List1", "List2", "List3", "List4"})
         state << s.list(list).items().join(QLatin1Char('|'));
@@ -266,7 +266,7 @@ void PrincipleTest::closingTableStopsAnimation()
     next(s, 1);
     QVERIFY(s.click("Picture4"));
     tickTimes(s, "Timer3", 3);
-    s.button("Command5").onClick(ui::kNoIndex);
+    s.button("Command5").click();
     QVERIFY(!s.timer("Timer3").isRunning());
     QVERIFY(s.container("Picture7").ownVisible());  // the strips keep the frame they showed
     QCOMPARE(s.container("Picture7").picture().source(), QStringLiteral("\\画像\\アニメ\\g3.gif"));
@@ -354,8 +354,8 @@ void PrincipleTest::leavingAndReopeningStartsAfresh()
         if (row.kind == ui::Kind::Timer || row.name == "Frame1")
             continue;
         const ui::Control& c = s.control({row.name, row.index});
-        QVERIFY2(c.ownVisible() == row.visible, qPrintable(c.objectName()));
-        QVERIFY2(c.top() == row.top, qPrintable(c.objectName()));
+        QVERIFY2(c.ownVisible() == row.visible, qPrintable(c.widget().objectName()));
+        QVERIFY2(c.topTwips() == row.top, qPrintable(c.widget().objectName()));
     }
     QVERIFY(s.list("List2").items().isEmpty());
     QVERIFY(s.container("Picture7").picture().source().isEmpty());

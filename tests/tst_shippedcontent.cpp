@@ -25,13 +25,37 @@ QStringList shippedLines(const QString& relative)
 // Lines wider than the list's inside would be cut at its right edge.
 QStringList tooWide(ui::ListBox& list, const QStringList& lines)
 {
-    QListWidget* view = list.view();
+    const QListWidget* view = &list;
     const QFontMetrics metrics(view->font());
     const int room = view->viewport()->width() - 2;  // the rows indent their text by 2 px
     QStringList faults;
     for (const QString& line : lines)
         if (metrics.horizontalAdvance(line) > room)
             faults << QStringLiteral("%1 (%2 px > %3 px)").arg(line).arg(metrics.horizontalAdvance(line)).arg(room);
+    return faults;
+}
+
+// Lines written where a picture or button of the page lies over the list would be hidden from
+// the learner.
+QStringList hiddenUnderPictures(ui::ListBox& list)
+{
+    QListWidget* view = &list;
+    QWidget* page = list.parentWidget();
+    const QFontMetrics metrics(view->font());
+    QStringList faults;
+    for (QObject* child : page->children()) {
+        auto* cover = qobject_cast<QWidget*>(child);
+        if (!cover || cover == view || !cover->isVisibleTo(page))
+            continue;
+        for (int row = 0; row < view->count(); ++row) {
+            const QString text = view->item(row)->text();
+            const QRect rowRect = view->visualItemRect(view->item(row));
+            const QRect inked(view->viewport()->mapTo(page, rowRect.topLeft() + QPoint(2, 0)),
+                              QSize(metrics.horizontalAdvance(text), rowRect.height()));
+            if (!text.isEmpty() && inked.intersects(cover->geometry()))
+                faults << QStringLiteral("line %1 under %2: %3").arg(row + 1).arg(cover->objectName(), text);
+        }
+    }
     return faults;
 }
 
@@ -44,6 +68,8 @@ private slots:
     void lessonTextsFitWithoutScrolling();
     void principlePagesFitTheirLists();
     void drillTextsFit();
+    void eachQuestionIsOneLine();
+    void rightAnswersSpreadEvenlyOverTheButtons();
     void framesDecodeAtTheirSizes_data();
     void framesDecodeAtTheirSizes();
     void soundsArePcmWaves();
@@ -81,7 +107,7 @@ void ShippedContentTest::lessonTextsFitWithoutScrolling()
     QVERIFY(!list.items().isEmpty());
     const QStringList faults = tooWide(list, list.items());
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
-    QCOMPARE(list.view()->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(list.verticalScrollBar()->maximum(), 0);
 }
 
 void ShippedContentTest::principlePagesFitTheirLists()
@@ -94,7 +120,7 @@ void ShippedContentTest::principlePagesFitTheirLists()
         TestProgram::settle();
         ui::ListBox& list = s.list(QStringLiteral("List%1").arg(page).toLatin1().constData());
         QVERIFY2(list.count() > 0, qPrintable(QStringLiteral("page %1 is empty").arg(page)));
-        const QStringList faults = tooWide(list, list.items());
+        const QStringList faults = tooWide(list, list.items()) + hiddenUnderPictures(list);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 }
@@ -105,7 +131,7 @@ void ShippedContentTest::drillTextsFit()
     ui::Screen& start = test.open(ScreenId::DrillStart);
     TestProgram::settle();
     QStringList faults = tooWide(start.list("List1"), start.list("List1").items());
-    QCOMPARE(start.list("List1").view()->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(start.list("List1").verticalScrollBar()->maximum(), 0);
 
     ui::Screen& quiz = test.open(ScreenId::Drill);
     TestProgram::settle();
@@ -117,41 +143,83 @@ void ShippedContentTest::drillTextsFit()
         const QStringList lines = shippedLines(drill::choiceFile(n));
         QVERIFY2(lines.size() >= 3, qPrintable(drill::choiceFile(n)));
         faults << tooWide(choices, lines);
-        if (questionMetrics.horizontalAdvance(bank.text[n]) > question.QWidget::width())
+        if (questionMetrics.horizontalAdvance(bank.text[n]) > question.width())
             faults << bank.text[n];
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
+// A question with an unquoted comma, or a blank line, would shift every later question away from
+// its answer and its choices.
+void ShippedContentTest::eachQuestionIsOneLine()
+{
+    content::setAppPath(TestProgram::shippedContent());
+    QStringList lines = shippedLines(QString::fromUtf8(drill::kQuestionsFile));
+    QCOMPARE(lines.size(), drill::kQuestionCount);
+    const drill::QuestionBank bank = drill::readQuestionBank();
+    for (int n = 1; n <= drill::kQuestionCount; ++n) {
+        QString line = lines[n - 1];
+        if (line.startsWith(QLatin1Char('"')) && line.endsWith(QLatin1Char('"')))
+            line = line.mid(1, line.size() - 2);
+        QCOMPARE(bank.text[n], line);
+    }
+}
+
+// A learner who always presses one button should not do better than chance.
+void ShippedContentTest::rightAnswersSpreadEvenlyOverTheButtons()
+{
+    content::setAppPath(TestProgram::shippedContent());
+    const drill::QuestionBank bank = drill::readQuestionBank();
+    int perButton[4] = {};
+    for (int n = 1; n <= drill::kQuestionCount; ++n) {
+        QVERIFY2(bank.answer[n] >= 1 && bank.answer[n] <= 3, qPrintable(QString::number(n)));
+        ++perButton[bank.answer[n]];
+    }
+    QCOMPARE(perButton[1], drill::kQuestionCount / 3);
+    QCOMPARE(perButton[2], drill::kQuestionCount / 3);
+    QCOMPARE(perButton[3], drill::kQuestionCount / 3);
+}
+
 void ShippedContentTest::framesDecodeAtTheirSizes_data()
 {
+    // Lesson frames and marks lie over drawings and must let them show through; the principle
+    // screen's strips fill picture boxes of their own colour and must paint all of it.
     QTest::addColumn<QString>("file");
     QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("opaque");
     const QString anime = QStringLiteral("\\画像\\アニメ\\");
     for (int n = 1; n <= 3; ++n) {
         for (const char* prefix : {"zn_", "so4_x"})
-            QTest::addRow("%s%d", prefix, n) << anime + prefix + QString::number(n) + ".gif" << QSize(21, 203);
+            QTest::addRow("%s%d", prefix, n) << anime + prefix + QString::number(n) + ".gif" << QSize(21, 203) << false;
         for (const char* prefix : {"h_", "cu_", "so4_"})
-            QTest::addRow("%s%d", prefix, n) << anime + prefix + QString::number(n) + ".gif" << QSize(23, 201);
+            QTest::addRow("%s%d", prefix, n) << anime + prefix + QString::number(n) + ".gif" << QSize(23, 201) << false;
     }
     for (int n = 1; n <= 9; ++n) {
-        QTest::addRow("g%d", n) << anime + "g" + QString::number(n) + ".gif" << QSize(9, 97);
-        QTest::addRow("e%d", n) << anime + "e" + QString::number(n) + ".gif" << QSize(9, 17);
+        QTest::addRow("g%d", n) << anime + "g" + QString::number(n) + ".gif" << QSize(9, 97) << true;
+        QTest::addRow("e%d", n) << anime + "e" + QString::number(n) + ".gif" << QSize(9, 17) << true;
     }
-    QTest::newRow("awa1") << anime + "awa1.gif" << QSize(9, 215);
-    QTest::newRow("awa2") << anime + "awa2.gif" << QSize(9, 215);
+    QTest::newRow("awa1") << anime + "awa1.gif" << QSize(9, 215) << false;
+    QTest::newRow("awa2") << anime + "awa2.gif" << QSize(9, 215) << false;
     for (const char* name : {"maru", "batu", "gmedal"})
-        QTest::addRow("%s", name) << QStringLiteral("\\画像\\") + name + ".gif" << QSize(211, 207);
+        QTest::addRow("%s", name) << QStringLiteral("\\画像\\") + name + ".gif" << QSize(211, 207) << false;
 }
 
 void ShippedContentTest::framesDecodeAtTheirSizes()
 {
     QFETCH(QString, file);
     QFETCH(QSize, size);
+    QFETCH(bool, opaque);
     content::setAppPath(TestProgram::shippedContent());
-    const QImage image = content::readPicture(content::contentPath(file));
+    const QImage image = content::readPicture(content::contentPath(file)).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(image.size(), size);
-    QVERIFY(image.hasAlphaChannel());
+    int clear = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            clear += qAlpha(image.pixel(x, y)) == 0;
+    if (opaque)
+        QCOMPARE(clear, 0);
+    else
+        QVERIFY(clear > 0);
 }
 
 void ShippedContentTest::soundsArePcmWaves()

@@ -1,10 +1,14 @@
 #!/usr/bin/python3
 """Generate the animation frames (GIF) loaded at run time from data/画像/アニメ/.
 
-Run with /usr/bin/python3 (needs Pillow).  Every frame is drawn pixel by
-pixel on a transparent ground: the screens lay these strips over the cell
-drawings, so the electrolyte behind must show through and there must be no
-half-transparent fringe (GIF has only one fully transparent colour).
+Run with /usr/bin/python3 (needs Pillow); an optional argument names the
+output folder.  Every frame is drawn pixel by pixel.  The lesson frames and
+the bubbles lie over the cell drawings on a transparent ground, so the
+electrolyte behind shows through, with no half-transparent fringe (GIF has
+only one fully transparent colour).  The principle screen's strips are shown
+in picture boxes whose own ground is the system window colour, so they are
+painted in the colours of the diagram beneath them instead, and only the
+particles seem to move.
 
 Lesson ion streams (three frames each, 400 ms apart, then one blank tick):
     zn_1..3      Zn2+ leaving the zinc plate (left of the strip), moving right
@@ -15,8 +19,11 @@ Lesson ion streams (three frames each, 400 ms apart, then one blank tick):
 Voltaic cell gas bubbles (alternated every 50 ms):
     awa1, awa2
 Principle screen strips (nine frames, 100 ms apart, then one blank tick):
-    g1..g9       metal ions leaving metal A into the electrolyte
+    g1..g9       metal ions budding from metal A's surface into the electrolyte
     e1..e9       electrons rising along the lead wire of metal A
+
+Running it again rewrites every file byte for byte, so `git status` shows
+only the frames a change to this script meant to change.
 """
 
 import os
@@ -42,9 +49,12 @@ def hexrgb(s):
 # ---------------------------------------------------------------------------
 
 class Canvas:
-    def __init__(self, w, h):
+    def __init__(self, w, h, ground=None):
+        """ground: None for a transparent ground, else a function of the row
+        giving the colour that fills it."""
         self.w, self.h = w, h
-        self.px = [[None] * w for _ in range(h)]
+        self.opaque = ground is not None
+        self.px = [[ground(y) if ground else None] * w for y in range(h)]
 
     def put(self, x, y, colour):
         if 0 <= x < self.w and 0 <= y < self.h:
@@ -84,7 +94,10 @@ class Canvas:
         pal.extend([0] * (768 - len(pal)))
         img.putpalette(pal)
         img.putdata(data)
-        img.save(path, format="GIF", transparency=0, optimize=False)
+        if self.opaque:
+            img.save(path, format="GIF", optimize=False)
+        else:
+            img.save(path, format="GIF", transparency=0, optimize=False)
 
 
 # ---------------------------------------------------------------------------
@@ -283,23 +296,51 @@ def bubble_column(phase):
 G_W, G_H = 9, 97
 E_W, E_H = 9, 17
 
+# Where the strips stand in the diagram (src/principle/art/diagram.svg): the
+# ion strip at x 92-100, y 92-188, in the electrolyte, whose colour runs from
+# #CDEAFF at its surface (y 86) to #AED9FA at the vessel's floor (y 219); the
+# electron strip at x 92-100, y 50-66, on the diagram's white ground.
+G_TOP = 92
+SOLUTION_TOP, SOLUTION_BOTTOM = 86, 219
+SOLUTION_TOP_COLOUR, SOLUTION_BOTTOM_COLOUR = hexrgb("#CDEAFF"), hexrgb("#AED9FA")
+DIAGRAM_WHITE = hexrgb("#FFFFFF")
+
+
+def electrolyte(row):
+    """The diagram's electrolyte colour at row `row` of the ion strip."""
+    t = (G_TOP + row + 0.5 - SOLUTION_TOP) / (SOLUTION_BOTTOM - SOLUTION_TOP)
+    return tuple(int(round(a + (b - a) * t))
+                 for a, b in zip(SOLUTION_TOP_COLOUR, SOLUTION_BOTTOM_COLOUR))
+
+
 # Metal ions of the principle screen: (top at emergence, frame at which the
 # ion starts to come out of the metal, downward drift per frame once free).
 G_IONS = [(6, 1, 1), (30, 2, 1), (54, 3, 1), (78, 4, 1), (18, 5, 2), (42, 6, 1),
           (66, 7, 1), (1, 8, 0)]
 
+# An ion leaves the metal as a bud at the strip's left edge, which touches the
+# metal's surface, grows to a whole ion in two frames and only then drifts off.
+BUD_SIZES = (3, 5)
+METAL_ION_BUDS = [ion_sprite(d, hexrgb("#F0582A"), hexrgb("#5C1A08"), hexrgb("#F0582A"), "+", arm=0)
+                  for d in BUD_SIZES]
+
 
 def metal_ion_frame(k):
     """Frame k (1..9): ions come out of metal A, one after another, and
     spread right and downward into the electrolyte."""
-    cv = Canvas(G_W, G_H)
+    cv = Canvas(G_W, G_H, electrolyte)
     d = len(METAL_ION)
     for top, start, drift in G_IONS:
         t = k - start             # frames since this ion began to leave
         if t < 0:
             continue
-        x = min(-5 + 2 * t, G_W - d)   # out of the metal, 2 px per frame
-        y = min(top + drift * t, G_H - d)
+        if t < len(BUD_SIZES):
+            bud = METAL_ION_BUDS[t]
+            cv.blit(bud, 0, min(top, G_H - d) + (d - len(bud)) // 2)
+            continue
+        free = t - len(BUD_SIZES)      # frames since it became a whole ion
+        x = min(free, G_W - d)         # away from the metal, 1 px per frame
+        y = min(top + drift * free, G_H - d)
         cv.blit(METAL_ION, x, y)
     return cv
 
@@ -311,7 +352,7 @@ E_STEP = 4
 def electron_frame(k):
     """Frame k (1..9): a file of electrons moving up beside the lead wire,
     E_STEP px per frame; the file repeats every E_PITCH px so it wraps."""
-    cv = Canvas(E_W, E_H)
+    cv = Canvas(E_W, E_H, lambda row: DIAGRAM_WHITE)
     d = len(ELECTRON)
     off = (E_STEP * k) % E_PITCH
     x = (E_W - d) // 2

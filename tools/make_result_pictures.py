@@ -6,21 +6,23 @@
 The output folder defaults to data/画像 beside this tools folder.  Writes
 maru.gif (right answer: a red circle), batu.gif (wrong answer: a blue cross)
 and gmedal.gif (pass: a gold medal on a ribbon), each 211 x 207 px on a
-transparent ground.  The drill shows them over the magenta score box and the
-blue board, so every shape carries a thin white rim and a darker outline that
-read well on both.
+transparent ground.  The drill shows them over its quiz board, across the
+magenta score box, the dark answer column and the blue ground; every shape
+ends in a dark outline that reads on all of them.
 
 GIF knows only fully transparent or fully opaque pixels, so the pictures are
-drawn at four times the size, scaled down (which gives smooth edges inside the
-shapes), and the alpha channel is then cut at one half; because every shape
-ends in its own outline colour, the cut edge never shows a fringe of a foreign
-colour.  Developer tool only: the program reads the GIF files, never this
-script.
+drawn at four times the size and scaled down, and each edge pixel that the
+shape covers in part is blended with the colour of the board beneath it,
+drawn here from the rectangles of src/drill/art/board.svg: the edge is smooth
+on the board and shows no fringe of a colour that is not there.  Running the
+script again rewrites the three files byte for byte.  Developer tool only:
+the program reads the GIF files, never this script.
 """
 
 import math
 import os
 import sys
+import xml.etree.ElementTree as ET
 
 from PIL import Image, ImageDraw, ImageFont
 
@@ -34,8 +36,14 @@ FONT_GOTHIC = "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"
 WHITE = (255, 255, 255, 255)
 CLEAR = (0, 0, 0, 0)
 
-RIM = 3.0                         # px, white rim around each shape (final size)
-OUTLINE = 2.0                     # px, darker outline inside the rim
+OUTLINE = 2.0                     # px, the darker outline that ends each shape
+EDGE_COVER = 0.25                 # an edge pixel covered less than this stays see-through
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+BOARD_SVG = os.path.join(HERE, os.pardir, "src", "drill", "art", "board.svg")
+# Where the picture lies on the board: the mark (Image5, 7020 x 1275 twips) and
+# the board (Image1, 945 x 1050 twips) of the drill's layout, 15 twips a pixel.
+ON_BOARD = ((7020 - 945) / 15, (1275 - 1050) / 15)
 
 
 def s(v):
@@ -73,17 +81,80 @@ def strap(draw, top, bottom, half, fill):
                   (s(x2 - nx), s(y2 - ny)), (s(x2 + nx), s(y2 + ny))], fill=fill)
 
 
-def finish(big, path):
-    """Scale down, cut the alpha at one half, and save as a GIF with one
-    transparent palette entry."""
-    small = big.resize((WIDTH, HEIGHT), Image.LANCZOS)
-    alpha = small.getchannel("A").point(lambda a: 255 if a >= 128 else 0)
+# --- the board beneath the pictures -----------------------------------------
 
-    # Transparent pixels take the colour of the outline at the picture's edge
-    # so that they do not steal palette entries from the shapes.
-    rgb = small.convert("RGB")
-    ground = Image.new("RGB", rgb.size, rgb.getpixel((WIDTH // 2, HEIGHT // 2)))
-    rgb = Image.composite(rgb, ground, alpha)
+def hex_colour(text):
+    text = text.lstrip("#")
+    return tuple(int(text[i:i + 2], 16) for i in (0, 2, 4))
+
+
+def board_under_picture():
+    """The quiz board as the picture's pixels lie over it, drawn from the
+    board's rectangles and lines (its text is left out: the few edge pixels
+    over a letter take the colour of the panel behind it)."""
+    ns = {"s": "http://www.w3.org/2000/svg"}
+    root = ET.parse(BOARD_SVG).getroot()
+    gradients = {}
+    for grad in root.iter("{http://www.w3.org/2000/svg}linearGradient"):
+        stops = [(float(st.get("offset")), hex_colour(st.get("stop-color")))
+                 for st in grad.findall("s:stop", ns)]
+        gradients[grad.get("id")] = (float(grad.get("y1")), float(grad.get("y2")), stops)
+
+    def paint_of(value, y):
+        if value.startswith("url(#"):
+            y1, y2, stops = gradients[value[5:-1]]
+            t = min(1.0, max(0.0, (y - y1) / (y2 - y1)))
+            (o1, c1), (o2, c2) = stops[0], stops[-1]
+            f = (t - o1) / (o2 - o1)
+            return tuple(int(round(a + (b - a) * f)) for a, b in zip(c1, c2)) + (255,)
+        return hex_colour(value) + (255,)
+
+    ox, oy = ON_BOARD
+    img = Image.new("RGBA", (s(WIDTH), s(HEIGHT)), (0, 0, 0, 255))
+    d = ImageDraw.Draw(img)
+
+    def box(x, y, w, h):
+        return tuple(int(round(v)) for v in (s(x - ox), s(y - oy), s(x + w - ox) - 1, s(y + h - oy) - 1))
+
+    for el in root:             # top-level shapes, back to front
+        tag = el.tag.split("}")[1]
+        if tag == "rect" and el.get("fill") is not None:
+            x, y = float(el.get("x", 0)), float(el.get("y", 0))
+            w, h = float(el.get("width")), float(el.get("height"))
+            r = int(round(s(float(el.get("rx", 0)))))
+            fill = el.get("fill")
+            if fill.startswith("url(#"):
+                for row in range(max(0, box(x, y, w, h)[1]), min(s(HEIGHT), box(x, y, w, h)[3] + 1)):
+                    d.line((0, row, s(WIDTH), row), fill=paint_of(fill, oy + row / SCALE))
+            elif fill != "none":
+                d.rounded_rectangle(box(x, y, w, h), radius=r, fill=paint_of(fill, 0))
+            if el.get("stroke"):
+                half = float(el.get("stroke-width", 1)) / 2
+                d.rounded_rectangle(box(x - half, y - half, w + 2 * half, h + 2 * half),
+                                    radius=int(round(r + s(half))), outline=paint_of(el.get("stroke"), 0),
+                                    width=int(round(s(2 * half))))
+        elif tag == "line" and el.get("stroke"):
+            half = float(el.get("stroke-width", 1)) / 2
+            x1, y1, x2, y2 = (float(el.get(a)) for a in ("x1", "y1", "x2", "y2"))
+            d.rectangle(box(min(x1, x2), min(y1, y2) - half, abs(x2 - x1), abs(y2 - y1) + 2 * half),
+                        fill=paint_of(el.get("stroke"), 0))
+    return img.convert("RGB").resize((WIDTH, HEIGHT), Image.BOX)
+
+
+def finish(big, path, ground):
+    """Scale down, blend the edge pixels with the board beneath, drop those the
+    shape hardly covers, and save as a GIF with one transparent palette entry."""
+    # Scaled with premultiplied alpha, so the clear ground does not darken the edges.
+    small = big.convert("RGBa").resize((WIDTH, HEIGHT), Image.LANCZOS).convert("RGBA")
+    alpha = small.getchannel("A").point(lambda a: 255 if a >= EDGE_COVER * 255 else 0)
+    # The picture over the board: what the eye would see if it could be drawn
+    # with soft edges.
+    rgb = Image.alpha_composite(ground.convert("RGBA"), small).convert("RGB")
+    # The see-through pixels take the commonest colour of the picture, so the
+    # board's colours do not take palette entries from the shapes.
+    shown = Image.composite(rgb, Image.new("RGB", rgb.size), alpha)
+    commonest = max(c for c in shown.getcolors(WIDTH * HEIGHT) if c[1] != (0, 0, 0))[1]
+    rgb = Image.composite(rgb, Image.new("RGB", rgb.size, commonest), alpha)
 
     pal = rgb.quantize(colors=TRANSPARENT_INDEX, method=Image.Quantize.MEDIANCUT,
                        dither=Image.Dither.NONE)
@@ -105,13 +176,11 @@ def draw_maru():
     outer, inner = 97.0, 70.0        # px, ring radii of the red band
 
     red, dark_red, light_red = (226, 20, 28, 255), (120, 0, 0, 255), (255, 120, 120, 255)
-    # Layers from the outside in: rim, outline, red band, outline, rim, hole.
-    circle(d, cx, cy, outer + OUTLINE + RIM, WHITE)
+    # Layers from the outside in: outline, red band, outline, hole.
     circle(d, cx, cy, outer + OUTLINE, dark_red)
     circle(d, cx, cy, outer, red)
     circle(d, cx, cy, inner, dark_red)
-    circle(d, cx, cy, inner - OUTLINE, WHITE)
-    circle(d, cx, cy, inner - OUTLINE - RIM, CLEAR)
+    circle(d, cx, cy, inner - OUTLINE, CLEAR)
 
     # A soft highlight along the upper left of the band gives it some body.
     mid = (outer + inner) / 2
@@ -127,12 +196,12 @@ def draw_batu():
     img = new_canvas()
     d = ImageDraw.Draw(img)
     half = 17.0                       # px, half the bar thickness
-    inset = half + OUTLINE + RIM + 1  # keeps the round ends inside the picture
+    inset = half + OUTLINE + 4        # keeps the round ends inside the picture
     a = ((inset + 8, inset), (WIDTH - inset - 8, HEIGHT - inset))
     b = ((WIDTH - inset - 8, inset), (inset + 8, HEIGHT - inset))
 
     blue, dark_blue, light_blue = (30, 90, 240, 255), (8, 24, 96, 255), (130, 170, 255, 255)
-    for r, colour in ((half + OUTLINE + RIM, WHITE), (half + OUTLINE, dark_blue), (half, blue)):
+    for r, colour in ((half + OUTLINE, dark_blue), (half, blue)):
         capsule(d, a[0], a[1], r, colour)
         capsule(d, b[0], b[1], r, colour)
 
@@ -189,17 +258,12 @@ def draw_gmedal():
     def lay(x_top, x_bottom, half, lift, colour):
         strap(d, (x_top, top - lift), (x_bottom, 100), half, colour)
     for xt, xb in straps:
-        lay(xt, xb, 24 + OUTLINE + RIM, OUTLINE + RIM, WHITE)
-    for xt, xb in straps:
         lay(xt, xb, 24 + OUTLINE, OUTLINE, ribbon_dark)
         lay(xt, xb, 24, 0, red)
         lay(xt, xb, 9, 0, WHITE)
         lay(xt, xb, 7, 0, blue)
 
     # Clasp where the ribbon meets the medal.
-    d.rounded_rectangle((s(cx - 22 - OUTLINE - RIM), s(cy - r - 12 - OUTLINE - RIM),
-                         s(cx + 22 + OUTLINE + RIM), s(cy - r + 8 + OUTLINE + RIM)),
-                        radius=s(5), fill=WHITE)
     d.rounded_rectangle((s(cx - 22 - OUTLINE), s(cy - r - 12 - OUTLINE),
                          s(cx + 22 + OUTLINE), s(cy - r + 8 + OUTLINE)),
                         radius=s(4), fill=(110, 74, 0, 255))
@@ -208,8 +272,7 @@ def draw_gmedal():
     d.line((s(cx - 18), s(cy - r - 8), s(cx + 18), s(cy - r - 8)),
            fill=(255, 236, 150, 255), width=s(2))
 
-    # The disc: white rim, dark outline, shaded rim band, inner face.
-    circle(d, cx, cy, r + OUTLINE + RIM, WHITE)
+    # The disc: dark outline, shaded rim band, inner face.
     circle(d, cx, cy, r + OUTLINE, (110, 74, 0, 255))
     rim = gold_disc(s(r), (255, 226, 110, 255), (184, 128, 10, 255), 0.35)
     img.alpha_composite(rim, (int(s(cx - r)), int(s(cy - r))))
@@ -275,10 +338,11 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "data", "画像")
     os.makedirs(out, exist_ok=True)
+    ground = board_under_picture()
     for name, draw in (("maru.gif", draw_maru), ("batu.gif", draw_batu),
                        ("gmedal.gif", draw_gmedal)):
         path = os.path.join(out, name)
-        finish(draw(), path)
+        finish(draw(), path, ground)
         check = Image.open(path)
         if check.size != (WIDTH, HEIGHT) or check.info.get("transparency") != TRANSPARENT_INDEX:
             raise SystemExit(f"{path}: wrong size or no transparency")

@@ -38,6 +38,10 @@ std::unique_ptr<ui::Screen> Program::makeScreen(ui::ScreenId id, ui::ScreenHost&
 
 void Program::start()
 {
+    // Every screen is made once and dropped: a handler registered for a control that its table
+    // lacks stops the program here, not when a learner first opens that screen.
+    for (ui::ScreenId id : ui::kAllScreens)
+        makeScreen(id, *this);
     show(ui::ScreenId::Menu);
 }
 

@@ -20,7 +20,7 @@ public:
     explicit Program(ScreenFactory factory = {}, Quit quit = {});
     ~Program() override;
 
-    void start();  // shows the menu
+    void start();  // checks every screen's handlers against its table, then shows the menu
 
     void show(ui::ScreenId id) override;
     void end() override;

@@ -69,7 +69,7 @@ void DrillScreen::load()
 void DrillScreen::resetDrill()
 {
     m_answered = 0;
-    m_trainHome = qint16(qRound(image("Image3").left()));
+    m_trainHome = qint16(qRound(image("Image3").leftTwips()));
     m_rules.reset();
     m_bank = readQuestionBank();
     pickQuestion();
@@ -111,7 +111,7 @@ void DrillScreen::timer1Tick()
     if (!waitOver("Timer1", m_markStart))
         return;
     setVisible("Image5", false);
-    image("Image3").setLeft(m_trainHome + m_rules.missCount() * kTrainStepTwips);
+    image("Image3").setLeftTwips(m_trainHome + m_rules.missCount() * kTrainStepTwips);
     showScore();
     // Misses first: an answer that is the fifth miss never passes.
     if (m_rules.burstDue())
@@ -145,7 +145,7 @@ void DrillScreen::timer3Tick()
         return;
     setVisible("Image4", false);
     setVisible("Label3", false);
-    image("Image3").setLeft(m_trainHome);
+    image("Image3").setLeftTwips(m_trainHome);
     m_rules.halve();
     showScore();
     pickQuestion();
@@ -169,7 +169,7 @@ void DrillScreen::image2Click()
     setVisible("Image5", false);
     label("Label2").setCaption(QString());
     setVisible("Label3", false);
-    image("Image3").setLeft(m_trainHome);
+    image("Image3").setLeftTwips(m_trainHome);
     resetDrill();
 }
 

@@ -20,14 +20,14 @@ constexpr ControlSpec kLayout[] = {
     rows::lessonButton("Command1", 9390, 2985, ":/lessons/art/face_flow.svg", "電子の流れ"),
     rows::kAnimationClock,
     {"Image17",  kNoIndex, Kind::Image,         kForm, 3735, 1815, 5115, 4470, kHidden, picture(":/lessons/art/daniell/zoom_negative.svg", "負極の拡大図：亜鉛が亜鉛イオンとなって溶け出し電子が残る")},
-    {"Image8",   kNoIndex, Kind::Image,         kForm, 3375, 1800, 4590, 4590, kHidden, picture(":/lessons/art/daniell/zoom_porous.svg", "素焼板の拡大図：亜鉛イオンは右へ、硫酸イオンは左へ素焼板を通る")},
+    {"Image8",   kNoIndex, Kind::Image,         kForm, 3375, 1800, 4590, 4590, kHidden, picture(":/lessons/art/daniell/zoom_porous.svg", "素焼板の拡大図：亜鉛イオンは右へ、硫酸イオンは左へ素焼板を通り、銅(II)イオンは右に残る")},
     {"Label8",   kNoIndex, Kind::Label,         kForm, 5130, 2310, 990,  375,  kShown,  caption("素焼板", kNameStyle)},
     {"Label3",   1,        Kind::Label,         kForm, 5835, 4350, 1410, 360,  kShown,  caption("硫酸銅", kNameStyle)},
     rows::kSwitch,
     {"Image18",  kNoIndex, Kind::Image,         kForm, 2640, 1800, 5100, 4485, kHidden, picture(":/lessons/art/daniell/zoom_positive.svg", "正極の拡大図：銅(II)イオンが銅板で電子を受け取り銅が析出する")},
     {"Image16",  kNoIndex, Kind::Image,         kForm, 6390, 6435, 3000, 600,  kHidden, picture(":/lessons/art/daniell/reaction_positive.svg", "Cu²⁺ + 2e⁻ → Cu")},
     {"Image15",  kNoIndex, Kind::Image,         kForm, 1905, 6435, 3000, 600,  kHidden, picture(":/lessons/art/daniell/reaction_negative.svg", "Zn → Zn²⁺ + 2e⁻")},
-    {"Image14",  kNoIndex, Kind::Image,         kForm, 1725, 6450, 8010, 600,  kHidden, picture(":/lessons/art/daniell/notation.svg", "(−) Zn | ZnSO₄ || CuSO₄ | Cu (+)")},
+    {"Image14",  kNoIndex, Kind::Image,         kForm, 1725, 6450, 8010, 600,  kHidden, picture(":/lessons/art/daniell/notation.svg", "(−) Zn | ZnSO₄aq | CuSO₄aq | Cu (+)")},
     rows::emf("起電力　1．1Ｖ"),
     {"Label6",   kNoIndex, Kind::Label,         kForm, 8175, 2325, 435,  360,  kHidden, caption("＋", kSignStyle)},
     {"Label5",   kNoIndex, Kind::Label,         kForm, 2670, 2355, 435,  360,  kHidden, caption("－", kSignStyle)},
@@ -43,7 +43,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image3",   kNoIndex, Kind::Image,         kForm, 4035, 2925, 315,  3045, kHidden, none()},
     rows::title(":/ui/art/panel_daniell.svg", "ダニエル電池"),
     rows::drawing(":/lessons/art/daniell/cell.svg",
-                  "ダニエル電池の図：素焼板で仕切った硫酸亜鉛水溶液と硫酸銅水溶液に亜鉛板と銅板を立てたもの"),
+                  "ダニエル電池の図：素焼板で仕切った無色の硫酸亜鉛水溶液と青い硫酸銅(II)水溶液に亜鉛板と銅板を立てたもの、右上にイオンの色の見本（亜鉛イオン Zn²⁺、銅(II)イオン Cu²⁺）"),
 };
 
 constexpr Enlargement kViews[] = {
@@ -56,6 +56,7 @@ constexpr Enlargement kViews[] = {
 constexpr int kTwoElectrolyteLabels[] = {0, 1};
 
 constexpr LessonSetup kDaniell{"ダニエル電池", kLayout, "zn_", "cu_", kViews, kTwoElectrolyteLabels};
+static_assert(hasTemplateRows(kDaniell), "the table lacks a row the lesson template uses");
 
 }  // namespace
 

@@ -22,10 +22,10 @@ constexpr ControlSpec kLayout[] = {
     {"Image17",  kNoIndex, Kind::Image,         kForm, 3420, 1800, 5205, 4395, kHidden, picture(":/lessons/art/lead/zoom_negative.svg", "負極の拡大図：鉛板の表面に硫酸鉛(II)ができ電子が残る")},
     {"Image8",   kNoIndex, Kind::Image,         kForm, 1000, 2000, 4410, 4410, kHidden, stretched(":/lessons/art/lead/cutaway.svg", "鉛蓄電池の内部：正極端子、液の入り口、負極端子、負極(Pb)、正極(PbO₂)、容器")},
     rows::kSwitch,
-    {"Image18",  kNoIndex, Kind::Image,         kForm, 3375, 1725, 5025, 4470, kHidden, picture(":/lessons/art/lead/zoom_positive.svg", "正極の拡大図：二酸化鉛板の表面に硫酸鉛(II)ができる")},
+    {"Image18",  kNoIndex, Kind::Image,         kForm, 3375, 1725, 5025, 4470, kHidden, picture(":/lessons/art/lead/zoom_positive.svg", "正極の拡大図：酸化鉛(IV)の極板の表面に硫酸鉛(II)ができる")},
     {"Image16",  kNoIndex, Kind::Image,         kForm, 4590, 6510, 6750, 495,  kHidden, picture(":/lessons/art/lead/reaction_positive.svg", "PbO₂ + SO₄²⁻ + 4H⁺ + 2e⁻ → PbSO₄ + 2H₂O")},
     {"Image15",  kNoIndex, Kind::Image,         kForm, 135,  6510, 3945, 495,  kHidden, picture(":/lessons/art/lead/reaction_negative.svg", "Pb + SO₄²⁻ → PbSO₄ + 2e⁻")},
-    {"Image14",  kNoIndex, Kind::Image,         kForm, 2490, 6465, 6300, 600,  kHidden, picture(":/lessons/art/lead/notation.svg", "(−) Pb | H₂SO₄ | PbO₂ (+)")},
+    {"Image14",  kNoIndex, Kind::Image,         kForm, 2490, 6465, 6300, 600,  kHidden, picture(":/lessons/art/lead/notation.svg", "(−) Pb | H₂SO₄aq | PbO₂ (+)")},
     rows::emf("起電力　２ Ｖ"),
     {"Label6",   kNoIndex, Kind::Label,         kForm, 8640, 2355, 435,  360,  kHidden, caption("＋", kSignStyle)},
     {"Label5",   kNoIndex, Kind::Label,         kForm, 2220, 2355, 435,  360,  kHidden, caption("－", kSignStyle)},
@@ -41,7 +41,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image3",   kNoIndex, Kind::Image,         kForm, 3500, 2925, 315,  3045, kHidden, none()},
     rows::title(":/ui/art/panel_lead.svg", "鉛蓄電池"),
     rows::drawing(":/lessons/art/lead/cell.svg",
-                  "鉛蓄電池の図：希硫酸に鉛板と二酸化鉛板を立て、豆電球とスイッチを導線でつないだもの"),
+                  "鉛蓄電池の図：希硫酸に鉛板と酸化鉛(IV)の板（二酸化鉛板）を立て、豆電球とスイッチを導線でつないだもの、右上にイオンの色の見本（硫酸イオン SO₄²⁻）"),
 };
 
 constexpr Enlargement kViews[] = {
@@ -54,6 +54,7 @@ constexpr int kOneElectrolyteLabel[] = {kNoIndex};
 
 // Sulfate ions towards the lead plate (first stream) and towards the lead dioxide plate.
 constexpr LessonSetup kLead{"鉛蓄電池", kLayout, "so4_x", "so4_", kViews, kOneElectrolyteLabel};
+static_assert(hasTemplateRows(kLead), "the table lacks a row the lesson template uses");
 
 }  // namespace
 

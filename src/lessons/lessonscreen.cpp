@@ -34,9 +34,9 @@ void LessonScreen::load()
     m_state.flowRunning = 0;
     m_state.switchOn = 0;
     // Whole twips, read once: every step is placed from these, so the pictures never drift.
-    m_state.homeTop5 = qint16(qRound(image("Image5").top()));
-    m_state.homeLeft6 = qint16(qRound(image("Image6").left()));
-    m_state.homeTop7 = qint16(qRound(image("Image7").top()));
+    m_state.homeTop5 = qint16(qRound(image("Image5").topTwips()));
+    m_state.homeLeft6 = qint16(qRound(image("Image6").leftTwips()));
+    m_state.homeTop7 = qint16(qRound(image("Image7").topTwips()));
     afterLoad();
 }
 
@@ -118,9 +118,9 @@ void LessonScreen::timer1Tick()
         loadPicture("Image3", framePath(m_setup.stream1Prefix, step));
         loadPicture("Image4", framePath(m_setup.stream2Prefix, step));
         const int offset = kStepTwips * (step - 1);
-        image("Image5").setTop(m_state.homeTop5 - offset);
-        image("Image6").setLeft(m_state.homeLeft6 + offset);
-        image("Image7").setTop(m_state.homeTop7 + offset);
+        image("Image5").setTopTwips(m_state.homeTop5 - offset);
+        image("Image6").setLeftTwips(m_state.homeLeft6 + offset);
+        image("Image7").setTopTwips(m_state.homeTop7 + offset);
         setMovingPicturesVisible(true);
     } else if (step == kStepsPerCycle) {
         m_state.animStep = 0;

@@ -20,12 +20,44 @@ struct Enlargement {
 // What makes one lesson screen differ from another.
 struct LessonSetup {
     const char* caption;
-    std::span<const ui::ControlSpec> layout;
+    ui::Layout layout;
     const char* stream1Prefix;  // frames of Image3: "\画像\アニメ\" + prefix + N + ".gif"
     const char* stream2Prefix;  // frames of Image4
     std::span<const Enlargement> enlargements;
     std::span<const int> electrolyteLabels;  // the indices of Label3: one label, or an array
 };
+
+// The rows the template reaches by name on every cell, with the kind each must be.
+struct TemplateRow {
+    std::string_view name;
+    ui::Kind kind;
+};
+inline constexpr TemplateRow kTemplateRows[] = {
+    {"Image13", ui::Kind::Image},  {"Command1", ui::Kind::CommandButton}, {"Command4", ui::Kind::CommandButton},
+    {"Timer1", ui::Kind::Timer},   {"List1", ui::Kind::ListBox},          {"Label4", ui::Kind::Label},
+    {"Label5", ui::Kind::Label},   {"Label6", ui::Kind::Label},           {"Label7", ui::Kind::Label},
+    {"Image3", ui::Kind::Image},   {"Image4", ui::Kind::Image},           {"Image5", ui::Kind::Image},
+    {"Image6", ui::Kind::Image},   {"Image7", ui::Kind::Image},           {"Image12", ui::Kind::Image},
+    {"Image14", ui::Kind::Image},  {"Image15", ui::Kind::Image},          {"Image16", ui::Kind::Image},
+};
+
+// Whether a cell's table has every row the template uses: the rows above, each enlargement's
+// button and picture, and the electrolyte labels. Each cell checks this of itself when compiled.
+constexpr bool hasTemplateRows(const LessonSetup& setup)
+{
+    const ui::Layout& layout = setup.layout;
+    for (const TemplateRow& row : kTemplateRows)
+        if (!layout.has(row.name, ui::kNoIndex, row.kind))
+            return false;
+    for (const Enlargement& view : setup.enlargements)
+        if (!layout.has(view.button, ui::kNoIndex, ui::Kind::CommandButton)
+            || !layout.has(view.picture, ui::kNoIndex, ui::Kind::Image))
+            return false;
+    for (int index : setup.electrolyteLabels)
+        if (!layout.has("Label3", index, ui::Kind::Label))
+            return false;
+    return true;
+}
 
 // The lesson template: a cell drawing whose switch closes the circuit, an electron-flow
 // animation of three steps and a blank one, and enlargement views with explanations.

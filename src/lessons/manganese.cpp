@@ -19,13 +19,13 @@ constexpr ControlSpec kLayout[] = {
     rows::lessonButton("Command2", 9390, 3075, ":/lessons/art/face_negative.svg", "負極拡大"),
     rows::lessonButton("Command1", 9390, 2370, ":/lessons/art/face_flow.svg", "電子の流れ"),
     rows::kAnimationClock,
-    {"Image8",   kNoIndex, Kind::Image,         kForm, 1545, 1590, 3855, 4440, kHidden, stretched(":/lessons/art/manganese/cutaway.svg", "マンガン乾電池の内部：正極端子、絶縁体、炭素棒、MnO₂+C（正極）、NH₄Cl、亜鉛筒（負極）")},
+    {"Image8",   kNoIndex, Kind::Image,         kForm, 1545, 1590, 3855, 4440, kHidden, stretched(":/lessons/art/manganese/cutaway.svg", "マンガン乾電池の内部：正極端子、絶縁体、炭素棒、MnO₂+C（正極）、ZnCl₂, NH₄Cl（電解液）、亜鉛筒（負極）")},
     rows::kSwitch,
-    {"Image18",  kNoIndex, Kind::Image,         kForm, 2910, 1440, 4920, 4350, kHidden, picture(":/lessons/art/manganese/zoom_positive.svg", "正極の拡大図：水素イオンが炭素棒へ移り、酸化マンガン(IV)が還元される")},
-    {"Image17",  kNoIndex, Kind::Image,         kForm, 2745, 1500, 5025, 4320, kHidden, picture(":/lessons/art/manganese/zoom_negative.svg", "負極の拡大図：亜鉛が亜鉛イオンとなり電子が残る")},
-    {"Image16",  kNoIndex, Kind::Image,         kForm, 5820, 6015, 5625, 495,  kHidden, picture(":/lessons/art/manganese/reaction_positive.svg", "2MnO₂ + 2H⁺ + 2e⁻ → Mn₂O₃ + H₂O")},
-    {"Image15",  kNoIndex, Kind::Image,         kForm, 165,  6570, 6000, 495,  kHidden, picture(":/lessons/art/manganese/reaction_negative.svg", "Zn + 4NH₄⁺ → [Zn(NH₃)₄]²⁺ + 4H⁺ + 2e⁻")},
-    {"Image14",  kNoIndex, Kind::Image,         kForm, 2235, 6420, 6750, 600,  kHidden, picture(":/lessons/art/manganese/notation.svg", "(−) Zn | NH₄Cl | MnO₂·C (+)")},
+    {"Image18",  kNoIndex, Kind::Image,         kForm, 2910, 1440, 4920, 4350, kHidden, picture(":/lessons/art/manganese/zoom_positive.svg", "正極の拡大図：炭素棒のそばの酸化マンガン(IV)が H⁺ と炭素棒からの e⁻ を受け取って還元され、Mn₂O₃ と H₂O になる（2MnO₂ + 2H⁺ + 2e⁻ → Mn₂O₃ + H₂O）")},
+    {"Image17",  kNoIndex, Kind::Image,         kForm, 2745, 1500, 5025, 4320, kHidden, picture(":/lessons/art/manganese/zoom_negative.svg", "負極の拡大図：亜鉛筒の亜鉛が亜鉛イオンとなって電子が残り、亜鉛イオンは NH₃ を受け取って [Zn(NH₃)₄]²⁺ となり、H⁺ が正極へ移る")},
+    {"Image16",  kNoIndex, Kind::Image,         kForm, 5820, 6015, 5625, 495,  kHidden, picture(":/lessons/art/manganese/reaction_positive.svg", "②正極：2MnO₂ + 2H⁺ + 2e⁻ → Mn₂O₃ + H₂O")},
+    {"Image15",  kNoIndex, Kind::Image,         kForm, 165,  6570, 6000, 495,  kHidden, picture(":/lessons/art/manganese/reaction_negative.svg", "①負極：Zn + 4NH₄⁺ → [Zn(NH₃)₄]²⁺ + 4H⁺ + 2e⁻")},
+    {"Image14",  kNoIndex, Kind::Image,         kForm, 2235, 6420, 6750, 600,  kHidden, picture(":/lessons/art/manganese/notation.svg", "(−) Zn | ZnCl₂aq, NH₄Claq | MnO₂·C (+)")},
     rows::emf("起電力　1．５Ｖ"),
     {"Label6",   kNoIndex, Kind::Label,         kForm, 8175, 2325, 435,  360,  kHidden, caption("＋", kSignStyle)},
     {"Label5",   kNoIndex, Kind::Label,         kForm, 3810, 2520, 435,  360,  kHidden, caption("－", kSignStyle)},
@@ -41,7 +41,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image3",   kNoIndex, Kind::Image,         kForm, 3000, 2925, 315,  3045, kHidden, none()},
     rows::title(":/ui/art/panel_manganese.svg", "マンガン電池"),
     rows::drawing(":/lessons/art/manganese/cell.svg",
-                  "マンガン乾電池の断面図：亜鉛筒、塩化アンモニウムのペースト、酸化マンガン(IV)と炭素棒"),
+                  "マンガン乾電池の断面図：亜鉛筒、塩化亜鉛と塩化アンモニウムのペースト、酸化マンガン(IV)と炭素棒、右上にイオンの色の見本（水素イオン H⁺）"),
 };
 
 constexpr Enlargement kViews[] = {
@@ -54,6 +54,7 @@ constexpr int kOneElectrolyteLabel[] = {kNoIndex};
 
 // Both ion streams play the hydrogen-ion frames.
 constexpr LessonSetup kManganese{"マンガン電池", kLayout, "h_", "h_", kViews, kOneElectrolyteLabel};
+static_assert(hasTemplateRows(kManganese), "the table lacks a row the lesson template uses");
 
 }  // namespace
 

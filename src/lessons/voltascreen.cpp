@@ -25,7 +25,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image17",  kNoIndex, Kind::Image,         kForm, 3675, 1680, 5100, 4425, kHidden, picture(":/lessons/art/volta/zoom_negative.svg", "負極の拡大図：亜鉛が亜鉛イオンとなって溶け出し電子が残る")},
     {"Image16",  kNoIndex, Kind::Image,         kForm, 6390, 6435, 3000, 600,  kHidden, picture(":/lessons/art/volta/reaction_positive.svg", "2H⁺ + 2e⁻ → H₂")},
     {"Image15",  kNoIndex, Kind::Image,         kForm, 1920, 6435, 3000, 600,  kHidden, picture(":/lessons/art/volta/reaction_negative.svg", "Zn → Zn²⁺ + 2e⁻")},
-    {"Image14",  kNoIndex, Kind::Image,         kForm, 2310, 6435, 6750, 600,  kHidden, picture(":/lessons/art/volta/notation.svg", "(−) Zn | H₂SO₄ | Cu (+)")},
+    {"Image14",  kNoIndex, Kind::Image,         kForm, 2310, 6435, 6750, 600,  kHidden, picture(":/lessons/art/volta/notation.svg", "(−) Zn | H₂SO₄aq | Cu (+)")},
     rows::emf("起電力　1．1Ｖ"),
     {"Label6",   kNoIndex, Kind::Label,         kForm, 8175, 2325, 435,  360,  kHidden, caption("＋", kSignStyle)},
     {"Label5",   kNoIndex, Kind::Label,         kForm, 2670, 2355, 435,  360,  kHidden, caption("－", kSignStyle)},
@@ -45,7 +45,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image3",   kNoIndex, Kind::Image,         kForm, 4035, 2925, 315,  3045, kHidden, none()},
     rows::title(":/ui/art/panel_volta.svg", "ボルタの電池"),
     rows::drawing(":/lessons/art/volta/cell.svg",
-                  "ボルタ電池の図：希硫酸に亜鉛板と銅板を立て、豆電球とスイッチを導線でつないだもの"),
+                  "ボルタの電池の図：希硫酸に亜鉛板と銅板を立て、豆電球とスイッチを導線でつないだもの、右上にイオンの色の見本（亜鉛イオン Zn²⁺、水素イオン H⁺）"),
 };
 
 constexpr Enlargement kViews[] = {
@@ -56,6 +56,14 @@ constexpr Enlargement kViews[] = {
 constexpr int kOneElectrolyteLabel[] = {kNoIndex};
 
 constexpr LessonSetup kVolta{"ボルタの電池", kLayout, "zn_", "h_", kViews, kOneElectrolyteLabel};
+static_assert(hasTemplateRows(kVolta), "the table lacks a row the lesson template uses");
+
+// The bubbles' clock and the two columns at each plate.
+static_assert(kVolta.layout.has("Timer2", kNoIndex, Kind::Timer) && kVolta.layout.has("Image8", kNoIndex, Kind::Image)
+                  && kVolta.layout.has("Image9", kNoIndex, Kind::Image)
+                  && kVolta.layout.has("Image10", kNoIndex, Kind::Image)
+                  && kVolta.layout.has("Image11", kNoIndex, Kind::Image),
+              "the table lacks a row of the bubbles");
 
 constexpr const char* kBubbles1 = "\\画像\\アニメ\\awa1.gif";
 constexpr const char* kBubbles2 = "\\画像\\アニメ\\awa2.gif";

@@ -28,7 +28,7 @@ constexpr ControlSpec kLayout[] = {
     {"Picture6", kNoIndex, Kind::PictureBox,    "Frame3",    795,  60,   9630, 6015, kHidden, panel(kSystemWindow, ":/principle/art/reactivity.svg", "金属の反応性の表：水、酸、空気との反応")},
     {"Command5", kNoIndex, Kind::CommandButton, "Picture6",  7800, 180,  1500, 375,  kHidden, face(":/principle/art/face_back.svg", "元に戻る")},
     {"Command4", kNoIndex, Kind::CommandButton, "Frame3",    7725, 4815, 2070, 405,  kShown,  face(":/principle/art/face_reactivity.svg", "金属の反応性")},
-    {"Picture2", kNoIndex, Kind::PictureBox,    "Frame3",    1425, 2700, 8370, 1665, kShown,  panel(kSystemWindow, ":/principle/art/series.svg", "イオン化列：K > Ca > Na > Mg > Al > Zn > Fe > Ni > Sn > Pb > (H) > Cu > Hg > Ag > Pt > Au")},
+    {"Picture2", kNoIndex, Kind::PictureBox,    "Frame3",    1425, 2700, 8370, 1665, kShown,  panel(kSystemWindow, ":/principle/art/series.svg", "イオン化列：Li > K > Ca > Na > Mg > Al > Zn > Fe > Ni > Sn > Pb > (H₂) > Cu > Hg > Ag > Pt > Au")},
     {"List3",    kNoIndex, Kind::ListBox,       "Frame3",    975,  615,  9225, 4830, kShown,  list(kPageText)},
     {"Timer3",   kNoIndex, Kind::Timer,         kForm,       0,    0,    0,    0,    kHidden, none()},
     {"Timer2",   kNoIndex, Kind::Timer,         kForm,       0,    0,    0,    0,    kHidden, none()},
@@ -86,7 +86,7 @@ void PrincipleScreen::startPage(const char* frame, const char* list, const QStri
                                 const char* clock)
 {
     loadList(list, text);
-    container(frame).setTop(kSlideStartTopTwips);
+    container(frame).setTopTwips(kSlideStartTopTwips);
     setVisible(frame, true);
     setInterval(clock, kSlideIntervalMs);
 }
@@ -94,8 +94,8 @@ void PrincipleScreen::startPage(const char* frame, const char* list, const QStri
 void PrincipleScreen::slideStep(const char* frame, const char* clock)
 {
     Container& page = container(frame);
-    page.setTop(page.top() - kSlideStepTwips);
-    if (page.top() <= kSlideEndTopTwips)
+    page.setTopTwips(page.topTwips() - kSlideStepTwips);
+    if (page.topTwips() <= kSlideEndTopTwips)
         setInterval(clock, 0);
 }
 

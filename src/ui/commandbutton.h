@@ -3,35 +3,32 @@
 #include "control.h"
 #include "picture.h"
 
+#include <QAbstractButton>
+
 namespace ui {
 
-// A graphical button: its face picture is the whole button. It looks pushed in while the mouse
-// button is held on it, takes the focus in tab order, and Space or Enter click it.
-class CommandButton : public Control {
+// A graphical push button: its face picture is the whole button. Qt's button gives the click, the
+// pushed-in look while the mouse button or Space is held, the focus in tab order and the
+// push-button role with its Press action for screen readers; Enter clicks it as well. While it has
+// the keyboard focus a ring is drawn inside its edge, black or white, whichever stands out more
+// from the face beneath it.
+class CommandButton : public QAbstractButton, public Control {
     Q_OBJECT
 public:
     CommandButton(const ControlSpec& row, QWidget* parent);
 
-    bool isDown() const { return m_down; }
+    static constexpr int kRingInset = 4;  // px between the button's edge and its focus ring
+    static constexpr int kRingWidth = 2;  // px
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    // Unlike a picture, a push button pressed twice quickly is clicked twice.
-    void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
     void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void setDown(bool down);
+    QColor ringColour();
 
     Picture m_face;
-    bool m_down = false;
-    bool m_mouseHeld = false;
-    bool m_spaceHeld = false;
+    QColor m_ringColour;  // chosen at the first focus, from the face at the button's size
 };
 
 }  // namespace ui

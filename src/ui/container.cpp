@@ -4,7 +4,7 @@
 
 namespace ui {
 
-Container::Container(const ControlSpec& row, QWidget* parent) : Control(row, parent)
+Container::Container(const ControlSpec& row, QWidget* parent) : ClickArea(parent), Control(*this, row)
 {
     const auto& content = row.content;
     m_picture = Picture::stored(content.picture);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clickarea.h"
 #include "control.h"
 #include "picture.h"
 
@@ -7,7 +8,7 @@ namespace ui {
 
 // Frame and PictureBox: containers that clip their children. A picture box also draws its picture
 // at its top-left corner, unscaled, and takes clicks.
-class Container : public Control {
+class Container : public ClickArea, public Control {
     Q_OBJECT
 public:
     Container(const ControlSpec& row, QWidget* parent);

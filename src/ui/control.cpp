@@ -2,33 +2,39 @@
 
 #include "twips.h"
 
-#include <QMouseEvent>
+#include <QWidget>
 
 namespace ui {
 
-Control::Control(const ControlSpec& row, QWidget* parent)
-    : QWidget(parent),
+Control::Control(QWidget& widget, const ControlSpec& row)
+    : m_widget(widget),
       m_row(row),
       m_left(row.left),
       m_top(row.top),
       m_width(row.width),
       m_height(row.height)
 {
-    setObjectName(QString::fromUtf8(row.name.data(), qsizetype(row.name.size()))
-                  + (row.index == kNoIndex ? QString() : QStringLiteral("(%1)").arg(row.index)));
+    widget.setObjectName(QString::fromUtf8(row.name.data(), qsizetype(row.name.size()))
+                         + (row.index == kNoIndex ? QString() : QStringLiteral("(%1)").arg(row.index)));
     // What a picture or a caption says, for screen readers.
     if (!row.content.text.empty())
-        setAccessibleDescription(QString::fromUtf8(row.content.text.data(), qsizetype(row.content.text.size())));
+        widget.setAccessibleDescription(
+            QString::fromUtf8(row.content.text.data(), qsizetype(row.content.text.size())));
     place();
 }
 
-void Control::setLeft(double twips)
+bool Control::ownVisible() const
+{
+    return !m_widget.isHidden();
+}
+
+void Control::setLeftTwips(double twips)
 {
     m_left = twips;
     place();
 }
 
-void Control::setTop(double twips)
+void Control::setTopTwips(double twips)
 {
     m_top = twips;
     place();
@@ -46,25 +52,7 @@ void Control::place()
     const int x = twipsToPixels(m_left);
     const int y = twipsToPixels(m_top);
     // Edges are rounded, not the size, so neighbouring controls never open a one-pixel gap.
-    setGeometry(x, y, twipsToPixels(m_left + m_width) - x, twipsToPixels(m_top + m_height) - y);
-}
-
-void Control::mousePressEvent(QMouseEvent* event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-}
-
-void Control::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        fireClick();
-    m_pressed = false;
-}
-
-void Control::fireClick()
-{
-    if (onClick)
-        onClick(m_row.index);
+    m_widget.setGeometry(x, y, twipsToPixels(m_left + m_width) - x, twipsToPixels(m_top + m_height) - y);
 }
 
 }  // namespace ui

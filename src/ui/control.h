@@ -2,50 +2,44 @@
 
 #include "layout.h"
 
-#include <QWidget>
-
-#include <functional>
+class QWidget;
 
 namespace ui {
 
-// Base of every visible control: keeps its place in twips, as the layouts give it, and turns it
-// into pixels only when the widget is placed.
-class Control : public QWidget {
-    Q_OBJECT
+// What every visible control has besides its Qt widget: the layout row it was built from, and
+// its place in twips as the layouts give it, turned into pixels only when the widget is placed.
+// Each kind derives from the Qt widget that fits it and from this.
+class Control {
 public:
-    Control(const ControlSpec& row, QWidget* parent);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
 
+    QWidget& widget() { return m_widget; }
+    const QWidget& widget() const { return m_widget; }
     const ControlSpec& row() const { return m_row; }
-    double left() const { return m_left; }
-    double top() const { return m_top; }
-    double width() const { return m_width; }
-    double height() const { return m_height; }
-    void setLeft(double twips);
-    void setTop(double twips);
+
+    // Twips, as the layouts give them; QWidget's own geometry is in pixels.
+    double leftTwips() const { return m_left; }
+    double topTwips() const { return m_top; }
+    double widthTwips() const { return m_width; }
+    double heightTwips() const { return m_height; }
+    void setLeftTwips(double twips);
+    void setTopTwips(double twips);
 
     // Visible as the screen set it, whatever its containers do.
-    bool ownVisible() const { return !isHidden(); }
-
-    // Called with the control's index when the user clicks it; set by the screen.
-    std::function<void(int)> onClick;
+    bool ownVisible() const;
 
 protected:
+    Control(QWidget& widget, const ControlSpec& row);
     void setSizeTwips(double width, double height);
-    void fireClick();
-
-    // A press and release of the left button inside the control is a click.
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    // The second press of a double click on a picture is no new click: a quick double click on
-    // the drawn switch must not close and open the circuit again.
-    void mouseDoubleClickEvent(QMouseEvent*) override {}
 
 private:
     void place();
 
+    QWidget& m_widget;
     const ControlSpec& m_row;
     double m_left, m_top, m_width, m_height;
-    bool m_pressed = false;
 };
 
 }  // namespace ui

@@ -30,8 +30,7 @@ void Form::closeEvent(QCloseEvent* event)
 {
     // The screen unloads itself, window included.
     event->ignore();
-    if (onCloseBox)
-        onCloseBox();
+    emit closeRequested();
 }
 
 }  // namespace ui

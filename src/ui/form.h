@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 namespace ui {
 
 // The window of a screen: a fixed client area of 766 x 478 px with the screen's background
@@ -15,7 +13,9 @@ class Form : public QWidget {
 public:
     Form(const QString& caption, Picture background);
 
-    std::function<void()> onCloseBox;
+signals:
+    // The close box of the title bar was pressed; the window stays until its screen unloads.
+    void closeRequested();
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -6,7 +6,7 @@
 
 namespace ui {
 
-Image::Image(const ControlSpec& row, QWidget* parent) : Control(row, parent)
+Image::Image(const ControlSpec& row, QWidget* parent) : ClickArea(parent), Control(*this, row)
 {
     const auto& content = row.content;
     if (!content.picture.empty())

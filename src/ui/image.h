@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clickarea.h"
 #include "control.h"
 #include "picture.h"
 
@@ -7,7 +8,7 @@ namespace ui {
 
 // A picture at its natural size, or scaled to its rectangle where the layout says so. Without a
 // picture it draws nothing, yet still takes the clicks in its rectangle (an invisible click area).
-class Image : public Control {
+class Image : public ClickArea, public Control {
     Q_OBJECT
 public:
     Image(const ControlSpec& row, QWidget* parent);

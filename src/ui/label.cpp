@@ -4,7 +4,7 @@
 
 namespace ui {
 
-Label::Label(const ControlSpec& row, QWidget* parent) : Control(row, parent)
+Label::Label(const ControlSpec& row, QWidget* parent) : ClickArea(parent), Control(*this, row)
 {
     if (row.content.style)
         setFont(toQFont(row.content.style->font));

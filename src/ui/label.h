@@ -1,12 +1,13 @@
 #pragma once
 
+#include "clickarea.h"
 #include "control.h"
 
 namespace ui {
 
 // A caption in the layout's font and colours; with a transparent back style only the characters
 // are drawn, over whatever lies beneath.
-class Label : public Control {
+class Label : public ClickArea, public Control {
     Q_OBJECT
 public:
     Label(const ControlSpec& row, QWidget* parent);

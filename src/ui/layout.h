@@ -2,6 +2,8 @@
 
 #include "style.h"
 
+#include <cstddef>
+#include <span>
 #include <string_view>
 
 namespace ui {
@@ -13,6 +15,17 @@ constexpr bool hasOwnWindow(Kind kind)
 {
     return kind != Kind::Image && kind != Kind::Label && kind != Kind::Timer;
 }
+
+// What each kind does with a row's content and with clicks.
+constexpr bool holdsControls(Kind kind) { return kind == Kind::Frame || kind == Kind::PictureBox; }
+constexpr bool takesClicks(Kind kind)
+{
+    return kind == Kind::CommandButton || kind == Kind::Image || kind == Kind::PictureBox;
+}
+constexpr bool showsPicture(Kind kind) { return takesClicks(kind); }
+constexpr bool showsText(Kind kind) { return showsPicture(kind) || kind == Kind::Label; }
+constexpr bool hasTextStyle(Kind kind) { return kind == Kind::Label || kind == Kind::ListBox; }
+constexpr bool takesFocus(Kind kind) { return kind == Kind::CommandButton || kind == Kind::ListBox; }
 
 inline constexpr int kNoIndex = -1;
 inline constexpr std::string_view kForm = {};
@@ -66,6 +79,67 @@ struct ControlSpec {
     double left, top, width, height;
     bool visible;
     Content content;
+};
+
+// Never defined: a table that breaks a rule stops the compiler at the call, which names the rule.
+namespace fault {
+void rowAppearsTwice();               // the same name and index in two rows
+void containerNotAboveItsControls();  // a container must come before the rows inside it
+void propertyTheKindLacks();          // content, a place or a colour the kind cannot use
+}  // namespace fault
+
+// A screen's layout table, checked when the program is compiled.
+class Layout {
+public:
+    template <std::size_t N>
+    consteval Layout(const ControlSpec (&rows)[N]) : m_rows(rows)
+    {
+        check(m_rows);
+    }
+
+    constexpr std::span<const ControlSpec> rows() const { return m_rows; }
+
+    constexpr bool has(std::string_view name, int index, Kind kind) const
+    {
+        for (const ControlSpec& row : m_rows)
+            if (row.name == name && row.index == index && row.kind == kind)
+                return true;
+        return false;
+    }
+
+private:
+    static consteval void check(std::span<const ControlSpec> rows)
+    {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const ControlSpec& row = rows[i];
+            bool containerAbove = row.container.empty();
+            for (std::size_t j = 0; j < i; ++j) {
+                if (rows[j].name == row.name && rows[j].index == row.index)
+                    fault::rowAppearsTwice();
+                if (rows[j].name == row.container && rows[j].index == kNoIndex && holdsControls(rows[j].kind))
+                    containerAbove = true;
+            }
+            if (!containerAbove)
+                fault::containerNotAboveItsControls();
+            if (!fitsItsKind(row))
+                fault::propertyTheKindLacks();
+        }
+    }
+
+    static constexpr bool fitsItsKind(const ControlSpec& row)
+    {
+        const Content& content = row.content;
+        const Kind kind = row.kind;
+        if (kind == Kind::Timer && (row.left != 0 || row.top != 0 || row.width != 0 || row.height != 0 || row.visible
+                                    || !row.container.empty()))
+            return false;  // a timer has no place on the screen
+        return (content.picture.empty() || showsPicture(kind)) && (content.text.empty() || showsText(kind))
+               && (!content.style || hasTextStyle(kind)) && (!content.stretch || kind == Kind::Image)
+               && (content.tabIndex < 0 || takesFocus(kind))
+               && (content.back.value == kLightGrey.value || holdsControls(kind));
+    }
+
+    std::span<const ControlSpec> m_rows;
 };
 
 // A control's name and, for a member of a control array, its index.

@@ -4,8 +4,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyledItemDelegate>
-#include <QListWidget>
-#include <QVBoxLayout>
 
 namespace ui {
 namespace {
@@ -48,58 +46,37 @@ private:
 
 }  // namespace
 
-ListBox::ListBox(const ControlSpec& row, QWidget* parent)
-    : Control(row, parent), m_view(new QListWidget(this))
+ListBox::ListBox(const ControlSpec& row, QWidget* parent) : QListWidget(parent), Control(*this, row)
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
-
-    m_view->setWordWrap(false);
-    m_view->setTextElideMode(Qt::ElideNone);
-    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_view->setUniformItemSizes(true);
-    m_view->setFrameShape(QFrame::StyledPanel);
-    m_view->setFrameShadow(QFrame::Sunken);
-    m_view->setAccessibleName(objectName());
-    setFocusProxy(m_view);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setUniformItemSizes(true);
+    setFrameShape(QFrame::StyledPanel);
+    setFrameShadow(QFrame::Sunken);
+    setAccessibleName(objectName());
 
     if (const TextStyle* style = row.content.style) {
-        m_view->setFont(toQFont(style->font));
-        QPalette palette = m_view->palette();
-        palette.setColor(QPalette::Base, style->back.toQColor());
-        palette.setColor(QPalette::Text, style->fore.toQColor());
-        m_view->setPalette(palette);
+        setFont(toQFont(style->font));
+        QPalette colours = palette();
+        colours.setColor(QPalette::Base, style->back.toQColor());
+        colours.setColor(QPalette::Text, style->fore.toQColor());
+        setPalette(colours);
     }
     // The font's own pixel size, not the rounded-up ascent plus descent: a 16 px face, 16 px rows.
-    const QFont font = m_view->font();
-    const int lineHeight = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
-    m_view->setItemDelegate(new LineDelegate(lineHeight, m_view));
-    m_view->setMouseTracking(false);
-}
-
-void ListBox::clear()
-{
-    m_view->clear();
-}
-
-void ListBox::addItem(const QString& item)
-{
-    m_view->addItem(item);
+    const QFont face = font();
+    const int lineHeight = face.pixelSize() > 0 ? face.pixelSize() : QFontMetrics(face).height();
+    setItemDelegate(new LineDelegate(lineHeight, this));
+    setMouseTracking(false);
 }
 
 QStringList ListBox::items() const
 {
     QStringList result;
-    for (int i = 0; i < m_view->count(); ++i)
-        result << m_view->item(i)->text();
+    for (int i = 0; i < count(); ++i)
+        result << item(i)->text();
     return result;
-}
-
-int ListBox::count() const
-{
-    return m_view->count();
 }
 
 }  // namespace ui

@@ -2,25 +2,18 @@
 
 #include "control.h"
 
-class QListWidget;
+#include <QListWidget>
 
 namespace ui {
 
 // One item per line, never wrapped (a long line is cut at the right edge); a vertical scroll bar
 // appears when the items do not fit.
-class ListBox : public Control {
+class ListBox : public QListWidget, public Control {
     Q_OBJECT
 public:
     ListBox(const ControlSpec& row, QWidget* parent);
 
-    void clear();
-    void addItem(const QString& item);
     QStringList items() const;
-    int count() const;
-    QListWidget* view() const { return m_view; }
-
-private:
-    QListWidget* m_view;
 };
 
 }  // namespace ui

@@ -3,7 +3,7 @@
 namespace ui {
 
 MediaPlayer::MediaPlayer(const ControlSpec& row, QWidget* parent)
-    : Control(row, parent), m_sink(makeSoundSink())
+    : ClickArea(parent), Control(*this, row), m_sink(makeSoundSink())
 {
     setFocusPolicy(Qt::NoFocus);
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "clickarea.h"
 #include "control.h"
 #include "soundsink.h"
 
 namespace ui {
 
 // The sound control: setting its file name plays that file. It has no look of its own.
-class MediaPlayer : public Control {
+class MediaPlayer : public ClickArea, public Control {
     Q_OBJECT
 public:
     MediaPlayer(const ControlSpec& row, QWidget* parent);

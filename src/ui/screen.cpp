@@ -26,34 +26,19 @@ namespace {
 
 const char* const kBackground = ":/ui/art/background.svg";
 
-Control* makeControl(const ControlSpec& row, QWidget* parent)
-{
-    switch (row.kind) {
-    case Kind::CommandButton: return new CommandButton(row, parent);
-    case Kind::Label: return new Label(row, parent);
-    case Kind::Image: return new Image(row, parent);
-    case Kind::ListBox: return new ListBox(row, parent);
-    case Kind::PictureBox:
-    case Kind::Frame: return new Container(row, parent);
-    case Kind::MediaPlayer: return new MediaPlayer(row, parent);
-    case Kind::Timer: break;
-    }
-    return nullptr;
-}
-
 template <typename T>
 T& as(Control& control, const char* kind)
 {
-    auto* typed = qobject_cast<T*>(&control);
+    auto* typed = dynamic_cast<T*>(&control);
     if (!typed)
         throw std::logic_error(std::string("control is not a ") + kind + ": "
-                               + control.objectName().toStdString());
+                               + control.widget().objectName().toStdString());
     return *typed;
 }
 
 }  // namespace
 
-Screen::Screen(ScreenHost& host, QString caption, std::span<const ControlSpec> layout)
+Screen::Screen(ScreenHost& host, QString caption, Layout layout)
     : m_host(host), m_caption(std::move(caption)), m_layout(layout)
 {
 }
@@ -89,12 +74,13 @@ void Screen::show()
     Control* first = nullptr;
     for (auto& [key, control] : m_controls) {
         const int tab = control->row().content.tabIndex;
-        if (tab >= 0 && control->isVisible() && control->focusPolicy() != Qt::NoFocus
+        const QWidget& widget = control->widget();
+        if (tab >= 0 && widget.isVisible() && widget.focusPolicy() != Qt::NoFocus
             && (!first || tab < first->row().content.tabIndex))
             first = control;
     }
     if (first)
-        first->setFocus(Qt::TabFocusReason);
+        first->widget().setFocus(Qt::TabFocusReason);
     content::runGuarded([this] { activate(); });
 }
 
@@ -104,8 +90,6 @@ void Screen::unload()
         return;
     for (auto& [name, timer] : m_timers)
         timer->retire();
-    for (auto& [key, control] : m_controls)
-        control->onClick = nullptr;
     Form* form = m_form;
     m_form = nullptr;
     m_controls.clear();
@@ -120,16 +104,21 @@ void Screen::build()
 {
     auto* form = new Form(m_caption, Picture::fromResource(QString::fromLatin1(kBackground)));
     m_form = form;
-    form->onCloseBox = [this] { unload(); };
-    for (const ControlSpec& row : m_layout) {
+    // Every connection has this screen as its context and acts only while the window it came from
+    // is the one on show: a click or tick that arrives after the screen unloaded, even within the
+    // same event, reaches no handler.
+    connect(form, &Form::closeRequested, this, [this, form] {
+        if (m_form == form)
+            unload();
+    });
+    for (const ControlSpec& row : m_layout.rows()) {
+        const std::string name(row.name);
         if (row.kind == Kind::Timer) {
             auto* timer = new Timer(row, form);
-            const std::string name(row.name);
-            timer->onTick = [this, name] {
-                auto handler = m_tickHandlers.find(name);
-                if (handler != m_tickHandlers.end())
-                    content::runGuarded(handler->second);
-            };
+            connect(timer, &Timer::ticked, this, [this, form, name] {
+                if (m_form == form)
+                    dispatchTick(name);
+            });
             m_timers[name] = timer;
             continue;
         }
@@ -139,16 +128,43 @@ void Screen::build()
             if (found == m_controls.end())
                 throw std::logic_error("container listed after its controls: "
                                        + std::string(row.container));
-            parent = found->second;
+            parent = &found->second->widget();
         }
-        Control* control = makeControl(row, parent);
-        const std::string name(row.name);
-        control->onClick = [this, name](int index) { dispatchClick(name, index); };
-        m_controls[{name, row.index}] = control;
+        m_controls[{name, row.index}] = makeControl(row, parent, [this, form, name, index = row.index] {
+            if (m_form == form)
+                dispatchClick(name, index);
+        });
     }
     stackAndOrder();
     for (auto& [key, control] : m_controls)
-        control->setVisible(control->row().visible);
+        control->widget().setVisible(control->row().visible);
+}
+
+Control* Screen::makeControl(const ControlSpec& row, QWidget* parent, const std::function<void()>& clicked)
+{
+    switch (row.kind) {
+    case Kind::CommandButton: {
+        auto* button = new CommandButton(row, parent);
+        connect(button, &QAbstractButton::clicked, this, clicked);
+        return button;
+    }
+    case Kind::Image: {
+        auto* image = new Image(row, parent);
+        connect(image, &ClickArea::clicked, this, clicked);
+        return image;
+    }
+    case Kind::PictureBox: {
+        auto* box = new Container(row, parent);
+        connect(box, &ClickArea::clicked, this, clicked);
+        return box;
+    }
+    case Kind::Frame: return new Container(row, parent);
+    case Kind::Label: return new Label(row, parent);
+    case Kind::ListBox: return new ListBox(row, parent);
+    case Kind::MediaPlayer: return new MediaPlayer(row, parent);
+    case Kind::Timer: break;
+    }
+    throw std::logic_error("a timer is no control: " + std::string(row.name));
 }
 
 void Screen::stackAndOrder()
@@ -156,13 +172,13 @@ void Screen::stackAndOrder()
     // Within a container: controls with a window of their own above those without; within each
     // group the table's order, topmost first. Raising bottom-up leaves the first row on top.
     std::vector<Control*> inTableOrder;
-    for (const ControlSpec& row : m_layout)
+    for (const ControlSpec& row : m_layout.rows())
         if (row.kind != Kind::Timer)
             inTableOrder.push_back(m_controls.at({std::string(row.name), row.index}));
     for (bool windowed : {false, true})
         for (auto it = inTableOrder.rbegin(); it != inTableOrder.rend(); ++it)
             if (hasOwnWindow((*it)->row().kind) == windowed)
-                (*it)->raise();
+                (*it)->widget().raise();
 
     std::vector<Control*> tabbed;
     for (Control* control : inTableOrder)
@@ -172,7 +188,7 @@ void Screen::stackAndOrder()
         return a->row().content.tabIndex < b->row().content.tabIndex;
     });
     for (std::size_t i = 1; i < tabbed.size(); ++i)
-        QWidget::setTabOrder(tabbed[i - 1], tabbed[i]);
+        QWidget::setTabOrder(&tabbed[i - 1]->widget(), &tabbed[i]->widget());
 }
 
 void Screen::dispatchClick(const std::string& name, int index)
@@ -184,13 +200,31 @@ void Screen::dispatchClick(const std::string& name, int index)
     content::runGuarded([&run, index] { run(index); });
 }
 
+void Screen::dispatchTick(const std::string& timerName)
+{
+    auto handler = m_tickHandlers.find(timerName);
+    if (handler == m_tickHandlers.end())
+        return;
+    const auto run = handler->second;
+    content::runGuarded(run);
+}
+
 void Screen::onClick(std::string_view name, std::function<void(int)> handler)
 {
+    const auto rows = m_layout.rows();
+    if (std::none_of(rows.begin(), rows.end(), [name](const ControlSpec& row) {
+            return row.name == name && takesClicks(row.kind);
+        }))
+        throw std::logic_error("a click handler for " + std::string(name) + ", which is no control of "
+                               + m_caption.toStdString() + " that takes clicks");
     m_clickHandlers[std::string(name)] = std::move(handler);
 }
 
 void Screen::onTick(std::string_view timerName, std::function<void()> handler)
 {
+    if (!m_layout.has(timerName, kNoIndex, Kind::Timer))
+        throw std::logic_error("a tick handler for " + std::string(timerName) + ", which is no timer of "
+                               + m_caption.toStdString());
     m_tickHandlers[std::string(timerName)] = std::move(handler);
 }
 
@@ -229,9 +263,12 @@ bool Screen::click(ControlRef ref)
     if (!isLoaded() || !hasControl(ref))
         return false;
     Control& target = control(ref);
-    if (!target.isVisibleTo(m_form) || !target.onClick)
+    if (!target.widget().isVisibleTo(m_form))
         return false;
-    target.onClick(ref.index);
+    if (auto* button = dynamic_cast<CommandButton*>(&target))
+        button->click();
+    else if (auto* area = qobject_cast<ClickArea*>(&target.widget()))
+        area->click();
     return true;
 }
 
@@ -244,7 +281,7 @@ bool Screen::tick(std::string_view timerName)
 
 void Screen::setVisible(ControlRef ref, bool visible) const
 {
-    control(ref).setVisible(visible);
+    control(ref).widget().setVisible(visible);
 }
 
 void Screen::setInterval(std::string_view timerName, int milliseconds) const
@@ -258,7 +295,7 @@ void Screen::loadPicture(ControlRef ref, const QString& relativePath) const
     const QString path = content::contentPath(relativePath);
     Picture picture = Picture::fromImage(content::readPicture(path));
     picture.setSource(relativePath);
-    if (auto* img = qobject_cast<Image*>(&target))
+    if (auto* img = dynamic_cast<Image*>(&target))
         img->setPicture(std::move(picture));
     else
         as<Container>(target, "Image or PictureBox").setPicture(std::move(picture));

@@ -30,7 +30,7 @@ class Timer;
 class Screen : public QObject {
     Q_OBJECT
 public:
-    Screen(ScreenHost& host, QString caption, std::span<const ControlSpec> layout);
+    Screen(ScreenHost& host, QString caption, Layout layout);
     ~Screen() override;
 
     // Loads the screen if needed (controls from the layout, then the load handler), shows it
@@ -42,7 +42,7 @@ public:
 
     Form* window() const { return m_form; }
     QString caption() const { return m_caption; }
-    std::span<const ControlSpec> layout() const { return m_layout; }
+    std::span<const ControlSpec> layout() const { return m_layout.rows(); }
 
     Control& control(ControlRef ref) const;
     Image& image(ControlRef ref) const;
@@ -65,6 +65,8 @@ protected:
 
     ScreenHost& host() const { return m_host; }
 
+    // Handlers by control name. A name the table has no clickable control or timer of is refused
+    // with std::logic_error, so a misspelling stops the program as the screen is made.
     void onClick(std::string_view name, std::function<void(int index)> handler);
     void onTick(std::string_view timerName, std::function<void()> handler);
 
@@ -80,12 +82,14 @@ private:
     static Key keyOf(ControlRef ref) { return {std::string(ref.name), ref.index}; }
 
     void build();
+    Control* makeControl(const ControlSpec& row, QWidget* parent, const std::function<void()>& clicked);
     void stackAndOrder();
     void dispatchClick(const std::string& name, int index);
+    void dispatchTick(const std::string& timerName);
 
     ScreenHost& m_host;
     QString m_caption;
-    std::span<const ControlSpec> m_layout;
+    Layout m_layout;
     Form* m_form = nullptr;
     std::map<Key, Control*> m_controls;
     std::map<std::string, Timer*> m_timers;

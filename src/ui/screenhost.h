@@ -4,6 +4,9 @@ namespace ui {
 
 // The program's screens, each one program-wide instance.
 enum class ScreenId { Menu, Principle, Volta, Daniell, Manganese, Lead, DrillStart, Drill };
+inline constexpr ScreenId kAllScreens[] = {ScreenId::Menu,      ScreenId::Principle, ScreenId::Volta,
+                                           ScreenId::Daniell,   ScreenId::Manganese, ScreenId::Lead,
+                                           ScreenId::DrillStart, ScreenId::Drill};
 
 // What a screen asks of the program around it: show another screen, or end at once.
 class ScreenHost {

@@ -33,16 +33,13 @@ void Timer::retire()
     m_retired = true;
     m_interval = 0;
     m_clock->stop();
-    onTick = nullptr;
 }
 
 bool Timer::tick()
 {
-    if (m_retired || m_interval == 0 || !onTick)
+    if (m_retired || m_interval == 0)
         return false;
-    // A copy, so a handler that unloads its own screen does not destroy what is running.
-    const auto handler = onTick;
-    handler();
+    emit ticked();
     return true;
 }
 

@@ -4,8 +4,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QTimer;
 
 namespace ui {
@@ -26,10 +24,11 @@ public:
     // Stops for good: a timer of an unloaded screen never ticks again, even if a tick was due.
     void retire();
 
-    std::function<void()> onTick;
-
-    // Runs one tick now if the timer is running; tests drive time with it. Returns whether it ran.
+    // Ticks now if the timer is running; tests drive time with it. Returns whether it ticked.
     bool tick();
+
+signals:
+    void ticked();
 
 private:
     const ControlSpec& m_row;

@@ -77,8 +77,7 @@ TestProgram::TestProgram(const QString& appPath)
 
 TestProgram::~TestProgram()
 {
-    for (auto id : {ui::ScreenId::Menu, ui::ScreenId::Principle, ui::ScreenId::Volta, ui::ScreenId::Daniell,
-                    ui::ScreenId::Manganese, ui::ScreenId::Lead, ui::ScreenId::DrillStart, ui::ScreenId::Drill})
+    for (ui::ScreenId id : ui::kAllScreens)
         if (m_program->isCreated(id))
             m_program->screen(id).unload();
     settle();

@@ -1,0 +1,30 @@
+// Layout tables that must not compile. tests/CMakeLists.txt builds this file once per fault and
+// expects the compiler to name the rule the table breaks; with no fault chosen the table is sound.
+#include "ui/layout.h"
+
+namespace {
+
+using namespace ui;
+
+constexpr TextStyle kPlain{{Face::Mincho, 12, false}, kSystemWindowText, kWhite};
+
+constexpr ControlSpec kRows[] = {
+    {"Frame1", kNoIndex, Kind::Frame, kForm, 0, 0, 3000, 3000, kShown, panel(kLightGrey)},
+#if defined(ULMARO_FAULT_DUPLICATE_ROW)
+    {"Image1", 1, Kind::Image, "Frame1", 0, 0, 300, 300, kShown, none()},
+    {"Image1", 1, Kind::Image, "Frame1", 300, 0, 300, 300, kShown, none()},
+#elif defined(ULMARO_FAULT_CONTAINER_BELOW)
+    {"Image1", kNoIndex, Kind::Image, "Frame2", 0, 0, 300, 300, kShown, none()},
+    {"Frame2", kNoIndex, Kind::Frame, kForm, 0, 0, 3000, 3000, kShown, panel(kLightGrey)},
+#elif defined(ULMARO_FAULT_PICTURE_ON_A_LABEL)
+    {"Label1", kNoIndex, Kind::Label, kForm, 0, 0, 300, 300, kShown, picture(":/ui/art/face_menu.svg")},
+#else
+    {"Image1", 0, Kind::Image, "Frame1", 0, 0, 300, 300, kShown, none()},
+    {"Image1", 1, Kind::Image, "Frame1", 300, 0, 300, 300, kShown, none()},
+    {"Label1", kNoIndex, Kind::Label, kForm, 0, 0, 300, 300, kShown, caption("文字", kPlain)},
+#endif
+};
+
+[[maybe_unused]] constexpr Layout kChecked = kRows;
+
+}  // namespace
