@@ -7,6 +7,7 @@
 #include "ui/picture.h"
 
 #include <QPaintEvent>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QtTest>
 
@@ -101,6 +102,7 @@ private slots:
     void bubbleTickRepaintsOnlyItsTwoFrames();
     void switchAnimationRepaintsOnlyItsTwoFrames();
     void slidingPagePaintsOnlyTheStripItUncovers();
+    void whatIsShownAfterTicksIsAWholeRepaint();
 };
 
 void PaintingTest::blitLooksLikeDrawing_data()
@@ -337,6 +339,23 @@ void PaintingTest::slidingPagePaintsOnlyTheStripItUncovers()
     QVERIFY2(areaOf(recorder.painted) <= 2L * page.width() * step,
              qPrintable(QStringLiteral("painted %1 px of a %2 x %3 page")
                             .arg(areaOf(recorder.painted)).arg(page.width()).arg(page.height())));
+}
+
+void PaintingTest::whatIsShownAfterTicksIsAWholeRepaint()
+{
+    TestProgram program;
+    ui::Screen& s = program.open(ScreenId::Principle);  // page 1 slides in to its end
+    TestProgram::settle();
+    while (s.timer("Timer1").isRunning()) {
+        s.tick("Timer1");
+        paintNow();
+    }
+    // The window as the screen shows it, built up tick by tick, against the window drawn afresh.
+    QWidget* window = s.window();
+    const QImage shown = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage whole = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), whole.size());
+    QVERIFY(shown == whole);
 }
 
 QTEST_MAIN(PaintingTest)

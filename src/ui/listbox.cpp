@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QStyledItemDelegate>
 
 namespace ui {
@@ -66,9 +67,22 @@ ListBox::ListBox(const ControlSpec& row, QWidget* parent) : QListWidget(parent),
     }
     // The font's own pixel size, not the rounded-up ascent plus descent: a 16 px face, 16 px rows.
     const QFont face = font();
-    const int lineHeight = face.pixelSize() > 0 ? face.pixelSize() : QFontMetrics(face).height();
-    setItemDelegate(new LineDelegate(lineHeight, this));
+    m_lineHeight = face.pixelSize() > 0 ? face.pixelSize() : QFontMetrics(face).height();
+    setItemDelegate(new LineDelegate(m_lineHeight, this));
     setMouseTracking(false);
+}
+
+bool ListBox::viewportEvent(QEvent* event)
+{
+    // A row's glyphs may reach a pixel into the next row. When only a strip is repainted (a page
+    // sliding in paints the strip it uncovers), the rows beside the strip are drawn as well, cut
+    // to the strip, so that no glyph loses its edge there.
+    if (event->type() == QEvent::Paint) {
+        const QRect strip = static_cast<QPaintEvent*>(event)->rect();
+        QPaintEvent widened(strip.adjusted(0, -m_lineHeight, 0, m_lineHeight));
+        return QListWidget::viewportEvent(&widened);
+    }
+    return QListWidget::viewportEvent(event);
 }
 
 QStringList ListBox::items() const

@@ -14,6 +14,12 @@ public:
     ListBox(const ControlSpec& row, QWidget* parent);
 
     QStringList items() const;
+
+protected:
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    int m_lineHeight;
 };
 
 }  // namespace ui

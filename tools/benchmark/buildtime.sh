@@ -18,7 +18,8 @@ clean_build() {
   shift
   cmake -S "$root" -B "$dir" -DCMAKE_CXX_COMPILER_LAUNCHER= "${options[@]}" >/dev/null
   local TIMEFORMAT='%R %U %S'
-  { time cmake --build "$dir" -j "$jobs" "$@" >/dev/null; } 2>&1 | awk '{ print $1, $2 + $3 }'
+  # Only the timing reaches the pipe: the build's own messages, and what tools it runs print, do not.
+  { time cmake --build "$dir" -j "$jobs" "$@" >/dev/null 2>&1; } 2>&1 | awk '{ print $1, $2 + $3 }'
 }
 
 load_before=$(cut -d" " -f1-3 /proc/loadavg)
