@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QStyledItemDelegate>
 
 namespace ui {
@@ -104,6 +105,19 @@ void ListBox::scrollContentsBy(int dx, int dy)
     QListWidget::scrollContentsBy(dx, dy);
     if (hasFocus())
         viewport()->update();
+}
+
+bool ListBox::viewportEvent(QEvent* event)
+{
+    // A row's glyphs may reach a pixel into the next row. When only a strip is repainted (a page
+    // sliding in paints the strip it uncovers), the rows beside the strip are drawn as well, cut
+    // to the strip, so that no glyph loses its edge there.
+    if (event->type() == QEvent::Paint) {
+        const QRect strip = static_cast<QPaintEvent*>(event)->rect();
+        QPaintEvent widened(strip.adjusted(0, -m_lineHeight, 0, m_lineHeight));
+        return QListWidget::viewportEvent(&widened);
+    }
+    return QListWidget::viewportEvent(event);
 }
 
 QStringList ListBox::items() const

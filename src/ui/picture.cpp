@@ -1,23 +1,105 @@
 #include "picture.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <cmath>
 #include <cstdio>
 
 namespace ui {
+namespace {
 
-Picture PictureStore::resource(const QString& resourcePath)
+// Below this a picture is a shape or two: a plain background is 188 bytes, the simplest drawing
+// with some detail about a kilobyte.
+constexpr qint64 kSmallestCachedSourceBytes = 512;
+
+bool isWhole(qreal value)
 {
-    Picture picture;
-    auto& renderer = m_parsed[resourcePath];
-    if (!renderer) {
-        renderer = std::make_shared<QSvgRenderer>(resourcePath);
-        if (!renderer->isValid())
+    return std::abs(value - std::round(value)) < 1e-6;
+}
+
+qint64 bytesOf(const QPixmap& pixmap)
+{
+    return qint64(pixmap.width()) * pixmap.height() * pixmap.depth() / 8;
+}
+
+}  // namespace
+
+PictureCache::PictureCache(qint64 limitBytes) : m_limit(limitBytes) {}
+
+PictureCache::~PictureCache() = default;
+
+std::shared_ptr<QSvgRenderer> PictureCache::parsed(const QString& resourcePath)
+{
+    // Stored pictures are part of the program; each is parsed once per run.
+    Parsed& entry = m_parsed[resourcePath];
+    if (!entry.renderer) {
+        entry.renderer = std::make_shared<QSvgRenderer>(resourcePath);
+        if (!entry.renderer->isValid())
             std::fprintf(stderr, "ulmaro: stored picture %s is missing or invalid\n",
                          qPrintable(resourcePath));
+        entry.worthCaching = QFileInfo(resourcePath).size() >= kSmallestCachedSourceBytes;
     }
-    picture.m_svg = renderer;
+    return entry.renderer;
+}
+
+bool PictureCache::isWorthCaching(const QString& resourcePath) const
+{
+    const auto found = m_parsed.constFind(resourcePath);
+    return found != m_parsed.constEnd() && found->worthCaching;
+}
+
+QPixmap PictureCache::rendered(const std::shared_ptr<QSvgRenderer>& picture, QSize size, qreal ratio)
+{
+    const Key key{picture.get(), size, ratio};
+    auto found = m_pixmaps.find(key);
+    if (found != m_pixmaps.end()) {
+        found->lastUse = ++m_uses;
+        return found->pixmap;
+    }
+    QPixmap pixmap(QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)));
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter painter(&pixmap);
+        picture->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    ++m_renders;
+    // One larger than the whole bound is drawn from this pixmap now and rendered again next time.
+    const qint64 bytes = bytesOf(pixmap);
+    if (bytes <= m_limit) {
+        trimTo(m_limit - bytes);
+        m_pixmaps.insert(key, {pixmap, ++m_uses});
+        m_bytes += bytes;
+    }
+    return pixmap;
+}
+
+void PictureCache::setLimitBytes(qint64 limitBytes)
+{
+    m_limit = limitBytes;
+    trimTo(limitBytes);
+}
+
+void PictureCache::trimTo(qint64 limitBytes)
+{
+    while (m_bytes > limitBytes && !m_pixmaps.isEmpty()) {
+        auto oldest = m_pixmaps.begin();
+        for (auto it = m_pixmaps.begin(); it != m_pixmaps.end(); ++it)
+            if (it->lastUse < oldest->lastUse)
+                oldest = it;
+        m_bytes -= bytesOf(oldest->pixmap);
+        m_pixmaps.erase(oldest);
+    }
+}
+
+Picture Picture::fromResource(const QString& resourcePath, PictureCache& cache)
+{
+    Picture picture;
+    picture.m_svg = cache.parsed(resourcePath);
+    if (cache.isWorthCaching(resourcePath))
+        picture.m_cache = &cache;
     picture.m_source = resourcePath;
     return picture;
 }
@@ -46,7 +128,8 @@ QSize Picture::size() const
 void Picture::paint(QPainter& painter, const QRectF& target) const
 {
     if (m_svg) {
-        m_svg->render(&painter, target);
+        if (!paintFromCache(painter, target))
+            m_svg->render(&painter, target);
         return;
     }
     if (m_image.isNull())
@@ -56,6 +139,24 @@ void Picture::paint(QPainter& painter, const QRectF& target) const
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(target, m_image);
     painter.restore();
+}
+
+bool Picture::paintFromCache(QPainter& painter, const QRectF& target) const
+{
+    // A blit looks the same as drawing the picture only where it lands on whole device pixels at
+    // their own size: no rotation, no uneven scale, no fractional edge.
+    const QTransform& device = painter.deviceTransform();
+    const qreal ratio = device.m11();
+    if (!m_cache || device.type() > QTransform::TxScale || ratio <= 0 || device.m22() != ratio)
+        return false;
+    const QPointF origin = device.map(target.topLeft());
+    const QSizeF logical = target.size();
+    if (!isWhole(origin.x()) || !isWhole(origin.y()) || !isWhole(logical.width())
+        || !isWhole(logical.height()) || !isWhole(logical.width() * ratio)
+        || !isWhole(logical.height() * ratio) || logical.isEmpty())
+        return false;
+    painter.drawPixmap(target.topLeft(), m_cache->rendered(m_svg, logical.toSize(), ratio));
+    return true;
 }
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QPixmap>
 #include <QSize>
 #include <QString>
 
@@ -14,37 +15,97 @@ class QSvgRenderer;
 
 namespace ui {
 
+// The stored pictures of every screen: each parsed once, and rendered once per size and device
+// pixel ratio into a pixmap that every later paint blits. The pixmaps are kept up to a bound in
+// bytes, the least recently used given up first, so memory stays bounded whatever is shown.
+class PictureCache {
+public:
+    static constexpr qint64 kDefaultLimitBytes = qint64(24) << 20;
+
+    explicit PictureCache(qint64 limitBytes = kDefaultLimitBytes);
+    ~PictureCache();
+    PictureCache(const PictureCache&) = delete;
+    PictureCache& operator=(const PictureCache&) = delete;
+
+    // The parsed picture, the same object for every use of the path.
+    std::shared_ptr<QSvgRenderer> parsed(const QString& resourcePath);
+    // Whether blitting the picture beats drawing it: not for a picture of a shape or two (such
+    // as a plain background), which draws as fast as it blits and would only take memory.
+    bool isWorthCaching(const QString& resourcePath) const;
+    // The picture rendered at `size` device-independent pixels for a device of `ratio`.
+    QPixmap rendered(const std::shared_ptr<QSvgRenderer>& picture, QSize size, qreal ratio);
+
+    qint64 bytes() const { return m_bytes; }
+    qint64 limitBytes() const { return m_limit; }
+    void setLimitBytes(qint64 limitBytes);
+    int renderCount() const { return m_renders; }
+    int pixmapCount() const { return int(m_pixmaps.size()); }
+
+private:
+    struct Key {
+        const QSvgRenderer* picture;
+        QSize size;
+        qreal ratio;
+        bool operator==(const Key&) const = default;
+    };
+    friend size_t qHash(const Key& key, size_t seed) { return qHashMulti(seed, key.picture, key.size.width(), key.size.height(), key.ratio); }
+    struct Entry {
+        QPixmap pixmap;
+        quint64 lastUse;
+    };
+    struct Parsed {
+        std::shared_ptr<QSvgRenderer> renderer;
+        bool worthCaching = false;
+    };
+
+    void trimTo(qint64 limitBytes);
+
+    QHash<QString, Parsed> m_parsed;
+    QHash<Key, Entry> m_pixmaps;
+    qint64 m_limit;
+    qint64 m_bytes = 0;
+    quint64 m_uses = 0;
+    int m_renders = 0;
+};
+
 // A picture a control shows: a vector drawing stored with the layout, or an image loaded from the
 // content folders. Vector drawings are rendered at the device's resolution, so they stay crisp.
 class Picture {
 public:
     Picture() = default;
+    // A stored picture, parsed and rendered through the cache.
+    static Picture fromResource(const QString& resourcePath, PictureCache& cache);
     static Picture fromImage(QImage image);
 
     bool isNull() const { return !m_svg && m_image.isNull(); }
     QSize size() const;   // natural size in device-independent pixels
+    // Stored pictures come from their cache whenever the painter maps the target onto whole
+    // device pixels (as widgets paint); otherwise, and for content images, they are drawn directly.
     void paint(QPainter& painter, const QRectF& target) const;
     QString source() const { return m_source; }
     void setSource(const QString& source) { m_source = source; }
 
 private:
-    friend class PictureStore;
+    bool paintFromCache(QPainter& painter, const QRectF& target) const;
 
     std::shared_ptr<QSvgRenderer> m_svg;
+    PictureCache* m_cache = nullptr;  // none: drawn directly every time
     QImage m_image;
     QString m_source;
 };
 
-// The pictures stored with the layouts. They are part of the program: each is parsed once per
-// run and shared by every control that shows it.
+// The pictures stored with the layouts, owned by the program and handed to every screen. They are
+// part of the program: each is parsed once per run, rendered once per size and pixel ratio, and
+// shared by every control that shows it.
 class PictureStore {
 public:
-    Picture resource(const QString& resourcePath);
+    Picture resource(const QString& resourcePath) { return Picture::fromResource(resourcePath, m_cache); }
     // The picture a layout row stores, or none.
     Picture stored(std::string_view resourcePath);
+    PictureCache& cache() { return m_cache; }
 
 private:
-    QHash<QString, std::shared_ptr<QSvgRenderer>> m_parsed;
+    PictureCache m_cache;
 };
 
 }  // namespace ui

@@ -1,70 +1,584 @@
-// Measures the program's hot paths against a baseline measured in the same run, so that the
-// figures compare across machines: QT_QPA_PLATFORM=offscreen ulmaro-benchmark
-//   baseline       decoding one animation frame with Qt's image reader, nothing else
-//   animation tick one step of a lesson's electron flow: two frames read from disk, five moves
-//   bubble tick    one step of the Voltaic cell's bubbles: two frames read from disk
-//   explanation    an enlargement view: the list emptied and filled from its text file
-//   open lesson    a lesson screen built from its layout, loaded and shown, then unloaded
+// Measures Ulmaro as a user meets it, each figure as a ratio to a bare Qt Widgets window (one
+// 800 x 500 picture in a fixed window, tools/benchmark/bare.cpp) measured in the same run:
+//   ulmaro-benchmark            under X when DISPLAY is set, otherwise on the offscreen platform
+//   start-up      a fresh process until the menu is painted, against the bare program's window
+//   switch        a click that leaves one screen for another until the new one is painted,
+//                 against a bare window replacing itself
+//   tick          one tick of each clock: its handler and the paint it causes
+//   slide         CPU time while a page slides in, against a bare picture sliding at 10 ms
+//   memory        RSS (and PSS) of a process that has visited every screen, against the bare one
+//   wake-ups      per second while the menu waits for the user, after every screen was visited
+// A clean build is measured by tools/benchmark/buildtime.sh.
+#include "barewindow.h"
+#include "probe.h"
+
 #include "app/program.h"
-#include "content/contentpath.h"
+#include "app/startup.h"
+#include "drill/drillscreen.h"
+#include "principle/principlescreen.h"
 #include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/picture.h"
+#include "ui/soundsink.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QImageReader>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
-// Best of five runs of `repeat` calls, in microseconds per call: the least disturbed figure.
-double measure(int repeat, const std::function<void()>& work)
+using app::ScreenId;
+
+// A sliding page of the principle screen, the size of the bare window's sliding picture.
+const QSize kPageSize(747, 411);
+
+// ---------------------------------------------------------------------------------------------
+// Figures
+
+double median(std::vector<double> values)
 {
-    double best = 1e300;
-    for (int run = 0; run < 5; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        for (int i = 0; i < repeat; ++i)
-            work();
-        best = std::min(best, timer.nsecsElapsed() / 1000.0 / repeat);
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double percentile(std::vector<double> values, double fraction)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const auto rank = std::size_t(std::ceil(fraction * double(values.size())));
+    return values[std::min(values.size() - 1, rank == 0 ? 0 : rank - 1)];
+}
+
+double msSince(qint64 startNs)
+{
+    return double(bench::monotonicNs() - startNs) / 1e6;
+}
+
+void printHeading(const char* heading)
+{
+    std::printf("\n%-46s %11s %11s %8s   %s\n", heading, "Ulmaro", "bare", "ratio", "goal");
+}
+
+void printFigure(const std::string& what, double ulmaro, double bare, const char* unit,
+                 const char* goal = "")
+{
+    char left[32], right[32];
+    std::snprintf(left, sizeof left, "%.2f %s", ulmaro, unit);
+    std::snprintf(right, sizeof right, "%.2f %s", bare, unit);
+    char ratio[16] = "-";
+    if (bare > 0)
+        std::snprintf(ratio, sizeof ratio, "%.2f×", ulmaro / bare);
+    std::printf("%-46s %11s %11s %8s   %s\n", what.c_str(), left, right, ratio, goal);
+    std::fflush(stdout);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Roads between the screens, as the user clicks them: together a round trip through every screen
+// from the menu back to the menu.
+
+struct Road {
+    const char* name;
+    ScreenId from;
+    ui::ControlRef button;
+    ScreenId to;
+};
+
+const Road kRoads[] = {
+    {"menu -> principle", ScreenId::Menu, {"Command1", 0}, ScreenId::Principle},
+    {"principle -> menu", ScreenId::Principle, {"Command1"}, ScreenId::Menu},
+    {"menu -> volta", ScreenId::Menu, {"Command1", 1}, ScreenId::Volta},
+    {"volta -> menu", ScreenId::Volta, {"Command4"}, ScreenId::Menu},
+    {"menu -> daniell", ScreenId::Menu, {"Command1", 2}, ScreenId::Daniell},
+    {"daniell -> menu", ScreenId::Daniell, {"Command4"}, ScreenId::Menu},
+    {"menu -> manganese", ScreenId::Menu, {"Command1", 3}, ScreenId::Manganese},
+    {"manganese -> menu", ScreenId::Manganese, {"Command4"}, ScreenId::Menu},
+    {"menu -> lead", ScreenId::Menu, {"Command1", 4}, ScreenId::Lead},
+    {"lead -> menu", ScreenId::Lead, {"Command4"}, ScreenId::Menu},
+    {"menu -> drill start", ScreenId::Menu, {"Command1", 5}, ScreenId::DrillStart},
+    {"drill start -> drill", ScreenId::DrillStart, {"Command1"}, ScreenId::Drill},
+    {"drill -> menu", ScreenId::Drill, {"Command2"}, ScreenId::Menu},
+};
+
+// Takes one road and waits until the new screen is painted and the old window is gone.
+bool take(app::Program& program, bench::PaintWatch& watch, const Road& road)
+{
+    watch.arm();
+    if (!program.screen(road.from).click(road.button))
+        return false;
+    const bool painted = watch.waitForWindowPaint();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return painted && program.screen(road.to).isLoaded();
+}
+
+// The bare window's switch: it hides, a new one is made and shown, the old one is deleted.
+bench::BareWindow* replaceBare(bench::BareWindow* old, bench::PaintWatch& watch)
+{
+    watch.arm();
+    old->hide();
+    old->deleteLater();
+    auto* next = new bench::BareWindow;
+    next->showCentred();
+    watch.waitForWindowPaint();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return next;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The child process: the program started as its main() starts it, told by the parent to visit
+// every screen; the parent reads its memory and wake-ups from /proc.
+
+int runChild(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    app::setUpApplication(application);
+    bench::PaintWatch watch;
+    app::Program program;
+    program.start();
+    if (!watch.waitForWindowPaint())
+        return 1;
+    bench::tell("painted", bench::monotonicNs());
+    bench::listenToParent([&](const QByteArray& command) {
+        if (command != "visit")
+            return;
+        bool all = true;
+        for (const Road& road : kRoads)
+            all = take(program, watch, road) && all;
+        bench::tell("visited", all ? 1 : 0);
+    });
+    return application.exec();
+}
+
+class Child {
+public:
+    explicit Child(const QString& program, const QStringList& arguments = {})
+    {
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_startNs = bench::monotonicNs();
+        m_process.start(program, arguments);
     }
-    return best;
+    ~Child()
+    {
+        m_process.write("quit\n");
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+        m_process.waitForFinished(1000);
+    }
+    qint64 pid() const { return m_process.processId(); }
+    qint64 startNs() const { return m_startNs; }
+    void send(const QByteArray& command) { m_process.write(command + '\n'); }
+
+    // The value of the next line "KEY VALUE" the child prints.
+    std::optional<qint64> await(const QByteArray& key, int timeoutMs = 20000)
+    {
+        QDeadlineTimer deadline(timeoutMs);
+        while (!deadline.hasExpired()) {
+            while (m_process.canReadLine()) {
+                const QList<QByteArray> words = m_process.readLine().trimmed().split(' ');
+                if (words.size() == 2 && words[0] == key)
+                    return words[1].toLongLong();
+            }
+            if (!m_process.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime()))))
+                break;
+        }
+        std::fprintf(stderr, "ulmaro-benchmark: %s did not say %s\n", qPrintable(m_process.program()),
+                     key.constData());
+        return std::nullopt;
+    }
+
+private:
+    QProcess m_process;
+    qint64 m_startNs;
+};
+
+QString selfPath() { return QCoreApplication::applicationFilePath(); }
+QString barePath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/ulmaro-bare"); }
+
+// Milliseconds from starting a process to its first window painted, or nothing.
+std::optional<double> startUp(const QString& program, const QStringList& arguments)
+{
+    Child child(program, arguments);
+    const auto painted = child.await("painted");
+    if (!painted)
+        return std::nullopt;
+    return double(*painted - child.startNs()) / 1e6;
+}
+
+void measureStartUp()
+{
+    constexpr int kRuns = 7;
+    const QStringList ulmaroArguments{QStringLiteral("--child")};
+    std::vector<double> ulmaro, bare;
+    // One run of each first to warm the file cache, then the two interleaved.
+    startUp(barePath(), {});
+    startUp(selfPath(), ulmaroArguments);
+    for (int run = 0; run < kRuns; ++run) {
+        if (auto ms = startUp(barePath(), {}))
+            bare.push_back(*ms);
+        if (auto ms = startUp(selfPath(), ulmaroArguments))
+            ulmaro.push_back(*ms);
+    }
+    printFigure("start-up to menu painted, median of " + std::to_string(kRuns), median(ulmaro),
+                median(bare), "ms", "≤ 1.15 ×");
+}
+
+struct Idle {
+    bench::Memory memory;
+    double wakeUpsPerSecond = 0;
+};
+
+// Lets a started child settle, counts its wake-ups over two seconds, then reads its memory.
+Idle idleOf(Child& child)
+{
+    constexpr int kCountMs = 2000;
+    QThread::msleep(1000);
+    const auto before = bench::switchesOf(child.pid());
+    QThread::msleep(kCountMs);
+    const auto after = bench::switchesOf(child.pid());
+    return {bench::memoryOf(child.pid()), bench::switchesBetween(before, after) * 1000.0 / kCountMs};
+}
+
+void measureMemoryAndIdle()
+{
+    Idle ulmaro, bare;
+    {
+        Child child(selfPath(), {QStringLiteral("--child")});
+        if (!child.await("painted"))
+            return;
+        child.send("visit");
+        if (child.await("visited").value_or(0) != 1)
+            std::fprintf(stderr, "ulmaro-benchmark: not every screen could be visited\n");
+        ulmaro = idleOf(child);
+    }
+    {
+        Child child(barePath());
+        if (!child.await("painted"))
+            return;
+        bare = idleOf(child);
+    }
+    printFigure("RSS after visiting every screen", ulmaro.memory.rssKiB / 1024.0,
+                bare.memory.rssKiB / 1024.0, "MiB", "≤ 1.3 ×");
+    printFigure("PSS after visiting every screen", ulmaro.memory.pssKiB / 1024.0,
+                bare.memory.pssKiB / 1024.0, "MiB");
+    printFigure("wake-ups while the menu waits", ulmaro.wakeUpsPerSecond, bare.wakeUpsPerSecond,
+                "/s", "0 (none while nothing runs)");
+}
+
+// ---------------------------------------------------------------------------------------------
+// In this process: switches, ticks and slides, with the bare window beside them.
+
+// Sounds are not what is measured here; the drill's answers stay silent.
+class SilentSink : public ui::SoundSink {
+public:
+    void play(const QString&) override {}
+};
+
+// The drill's waits end when the benchmark moves this clock.
+class HandClock : public drill::Clock {
+public:
+    double secondsSinceMidnight() const override { return now; }
+    double now = 36000.2;
+};
+
+struct Bench {
+    bench::PaintWatch watch;
+    HandClock* drillClock = nullptr;
+    app::Program program{[this](ScreenId id, ui::ScreenHost& host) -> std::unique_ptr<ui::Screen> {
+        if (id != ScreenId::Drill)
+            return app::Program::makeScreen(id, host);
+        auto clock = std::make_unique<HandClock>();
+        drillClock = clock.get();
+        return std::make_unique<drill::DrillScreen>(host, std::move(clock));
+    }, [](int) {}, nullptr, [] { return std::unique_ptr<ui::SoundSink>(std::make_unique<SilentSink>()); }};
+
+    static constexpr ScreenId kScreens[] = {ScreenId::Menu, ScreenId::Principle, ScreenId::Volta,
+                                            ScreenId::Daniell, ScreenId::Manganese, ScreenId::Lead,
+                                            ScreenId::DrillStart, ScreenId::Drill};
+
+    // The screen freshly loaded and painted, the only one loaded.
+    ui::Screen& open(ScreenId id)
+    {
+        for (ScreenId other : kScreens)
+            if (program.isCreated(other))
+                program.screen(other).unload();
+        ui::Screen& screen = program.screen(id);
+        watch.arm();
+        screen.show();
+        watch.waitForWindowPaint();
+        settle();
+        return screen;
+    }
+    // Hides the loaded screen's window, so that the bare window has the display to itself.
+    ui::Form* stepAside()
+    {
+        for (ScreenId id : kScreens)
+            if (program.isCreated(id) && program.screen(id).isLoaded()) {
+                ui::Form* form = program.screen(id).window();
+                form->hide();
+                return form;
+            }
+        return nullptr;
+    }
+    void stepBack(ui::Form* form)
+    {
+        watch.arm();
+        form->show();
+        watch.waitForWindowPaint();
+    }
+    void showBare(bench::BareWindow& window)
+    {
+        watch.arm();
+        window.showCentred();
+        watch.waitForWindowPaint();
+    }
+    void settle()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        bench::paintPending();
+    }
+    // Runs a screen's clock for real until it stops.
+    void runUntilStopped(ui::Screen& screen, const char* timer)
+    {
+        bench::runWhile([&] { return screen.timer(timer).isRunning(); });
+    }
+};
+
+void measureSwitches(Bench& b)
+{
+    constexpr int kRounds = 5;
+    std::vector<std::vector<double>> roads(std::size(kRoads));
+    std::vector<double> bare, all;
+    b.open(ScreenId::Menu);
+    for (int round = 0; round < kRounds; ++round) {
+        // The bare window has the screen to itself while it replaces itself, then Ulmaro.
+        ui::Form* menu = b.stepAside();
+        auto* window = new bench::BareWindow;
+        b.showBare(*window);
+        for (std::size_t i = 0; i < std::size(kRoads); ++i) {
+            const qint64 start = bench::monotonicNs();
+            window = replaceBare(window, b.watch);
+            bare.push_back(msSince(start));
+        }
+        delete window;
+        b.stepBack(menu);
+        for (std::size_t i = 0; i < std::size(kRoads); ++i) {
+            const qint64 start = bench::monotonicNs();
+            if (!take(b.program, b.watch, kRoads[i]))
+                std::fprintf(stderr, "ulmaro-benchmark: road %s not taken\n", kRoads[i].name);
+            roads[i].push_back(msSince(start));
+        }
+    }
+    const double bareMedian = median(bare);
+    for (std::size_t i = 0; i < std::size(kRoads); ++i) {
+        printFigure(std::string("switch ") + kRoads[i].name, median(roads[i]), bareMedian, "ms");
+        all.push_back(median(roads[i]));
+    }
+    printFigure("median screen switch", median(all), bareMedian, "ms", "≤ 1.5 ×");
+    const ui::PictureCache& cache = b.program.pictures().cache();
+    std::printf("%-46s %7.2f MiB in %d pictures, bound %.0f MiB\n", "picture cache after every screen",
+                cache.bytes() / 1048576.0, cache.pixmapCount(), cache.limitBytes() / 1048576.0);
+}
+
+// Wall time shows what the user waits; CPU time (of every thread) what the tick costs, without
+// the waits for a core that the other programs of a busy machine cause.
+struct TickSamples {
+    std::vector<double> total, cpu, handler, paints, area;
+};
+
+// One tick as the event loop runs it, with the paint it asks for done at once.
+void timeTick(Bench& b, TickSamples& samples, const std::function<void()>& tick)
+{
+    b.watch.arm();
+    const double cpu = bench::processCpuSeconds();
+    const qint64 start = bench::monotonicNs();
+    tick();
+    const double handler = msSince(start);
+    bench::paintPending();
+    samples.total.push_back(msSince(start));
+    samples.cpu.push_back((bench::processCpuSeconds() - cpu) * 1000);
+    samples.handler.push_back(handler);
+    samples.paints.push_back(b.watch.paints());
+    samples.area.push_back(double(b.watch.paintedArea()));
+}
+
+void printTick(const std::string& what, const TickSamples& s, const TickSamples& bare)
+{
+    const double cpuP99 = percentile(s.cpu, 0.99), bareCpuP99 = percentile(bare.cpu, 0.99);
+    std::printf("%-32s %6.3f %6.3f %6.3f %8.3f %8.3f %8.3f %6.1f %7.0f %8.3f %6.1f×   %s\n",
+                what.c_str(), percentile(s.total, 0.5), percentile(s.total, 0.99),
+                percentile(s.total, 1.0), percentile(s.cpu, 0.5), cpuP99, percentile(s.handler, 0.5),
+                median(s.paints), median(s.area), bareCpuP99, bareCpuP99 > 0 ? cpuP99 / bareCpuP99 : 0.0,
+                "p99 ≤ 1 ms");
+    std::fflush(stdout);
+}
+
+void measureTicks(Bench& b)
+{
+    constexpr int kTicks = 200;
+    constexpr int kStep = 6;  // px, as Ulmaro's page moves
+    TickSamples bare;
+    {
+        ui::Form* form = b.stepAside();
+        bench::BareWindow window;
+        QWidget* panel = window.addPanel(kPageSize);
+        b.showBare(window);
+        int top = 0;
+        for (int i = 0; i < kTicks; ++i)
+            timeTick(b, bare, [&] {
+                top = (top + kStep) % 80;
+                panel->move(10, top);
+            });
+        window.hide();
+        b.stepBack(form);
+    }
+    std::printf("\n%-32s %6s %6s %6s %8s %8s %8s %6s %7s %8s %7s   %s\n",
+                "tick (handler + its paint), ms", "p50", "p99", "max", "cpu p50", "cpu p99", "handler",
+                "paints", "px", "bare cpu", "ratio", "goal");
+    printTick("bare picture moved 6 px", bare, bare);
+
+    auto lessonTicks = [&](ScreenId id, const char* name) {
+        ui::Screen& s = b.open(id);
+        s.click("Image13");  // close the circuit
+        s.click("Command1");  // electrons flowing
+        b.settle();
+        TickSamples flow;
+        for (int i = 0; i < kTicks; ++i)
+            timeTick(b, flow, [&] { s.tick("Timer1"); });
+        printTick(std::string(name) + " electron step", flow, bare);
+        if (s.hasControl("Image10")) {
+            TickSamples bubbles;
+            for (int i = 0; i < kTicks; ++i)
+                timeTick(b, bubbles, [&] { s.tick("Timer2"); });
+            printTick(std::string(name) + " bubbles", bubbles, bare);
+        }
+    };
+    lessonTicks(ScreenId::Volta, "volta");
+    lessonTicks(ScreenId::Daniell, "daniell");
+    lessonTicks(ScreenId::Manganese, "manganese");
+    lessonTicks(ScreenId::Lead, "lead");
+
+    {
+        TickSamples slide;
+        while (slide.total.size() < kTicks) {
+            ui::Screen& s = b.open(ScreenId::Principle);  // page 1 starts sliding
+            while (s.timer("Timer1").isRunning())
+                timeTick(b, slide, [&] { s.tick("Timer1"); });
+        }
+        printTick("principle page slide", slide, bare);
+
+        ui::Screen& s = b.program.screen(ScreenId::Principle);
+        for (int page = 2; page <= 4; ++page) {
+            s.click("Command2");
+            while (s.timer("Timer2").isRunning())
+                s.tick("Timer2");
+        }
+        s.click("Picture4");
+        b.settle();
+        TickSamples animation;
+        for (int i = 0; i < kTicks; ++i)
+            timeTick(b, animation, [&] { s.tick("Timer3"); });
+        printTick("principle switch animation", animation, bare);
+    }
+
+    {
+        ui::Screen& s = b.open(ScreenId::Drill);
+        auto& quiz = static_cast<drill::DrillScreen&>(s);
+        TickSamples marks;
+        for (int i = 0; i < kTicks / 4; ++i) {
+            if (i % 4 == 0)
+                s.click("Image2");  // a fresh run: never five misses, never the medal
+            s.click({"Command1", quiz.rightAnswer()});
+            b.settle();
+            b.drillClock->now += 2;
+            timeTick(b, marks, [&] { s.tick("Timer1"); });
+        }
+        printTick("drill mark ends, next question", marks, bare);
+    }
+}
+
+// CPU seconds of this process while a page slides in at 10 ms a tick, as the user sees it.
+void measureSlides(Bench& b)
+{
+    constexpr int kRuns = 3;
+    constexpr int kStartTop = 477, kEndTop = 63, kStep = 6;  // Ulmaro's page, in pixels
+    std::vector<double> ulmaro, bare;
+    for (int run = 0; run < kRuns; ++run) {
+        {
+            ui::Screen& s = b.open(ScreenId::Principle);
+            b.runUntilStopped(s, "Timer1");
+            const double cpu = bench::processCpuSeconds();
+            s.click("Command2");  // page 2 slides in
+            b.runUntilStopped(s, "Timer2");
+            ulmaro.push_back((bench::processCpuSeconds() - cpu) * 1000);
+        }
+        {
+            ui::Form* form = b.stepAside();
+            bench::BareWindow window;
+            QWidget* panel = window.addPanel(kPageSize);
+            panel->move(10, kStartTop);
+            b.showBare(window);
+            QTimer clock;
+            clock.setTimerType(Qt::PreciseTimer);
+            QObject::connect(&clock, &QTimer::timeout, [&] {
+                panel->move(10, panel->y() - kStep);
+                if (panel->y() <= kEndTop)
+                    clock.stop();
+            });
+            const double cpu = bench::processCpuSeconds();
+            clock.start(10);
+            bench::runWhile([&] { return clock.isActive(); });
+            bare.push_back((bench::processCpuSeconds() - cpu) * 1000);
+            window.hide();
+            b.stepBack(form);
+        }
+    }
+    printFigure("CPU while a page slides in, median of " + std::to_string(kRuns), median(ulmaro),
+                median(bare), "ms", "≤ 1.3 ×");
+}
+
+QByteArray loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray("?");
 }
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::quietPlatformWarnings();
+    if (argc > 1 && qstrcmp(argv[1], "--child") == 0)
+        return runChild(argc, argv);
+
     QApplication application(argc, argv);
-    content::setAppPath(content::appPathFromFolder(QCoreApplication::applicationDirPath()));
-    app::Program host({}, [](int) {});  // the measurements run no event loop to leave
-
-    const QString frame = content::contentPath(QStringLiteral("\\画像\\アニメ\\zn_1.gif"));
-    const double baseline = measure(500, [&] {
-        QImageReader reader(frame);
-        (void)reader.read();
-    });
-
-    auto volta = app::Program::makeScreen(app::ScreenId::Volta, host);
-    volta->show();
-    volta->click("Image13");
-    volta->click("Command1");
-    const double tick = measure(500, [&] { volta->tick("Timer1"); });
-    const double bubbles = measure(500, [&] { volta->tick("Timer2"); });
-    const double explanation = measure(200, [&] { volta->click("Command2"); });
-    volta->unload();
-    const double open = measure(20, [&] {
-        volta->show();
-        volta->unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    });
-
-    std::printf("%-16s %10s %8s\n", "what", "us/call", "ratio");
-    std::printf("%-16s %10.1f %8.2f\n", "baseline", baseline, 1.0);
-    std::printf("%-16s %10.1f %8.2f\n", "animation tick", tick, tick / baseline);
-    std::printf("%-16s %10.1f %8.2f\n", "bubble tick", bubbles, bubbles / baseline);
-    std::printf("%-16s %10.1f %8.2f\n", "explanation", explanation, explanation / baseline);
-    std::printf("%-16s %10.1f %8.2f\n", "open lesson", open, open / baseline);
+    app::setUpApplication(application);
+    std::printf("Ulmaro benchmark: platform %s, scale %s, %d cores, load %s\n",
+                qPrintable(QGuiApplication::platformName()),
+                qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") ? "1" : qgetenv("QT_SCALE_FACTOR").constData(),
+                QThread::idealThreadCount(), loadAverage().constData());
+    printHeading("figure (each against the bare window)");
+    measureStartUp();
+    measureMemoryAndIdle();
+    Bench b;
+    measureSwitches(b);
+    measureSlides(b);
+    measureTicks(b);
+    std::printf("\nclean build, 2 cores: tools/benchmark/buildtime.sh (goal ≤ 100 s)\n");
     return 0;
 }

@@ -1,0 +1,1 @@
+// Builds the precompiled header that the whole project shares.

@@ -1,0 +1,362 @@
+// Painting: stored pictures rendered once into a bounded cache and blitted, and a tick that
+// repaints only what it changed.
+#include "support/testprogram.h"
+
+#include "principle/principlescreen.h"
+#include "ui/form.h"
+#include "ui/picture.h"
+
+#include <QPaintEvent>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QtTest>
+
+using namespace testsupport;
+using ui::Picture;
+using ui::PictureCache;
+using app::ScreenId;
+
+namespace {
+
+const QString kDryCell = QStringLiteral(":/ui/art/drycell.svg");
+const QString kMenuFace = QStringLiteral(":/ui/art/face_menu.svg");
+const QString kVoltaPanel = QStringLiteral(":/ui/art/panel_volta.svg");
+
+QImage transparentImage(QSize size, qreal ratio)
+{
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// Every region painted in one window, in the window's coordinates, while it lives.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* window) : m_window(window) { qApp->installEventFilter(this); }
+    ~PaintRecorder() override { qApp->removeEventFilter(this); }
+
+    QRegion painted;
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            if (widget->window() == m_window) {
+                painted += static_cast<QPaintEvent*>(event)->region().translated(widget->mapTo(m_window, QPoint()));
+                ++paints;
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+};
+
+// Paints what waits to be painted, and nothing else: no clock of the screen ticks meanwhile.
+void paintNow()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
+QRect inWindow(const QWidget& widget)
+{
+    return QRect(widget.mapTo(widget.window(), QPoint()), widget.size());
+}
+
+QRegion placesOf(ui::Screen& screen, std::initializer_list<const char*> names)
+{
+    QRegion region;
+    for (const char* name : names)
+        region += inWindow(screen.control(name).widget());
+    return region;
+}
+
+long areaOf(const QRegion& region)
+{
+    long area = 0;
+    for (const QRect& rect : region)
+        area += long(rect.width()) * rect.height();
+    return area;
+}
+
+}  // namespace
+
+class PaintingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void blitLooksLikeDrawing_data();
+    void blitLooksLikeDrawing();
+    void renderedOncePerSizeAndRatio();
+    void leastRecentlyUsedGoesFirstWithinTheBound();
+    void pictureLargerThanTheBoundIsDrawnNotKept();
+    void drawnDirectlyWhereABlitWouldNotMatch_data();
+    void drawnDirectlyWhereABlitWouldNotMatch();
+    void screensShareTheirRenderedPictures();
+
+    void electronStepRepaintsOnlyThePicturesItMoves_data();
+    void electronStepRepaintsOnlyThePicturesItMoves();
+    void bubbleTickRepaintsOnlyItsTwoFrames();
+    void switchAnimationRepaintsOnlyItsTwoFrames();
+    void slidingPagePaintsOnlyTheStripItUncovers();
+    void whatIsShownAfterTicksIsAWholeRepaint();
+};
+
+void PaintingTest::blitLooksLikeDrawing_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("natural size at 100 %") << kDryCell << QSize(253, 293) << 1.0;
+    QTest::newRow("natural size at 200 %") << kDryCell << QSize(253, 293) << 2.0;
+    QTest::newRow("stretched at 150 %") << kMenuFace << QSize(120, 40) << 1.5;
+}
+
+void PaintingTest::blitLooksLikeDrawing()
+{
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    QFETCH(qreal, ratio);
+    PictureCache cache;
+    const Picture picture = Picture::fromResource(path, cache);
+    QImage viaCache = transparentImage(size, ratio);
+    {
+        QPainter painter(&viaCache);
+        picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    QImage direct = transparentImage(size, ratio);
+    {
+        QPainter painter(&direct);
+        QSvgRenderer(path).render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    QCOMPARE(cache.renderCount(), 1);
+    QCOMPARE(viaCache, direct);
+}
+
+void PaintingTest::renderedOncePerSizeAndRatio()
+{
+    PictureCache cache;
+    const auto svg = cache.parsed(kDryCell);
+    const QPixmap first = cache.rendered(svg, QSize(100, 120), 1.0);
+    cache.rendered(svg, QSize(100, 120), 1.0);
+    QCOMPARE(cache.renderCount(), 1);
+    QCOMPARE(first.size(), QSize(100, 120));
+
+    // Moved to a 200 % screen: rendered afresh at twice the pixels, so it stays crisp.
+    const QPixmap crisp = cache.rendered(svg, QSize(100, 120), 2.0);
+    QCOMPARE(cache.renderCount(), 2);
+    QCOMPARE(crisp.size(), QSize(200, 240));
+    QCOMPARE(crisp.devicePixelRatio(), 2.0);
+
+    cache.rendered(svg, QSize(50, 60), 1.0);
+    QCOMPARE(cache.renderCount(), 3);
+    // The same path is the same parsed picture, so it shares the rendered ones.
+    cache.rendered(cache.parsed(kDryCell), QSize(100, 120), 2.0);
+    QCOMPARE(cache.renderCount(), 3);
+    QCOMPARE(cache.pixmapCount(), 3);
+}
+
+void PaintingTest::leastRecentlyUsedGoesFirstWithinTheBound()
+{
+    const QSize size(100, 100);
+    const qint64 onePicture = qint64(size.width()) * size.height() * 4;
+    PictureCache cache(2 * onePicture);
+    const auto a = cache.parsed(kDryCell), b = cache.parsed(kMenuFace), c = cache.parsed(kVoltaPanel);
+    cache.rendered(a, size, 1.0);
+    cache.rendered(b, size, 1.0);
+    cache.rendered(a, size, 1.0);  // a is now the more recent
+    cache.rendered(c, size, 1.0);  // no room for three: b goes
+    QCOMPARE(cache.renderCount(), 3);
+    QCOMPARE(cache.bytes(), 2 * onePicture);
+    cache.rendered(a, size, 1.0);
+    QCOMPARE(cache.renderCount(), 3);
+    cache.rendered(b, size, 1.0);
+    QCOMPARE(cache.renderCount(), 4);
+    QVERIFY(cache.bytes() <= cache.limitBytes());
+
+    cache.setLimitBytes(onePicture);
+    QCOMPARE(cache.pixmapCount(), 1);
+    QCOMPARE(cache.bytes(), onePicture);
+}
+
+void PaintingTest::pictureLargerThanTheBoundIsDrawnNotKept()
+{
+    PictureCache cache(1000);
+    const auto svg = cache.parsed(kDryCell);
+    const QPixmap small = cache.rendered(svg, QSize(10, 10), 1.0);
+    const QPixmap big = cache.rendered(svg, QSize(100, 100), 1.0);
+    QCOMPARE(big.size(), QSize(100, 100));
+    QCOMPARE(cache.pixmapCount(), 1);  // the small one stays
+    cache.rendered(svg, QSize(10, 10), 1.0);
+    QCOMPARE(cache.renderCount(), 2);
+}
+
+void PaintingTest::drawnDirectlyWhereABlitWouldNotMatch_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QRectF>("target");
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("half-pixel edge") << kDryCell << QRectF(0.5, 0, 100, 100) << 1.0;
+    QTest::newRow("fractional size") << kDryCell << QRectF(0, 0, 100.25, 100) << 1.0;
+    QTest::newRow("whole logical pixels, half device pixels") << kDryCell << QRectF(0, 0, 101, 100) << 1.5;
+    // A shape or two draws as fast as it blits: a plain background is not worth the memory.
+    QTest::newRow("plain background") << QStringLiteral(":/ui/art/background.svg") << QRectF(0, 0, 100, 100) << 1.0;
+}
+
+void PaintingTest::drawnDirectlyWhereABlitWouldNotMatch()
+{
+    QFETCH(QString, path);
+    QFETCH(QRectF, target);
+    QFETCH(qreal, ratio);
+    PictureCache cache;
+    const Picture picture = Picture::fromResource(path, cache);
+    QImage viaPicture = transparentImage(QSize(120, 120), ratio);
+    {
+        QPainter painter(&viaPicture);
+        picture.paint(painter, target);
+    }
+    QImage direct = transparentImage(QSize(120, 120), ratio);
+    {
+        QPainter painter(&direct);
+        QSvgRenderer(path).render(&painter, target);
+    }
+    QCOMPARE(cache.renderCount(), 0);
+    QCOMPARE(viaPicture, direct);
+}
+
+void PaintingTest::screensShareTheirRenderedPictures()
+{
+    TestProgram program;
+    const PictureCache& cache = program.program().pictures().cache();
+    program.open(ScreenId::Volta);
+    TestProgram::settle();
+    const int afterVolta = cache.renderCount();
+    QVERIFY(afterVolta > 0);
+    // The Daniell cell shares the menu button and the enlargement buttons' faces with Volta's.
+    program.program().screen(ScreenId::Volta).unload();
+    program.open(ScreenId::Daniell);
+    TestProgram::settle();
+    const int afterDaniell = cache.renderCount();
+    QVERIFY(afterDaniell > afterVolta);
+    program.program().screen(ScreenId::Daniell).unload();
+    program.open(ScreenId::Volta);
+    TestProgram::settle();
+    program.program().screen(ScreenId::Volta).unload();
+    program.open(ScreenId::Daniell);
+    TestProgram::settle();
+    QCOMPARE(cache.renderCount(), afterDaniell);
+}
+
+void PaintingTest::electronStepRepaintsOnlyThePicturesItMoves_data()
+{
+    QTest::addColumn<int>("lesson");
+    QTest::newRow("volta") << int(ScreenId::Volta);
+    QTest::newRow("daniell") << int(ScreenId::Daniell);
+    QTest::newRow("manganese") << int(ScreenId::Manganese);
+    QTest::newRow("lead") << int(ScreenId::Lead);
+}
+
+void PaintingTest::electronStepRepaintsOnlyThePicturesItMoves()
+{
+    QFETCH(int, lesson);
+    TestProgram program;
+    ui::Screen& s = program.open(ScreenId(lesson));
+    TestProgram::settle();
+    s.click("Image13");
+    s.click("Command1");
+    s.tick("Timer1");  // the first step shows the pictures; the second moves them
+    paintNow();
+    // Image3 and Image4 take the next frames, Image5 to Image7 move 20 px.
+    const auto moving = {"Image3", "Image4", "Image5", "Image6", "Image7"};
+    QRegion allowed = placesOf(s, moving);
+    PaintRecorder recorder(s.window());
+    s.tick("Timer1");
+    paintNow();
+    allowed += placesOf(s, moving);
+    QVERIFY(recorder.paints > 0);
+    QCOMPARE(recorder.painted.subtracted(allowed), QRegion());
+}
+
+void PaintingTest::bubbleTickRepaintsOnlyItsTwoFrames()
+{
+    TestProgram program;
+    ui::Screen& s = program.open(ScreenId::Volta);
+    TestProgram::settle();
+    s.tick("Timer2");
+    paintNow();
+    PaintRecorder recorder(s.window());
+    s.tick("Timer2");  // the zinc plate's two columns swap their pictures
+    paintNow();
+    QVERIFY(recorder.paints > 0);
+    QCOMPARE(recorder.painted.subtracted(placesOf(s, {"Image10", "Image11"})), QRegion());
+}
+
+void PaintingTest::switchAnimationRepaintsOnlyItsTwoFrames()
+{
+    TestProgram program;
+    ui::Screen& s = program.open(ScreenId::Principle);
+    TestProgram::settle();
+    auto& principle = static_cast<principle::PrincipleScreen&>(s);
+    while (s.timer("Timer1").isRunning())
+        s.tick("Timer1");
+    while (principle.pageNo() < 3) {  // on to page 4, each page slid in to its end
+        s.click("Command2");
+        while (s.timer("Timer2").isRunning())
+            s.tick("Timer2");
+    }
+    s.click("Picture4");
+    s.tick("Timer3");
+    paintNow();
+    PaintRecorder recorder(s.window());
+    s.tick("Timer3");
+    paintNow();
+    QVERIFY(recorder.paints > 0);
+    QCOMPARE(recorder.painted.subtracted(placesOf(s, {"Picture7", "Picture8"})), QRegion());
+}
+
+void PaintingTest::slidingPagePaintsOnlyTheStripItUncovers()
+{
+    TestProgram program;
+    ui::Screen& s = program.open(ScreenId::Principle);  // page 1 starts sliding in
+    TestProgram::settle();
+    for (int i = 0; i < 20; ++i)
+        s.tick("Timer1");
+    paintNow();
+    QWidget& page = s.container("Frame1");
+    const QRect before = inWindow(page);
+    PaintRecorder recorder(s.window());
+    s.tick("Timer1");
+    paintNow();
+    const QRect after = inWindow(page);
+    const int step = before.top() - after.top();
+    QCOMPARE(step, 6);
+    // What was drawn moves with the page; only the strip it brings into the window is painted.
+    QVERIFY(recorder.paints > 0);
+    QCOMPARE(recorder.painted.subtracted(QRegion(before) + after), QRegion());
+    QVERIFY2(areaOf(recorder.painted) <= 2L * page.width() * step,
+             qPrintable(QStringLiteral("painted %1 px of a %2 x %3 page")
+                            .arg(areaOf(recorder.painted)).arg(page.width()).arg(page.height())));
+}
+
+void PaintingTest::whatIsShownAfterTicksIsAWholeRepaint()
+{
+    TestProgram program;
+    ui::Screen& s = program.open(ScreenId::Principle);  // page 1 slides in to its end
+    TestProgram::settle();
+    while (s.timer("Timer1").isRunning()) {
+        s.tick("Timer1");
+        paintNow();
+    }
+    // The window as the screen shows it, built up tick by tick, against the window drawn afresh.
+    QWidget* window = s.window();
+    const QImage shown = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage whole = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), whole.size());
+    QVERIFY(shown == whole);
+}
+
+QTEST_MAIN(PaintingTest)
+#include "tst_painting.moc"
