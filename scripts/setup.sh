@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what building and running Ulmaro needs on Debian 12, if anything is missing, then
-# configures and builds. Usage: scripts/setup.sh BUILD_DIR
+# configures and builds. Usage: scripts/setup.sh BUILD_DIR [CMAKE_OPTION...]
 set -euo pipefail
 
 build_dir=${1:-build}
+shift || true
 packages=(
   cmake g++ make
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
@@ -25,5 +26,5 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$(dirname "$0")/.." -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$(dirname "$0")/.." -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build "$build_dir" -j "$(nproc)"

@@ -42,7 +42,7 @@ QByteArray readContentFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw ContentError(path, ContentError::Cause::Unreadable);
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw ContentError(path, ContentError::Cause::Unreadable);
     return bytes;

@@ -15,6 +15,7 @@ constexpr TextStyle kPageText{{Face::Mincho, 12, false}, rgb(0, 0, 128), kWhite}
 // Every page frame lies at the same place; its Top is set before it is shown.
 constexpr double kPageLeft = 150, kPageTop = 930, kPageWidth = 11205, kPageHeight = 6165;
 
+// clang-format off
 constexpr ControlSpec kLayout[] = {
     // name       index     kind                 in           left  top   width height visible  content
     {"Frame4",   kNoIndex, Kind::Frame,         kForm,       kPageLeft, kPageTop, kPageWidth, kPageHeight, kHidden, panel(kPageBlue)},
@@ -44,6 +45,7 @@ constexpr ControlSpec kLayout[] = {
     {"Command1", kNoIndex, Kind::CommandButton, kForm,       9420, 255,  1665, 510,  kShown,  face(":/ui/art/face_menu.svg", "メニュー")},
     {"Image2",   kNoIndex, Kind::Image,         kForm,       435,  105,  3480, 795,  kShown,  picture(":/principle/art/title.svg", "電池の原理")},
 };
+// clang-format on
 
 QString animationFrame(char series, int n)
 {

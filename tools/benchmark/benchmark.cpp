@@ -27,7 +27,7 @@ double measure(int repeat, const std::function<void()>& work)
         timer.start();
         for (int i = 0; i < repeat; ++i)
             work();
-        best = std::min(best, timer.nsecsElapsed() / 1000.0 / repeat);
+        best = std::min(best, double(timer.nsecsElapsed()) / 1000.0 / repeat);
     }
     return best;
 }
