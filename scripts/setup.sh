@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what building and running Ulmaro needs on Debian 12, if anything is missing, then
-# configures and builds. Usage: scripts/setup.sh BUILD_DIR
+# configures and builds. Usage: scripts/setup.sh BUILD_DIR [CMAKE_OPTION...]
 set -euo pipefail
 
 build_dir=${1:-build}
+shift || true
 packages=(
   cmake g++ make
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
@@ -27,5 +28,5 @@ fi
 
 # Release: no debug information, the quickest build. For a debugger, configure the same folder
 # with -DCMAKE_BUILD_TYPE=RelWithDebInfo.
-cmake -S "$(dirname "$0")/.." -B "$build_dir" -DCMAKE_BUILD_TYPE=Release
+cmake -S "$(dirname "$0")/.." -B "$build_dir" -DCMAKE_BUILD_TYPE=Release "$@"
 cmake --build "$build_dir" -j "$(nproc)"

@@ -113,11 +113,12 @@ void ButtonsTest::focusRingOnEveryFace()
             if (face == ring)
                 continue;
             ++changed;
-            QVERIFY2(contrast(face, ring) >= 3.0, qPrintable(QStringLiteral("%1 on %2 at %3,%4: %5 to 1")
-                                                                 .arg(ring.name(), face.name())
-                                                                 .arg(x)
-                                                                 .arg(y)
-                                                                 .arg(contrast(face, ring), 0, 'f', 2)));
+            QVERIFY2(contrast(face, ring) >= 3.0,
+                     qPrintable(QStringLiteral("%1 on %2 at %3,%4: %5 to 1")
+                                    .arg(ring.name(), face.name())
+                                    .arg(x)
+                                    .arg(y)
+                                    .arg(contrast(face, ring), 0, 'f', 2)));
         }
 
     // A ring at least 2 px wide on every side, walking in from the middle of each edge.

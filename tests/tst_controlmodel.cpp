@@ -24,6 +24,7 @@ constexpr TextStyle kPlain{{Face::Mincho, 12, false}, kSystemWindowText, kWhite}
 
 // Rows front to back. The click area lies over the label; the list lies below both in the
 // table yet above them, having a window of its own.
+// clang-format off
 constexpr ControlSpec kLayout[] = {
     {"Area",    kNoIndex, Kind::Image,         kForm,    1500, 1500, 1500, 1500, kShown,  none()},
     {"Caption", kNoIndex, Kind::Label,         kForm,    1500, 1500, 3000, 600,  kShown,  caption("文字", kPlain)},
@@ -35,6 +36,7 @@ constexpr ControlSpec kLayout[] = {
     {"Picture", kNoIndex, Kind::Image,         kForm,    300,  6000, 1500, 900,  kShown,  none()},
     {"Wide",    kNoIndex, Kind::Image,         kForm,    9000, 300,  1500, 1500, kShown,  stretched(":/ui/art/face_menu.svg")},
 };
+// clang-format on
 
 class ProbeScreen : public Screen {
 public:

@@ -363,7 +363,7 @@ void DrillTest::restartDuringWait()
     quiz.verifyFreshRun();
 
     // Nothing of the old run acts on the new one, however long it is left.
-    const int sounds = playedSounds().size();
+    const qsizetype sounds = playedSounds().size();
     for (int i = 0; i < 10; ++i) {
         quiz.advance();
         for (const char* timer : {"Timer1", "Timer2", "Timer3"})

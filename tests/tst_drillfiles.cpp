@@ -148,7 +148,7 @@ void DrillFilesTest::tooFewFields_data()
     QTest::addColumn<int>("found");
     QTest::newRow("29 questions") << lines(numbered(1, 29)) << thirtyAnswers() << kQuestionsPath << 29;
     QTest::newRow("empty question file") << QByteArray() << thirtyAnswers() << kQuestionsPath << 0;
-    QTest::newRow("29 answers") << lines(numbered(1, 30)) << thirtyAnswers().left(29 * 3) << kAnswersPath << 29;
+    QTest::newRow("29 answers") << lines(numbered(1, 30)) << thirtyAnswers().left(qsizetype(29) * 3) << kAnswersPath << 29;
     QTest::newRow("empty answer file") << lines(numbered(1, 30)) << QByteArray() << kAnswersPath << 0;
 }
 

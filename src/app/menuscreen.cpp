@@ -7,6 +7,7 @@ namespace {
 
 using namespace ui;
 
+// clang-format off
 constexpr ControlSpec kLayout[] = {
     // name        index kind                 in     left  top   width height visible content
     {"Command1", 6, Kind::CommandButton, kForm, 6750, 5880, 3360, 780, kShown, face(":/app/art/panel_quit.svg", "終了", 6)},
@@ -19,6 +20,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image2", kNoIndex, Kind::Image, kForm, 1230, 210, 4305, 1545, kShown, picture(":/app/art/title.svg", "電池のしくみ Ulmaro").named("電池のしくみ")},
     {"Image1", kNoIndex, Kind::Image, kForm, 1665, 2325, 3795, 4395, kShown, picture(":/ui/art/drycell.svg", "乾電池と豆電球").named("乾電池と豆電球の図")},
 };
+// clang-format on
 
 }  // namespace
 

@@ -7,11 +7,11 @@ void EventGuard::run(const std::function<void()>& handler)
     if (m_reporting)
         return;
     struct Level {
-        explicit Level(int& depth) : m_depth(depth) { ++m_depth; }
-        ~Level() { --m_depth; }
+        explicit Level(int& nesting) : depth(nesting) { ++depth; }
+        ~Level() { --depth; }
         Level(const Level&) = delete;
         Level& operator=(const Level&) = delete;
-        int& m_depth;
+        int& depth;
     };
     try {
         const Level level(m_depth);

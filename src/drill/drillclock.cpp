@@ -26,9 +26,9 @@ qint32 wholeSeconds(double secondsSinceMidnight)
 double secondsElapsed(qint32 start, double now)
 {
     const double elapsed = now - start;
-    if (elapsed < -kSecondsPerDay / 2)
+    if (elapsed < -kSecondsPerDay / 2.0)
         return elapsed + kSecondsPerDay;
-    if (elapsed > kSecondsPerDay / 2)
+    if (elapsed > kSecondsPerDay / 2.0)
         return elapsed - kSecondsPerDay;
     return elapsed;
 }

@@ -21,6 +21,7 @@ constexpr TextStyle kNoticeStyle{{Face::Mincho, 27.75, true}, kWhite, bgr(0x0000
 constexpr TextStyle kScoreStyle{{Face::Mincho, 54.75, true}, kWhite, bgr(0x00FF00FF)};
 constexpr TextStyle kQuestionStyle{{Face::PMincho, 15, true}, kWhite, kWhite, true};
 
+// clang-format off
 constexpr ControlSpec kLayout[] = {
     // name           index     kind                 in     left  top   width height visible  content
     {"Timer3",       kNoIndex, Kind::Timer,         kForm, 0,    0,    0,    0,    kHidden, none()},
@@ -41,6 +42,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image1",       kNoIndex, Kind::Image,         kForm, 945,  1050, 9600, 6000, kShown,  picture(":/drill/art/board.svg", "問題板：問題、選択肢、得点、解答欄、線路と風船").named("問題板")},
     {"Image2",       kNoIndex, Kind::Image,         kForm, 960,  120,  3480, 795,  kShown,  picture(":/drill/art/panel_drill.svg", "電池のドリル（クリックすると最初からやり直します）").named("電池のドリル（最初からやり直す）").tab(5)},
 };
+// clang-format on
 
 const QString kRightSound = QStringLiteral("\\音\\o.wav");
 const QString kWrongSound = QStringLiteral("\\音\\x.wav");

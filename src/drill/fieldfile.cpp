@@ -33,14 +33,12 @@ void FieldReader::consumeDelimiter()
     if (atEnd())
         return;
     const QChar c = m_text.at(m_pos);
-    if (c == QLatin1Char(',')) {
+    if (c == QLatin1Char(',') || c == QLatin1Char('\n')) {
         ++m_pos;
     } else if (c == QLatin1Char('\r')) {
         ++m_pos;
         if (!atEnd() && m_text.at(m_pos) == QLatin1Char('\n'))
             ++m_pos;
-    } else if (c == QLatin1Char('\n')) {
-        ++m_pos;
     }
 }
 

@@ -10,6 +10,7 @@ namespace {
 
 using namespace ui;
 
+// clang-format off
 constexpr ControlSpec kLayout[] = {
     // name       index     kind                 in     left  top   width height visible  content
     rows::lessonButton("Command5", 9390, 5055, ":/lessons/art/face_porous.svg", "素焼板拡大"),
@@ -45,6 +46,7 @@ constexpr ControlSpec kLayout[] = {
     rows::drawing(":/lessons/art/daniell/cell.svg", "ダニエル電池の図",
                   "ダニエル電池の図：素焼板で仕切った無色の硫酸亜鉛水溶液と青い硫酸銅(II)水溶液に亜鉛板と銅板を立てたもの、右上にイオンの色の見本（亜鉛イオン Zn²⁺、銅(II)イオン Cu²⁺）"),
 };
+// clang-format on
 
 constexpr Enlargement kViews[] = {
     {"Command2", "Image17", "\\説明\\ダニエル\\負極.txt"},

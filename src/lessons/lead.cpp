@@ -10,6 +10,7 @@ namespace {
 
 using namespace ui;
 
+// clang-format off
 constexpr ControlSpec kLayout[] = {
     // name       index     kind                 in     left  top   width height visible  content
     rows::lessonButton("Command5", 9390, 5055, ":/lessons/art/face_inside.svg", "内部の構造"),
@@ -43,6 +44,7 @@ constexpr ControlSpec kLayout[] = {
     rows::drawing(":/lessons/art/lead/cell.svg", "鉛蓄電池の図",
                   "鉛蓄電池の図：希硫酸に鉛板と酸化鉛(IV)の板（二酸化鉛板）を立て、豆電球とスイッチを導線でつないだもの、右上にイオンの色の見本（硫酸イオン SO₄²⁻）"),
 };
+// clang-format on
 
 constexpr Enlargement kViews[] = {
     {"Command2", "Image17", "\\説明\\鉛蓄電池\\負極.txt"},

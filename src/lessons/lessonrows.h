@@ -10,6 +10,7 @@ namespace lessons::rows {
 
 using namespace ui;
 
+// clang-format off
 // Tab order: the switch first (a lesson opens with the focus on it), the lesson buttons from the
 // top down, the explanation, メニュー.
 inline constexpr int kExplanationTab = 5;
@@ -19,6 +20,7 @@ inline constexpr ControlSpec kSwitch{"Image13", kNoIndex, Kind::Image, kForm, 69
 inline constexpr ControlSpec kPrompt{"Label4", kNoIndex, Kind::Label, kForm, 3825, 6585, 3705, 345, kShown, caption("スイッチを押してください", kPromptStyle)};
 inline constexpr ControlSpec kWireElectrons{"Image6", kNoIndex, Kind::Image, kForm, 3960, 1605, 2325, 330, kHidden, picture(":/lessons/art/electrons_wire.svg")};
 inline constexpr ControlSpec kClosedCircuit{"Image12", kNoIndex, Kind::Image, kForm, 5205, 885, 2220, 1005, kHidden, picture(":/lessons/art/circuit_closed.svg", "点灯した豆電球と押されたスイッチ").named("点灯した豆電球")};
+// clang-format on
 
 // The rows of one cell whose place or words differ: built by these, so the tables stay short.
 constexpr ControlSpec emf(std::string_view words)

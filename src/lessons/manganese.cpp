@@ -10,6 +10,7 @@ namespace {
 
 using namespace ui;
 
+// clang-format off
 constexpr ControlSpec kLayout[] = {
     // name       index     kind                 in     left  top   width height visible  content
     rows::lessonButton("Command5", 9390, 4455, ":/lessons/art/face_inside.svg", "内部の構造"),
@@ -43,6 +44,7 @@ constexpr ControlSpec kLayout[] = {
     rows::drawing(":/lessons/art/manganese/cell.svg", "マンガン電池の図",
                   "マンガン乾電池の断面図：亜鉛筒、塩化亜鉛と塩化アンモニウムのペースト、酸化マンガン(IV)と炭素棒、右上にイオンの色の見本（水素イオン H⁺）"),
 };
+// clang-format on
 
 constexpr Enlargement kViews[] = {
     {"Command2", "Image17", "\\説明\\マンガン\\負極.txt"},

@@ -11,6 +11,7 @@ namespace {
 
 using namespace ui;
 
+// clang-format off
 constexpr ControlSpec kLayout[] = {
     // name       index     kind                 in     left  top   width height visible  content
     {"List1",    kNoIndex, Kind::ListBox,       kForm, 120,  1020, 3465, 5580, kHidden, list(kExplanationStyle, rows::kExplanationTab).named("説明")},
@@ -47,6 +48,7 @@ constexpr ControlSpec kLayout[] = {
     rows::drawing(":/lessons/art/volta/cell.svg", "ボルタの電池の図",
                   "ボルタの電池の図：希硫酸に亜鉛板と銅板を立て、豆電球とスイッチを導線でつないだもの、右上にイオンの色の見本（亜鉛イオン Zn²⁺、水素イオン H⁺）"),
 };
+// clang-format on
 
 constexpr Enlargement kViews[] = {
     {"Command2", "Image17", "\\説明\\ボルタ\\負極.txt"},

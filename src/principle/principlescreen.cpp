@@ -22,6 +22,7 @@ constexpr int kNextTab = 3;
 // Every page frame lies at the same place; its Top is set before it is shown.
 constexpr double kPageLeft = 150, kPageTop = 930, kPageWidth = 11205, kPageHeight = 6165;
 
+// clang-format off
 constexpr ControlSpec kLayout[] = {
     // name       index     kind                 in           left  top   width height visible  content
     {"Frame4",   kNoIndex, Kind::Frame,         kForm,       kPageLeft, kPageTop, kPageWidth, kPageHeight, kHidden, panel(kPageBlue).named("4 ページ")},
@@ -51,6 +52,7 @@ constexpr ControlSpec kLayout[] = {
     {"Command1", kNoIndex, Kind::CommandButton, kForm,       9420, 255,  1665, 510,  kShown,  face(":/ui/art/face_menu.svg", "メニュー", kNextTab + 2)},
     {"Image2",   kNoIndex, Kind::Image,         kForm,       435,  105,  3480, 795,  kShown,  picture(":/principle/art/title.svg", "電池の原理").named("電池の原理")},
 };
+// clang-format on
 
 QString animationFrame(char series, int n)
 {

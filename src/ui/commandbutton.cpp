@@ -60,7 +60,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
         return;
     default:
         // Other keys, arrows included, are the window's: they do not move the focus.
-        QWidget::keyPressEvent(event);
+        event->ignore();
     }
 }
 

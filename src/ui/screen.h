@@ -63,8 +63,6 @@ protected:
     virtual void load() {}
     virtual void activate() {}
 
-    ScreenHost& host() const { return m_host; }
-
     // Handlers by control name. A name the table has no clickable control or timer of is refused
     // with std::logic_error, so a misspelling stops the program as the screen is made.
     void onClick(std::string_view name, std::function<void(int index)> handler);

@@ -8,6 +8,7 @@ using namespace ui;
 
 constexpr TextStyle kPlain{{Face::Mincho, 12, false}, kSystemWindowText, kWhite};
 
+// clang-format off
 constexpr ControlSpec kRows[] = {
     {"Frame1", kNoIndex, Kind::Frame, kForm, 0, 0, 3000, 3000, kShown, panel(kLightGrey)},
 #if defined(ULMARO_FAULT_DUPLICATE_ROW)
@@ -24,6 +25,7 @@ constexpr ControlSpec kRows[] = {
     {"Label1", kNoIndex, Kind::Label, kForm, 0, 0, 300, 300, kShown, caption("文字", kPlain)},
 #endif
 };
+// clang-format on
 
 [[maybe_unused]] constexpr Layout kChecked = kRows;
 

@@ -87,7 +87,7 @@ QByteArray writeGif(const QList<QColor>& palette, const QList<GifFrame>& frames,
 
 QByteArray solidGif(int width, int height, const QColor& colour)
 {
-    GifFrame frame{width, height, QVector<quint8>(width * height, 0)};
+    GifFrame frame{width, height, QVector<quint8>(qsizetype(width) * height, 0)};
     return writeGif({colour}, {frame});
 }
 
