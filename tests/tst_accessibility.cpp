@@ -17,18 +17,23 @@
 #include <QtTest>
 
 using namespace testsupport;
-using ui::Screen;
 using app::ScreenId;
+using ui::Screen;
 
 namespace {
 
 // Control names as the layouts write them: never what a reader hears.
 const QRegularExpression kControlName(QStringLiteral("^(Command|Image|Label|List|Picture|Frame|Timer|MediaPlayer)\\d"));
 
-const std::pair<const char*, ScreenId> kCells[] = {{"Voltaic", ScreenId::Volta}, {"Daniell", ScreenId::Daniell},
-                                                   {"manganese", ScreenId::Manganese}, {"lead", ScreenId::Lead}};
+const std::pair<const char*, ScreenId> kCells[] = {{"Voltaic", ScreenId::Volta},
+                                                   {"Daniell", ScreenId::Daniell},
+                                                   {"manganese", ScreenId::Manganese},
+                                                   {"lead", ScreenId::Lead}};
 
-QAccessibleInterface* accessibleOf(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
+QAccessibleInterface* accessibleOf(QObject* object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
 
 Screen& reach(TestProgram& program, ScreenId id, const QStringList& steps)
 {
@@ -146,18 +151,30 @@ void AccessibilityTest::screensReadInOrder_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("menu") << int(ScreenId::Menu) << QStringList{}
-                          << QStringList{"frame メニュー", "image 電池のしくみ", "push button 電池の原理",
-                                         "push button ボルタの電池", "push button ダニエル電池",
-                                         "image 乾電池と豆電球の図", "push button マンガン電池",
-                                         "push button 鉛蓄電池", "push button 電池のドリル", "push button 終了"};
+                          << QStringList{"frame メニュー",           "image 電池のしくみ",
+                                         "push button 電池の原理",   "push button ボルタの電池",
+                                         "push button ダニエル電池", "image 乾電池と豆電球の図",
+                                         "push button マンガン電池", "push button 鉛蓄電池",
+                                         "push button 電池のドリル", "push button 終了"};
     // Titles first, then down the screen line by line, each line from the left.
-    QTest::newRow("Voltaic cell, switch closed")
-        << int(ScreenId::Volta) << QStringList{"Image13", "Timer2*1"}
-        << QStringList{"frame ボルタの電池", "image ボルタの電池", "label 起電力　1．1Ｖ", "push button メニュー",
-                       "image ボルタの電池の図", "image 点灯した豆電球", "check box スイッチ", "label 亜鉛板",
-                       "label 銅　板", "label －", "label ＋", "image 銅板に出る水素の泡",
-                       "push button 電子の流れ", "label 希硫酸", "push button 負極拡大", "push button 正極拡大",
-                       "image (−) Zn | H₂SO₄aq | Cu (+)"};
+    QTest::newRow("Voltaic cell, switch closed") << int(ScreenId::Volta) << QStringList{"Image13", "Timer2*1"}
+                                                 << QStringList{"frame ボルタの電池",
+                                                                "image ボルタの電池",
+                                                                "label 起電力　1．1Ｖ",
+                                                                "push button メニュー",
+                                                                "image ボルタの電池の図",
+                                                                "image 点灯した豆電球",
+                                                                "check box スイッチ",
+                                                                "label 亜鉛板",
+                                                                "label 銅　板",
+                                                                "label －",
+                                                                "label ＋",
+                                                                "image 銅板に出る水素の泡",
+                                                                "push button 電子の流れ",
+                                                                "label 希硫酸",
+                                                                "push button 負極拡大",
+                                                                "push button 正極拡大",
+                                                                "image (−) Zn | H₂SO₄aq | Cu (+)"};
     QTest::newRow("drill start") << int(ScreenId::DrillStart) << QStringList{}
                                  << QStringList{"frame ドリルスタート", "image 電池のドリル", "list 説明",
                                                 "push button スタート"};
@@ -185,9 +202,10 @@ void AccessibilityTest::everyObjectHasARoleAndAName_data()
         QTest::addRow("%s enlarged", cell) << int(lesson) << QStringList{"Image13", "Command2"};
     }
     QTest::newRow("principle page 1") << int(ScreenId::Principle) << QStringList{"Timer1*69"};
-    QTest::newRow("principle table") << int(ScreenId::Principle) << QStringList{"Command2", "Command2", "Timer2*69", "Command4"};
-    QTest::newRow("principle switch") << int(ScreenId::Principle)
-                                      << QStringList{"Command2", "Command2", "Command2", "Timer2*69", "Picture4", "Timer3*3"};
+    QTest::newRow("principle table") << int(ScreenId::Principle)
+                                     << QStringList{"Command2", "Command2", "Timer2*69", "Command4"};
+    QTest::newRow("principle switch") << int(ScreenId::Principle) << QStringList{"Command2",  "Command2", "Command2",
+                                                                                 "Timer2*69", "Picture4", "Timer3*3"};
     QTest::newRow("drill start") << int(ScreenId::DrillStart) << QStringList{};
     QTest::newRow("drill marked") << int(ScreenId::Drill) << QStringList{"Command1(2)"};
 }
@@ -348,11 +366,12 @@ void AccessibilityTest::answerButtonsCarryTheirChoices_data()
 {
     QTest::addColumn<QString>("choices");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("numbered, blank lines between") << QStringLiteral("1 鉛\r\n\r\n2 亜鉛\r\n\r\n3 銅\r\n")
-                                                    << QStringList{"1　鉛", "2　亜鉛", "3　銅"};
+    QTest::newRow("numbered, blank lines between")
+        << QStringLiteral("1 鉛\r\n\r\n2 亜鉛\r\n\r\n3 銅\r\n") << QStringList{"1　鉛", "2　亜鉛", "3　銅"};
     QTest::newRow("full-width numbers") << QStringLiteral("１．鉛\r\n２．亜鉛\r\n３．銅\r\n")
                                         << QStringList{"1　鉛", "2　亜鉛", "3　銅"};
-    QTest::newRow("without numbers") << QStringLiteral("鉛\r\n亜鉛\r\n銅\r\n") << QStringList{"1　鉛", "2　亜鉛", "3　銅"};
+    QTest::newRow("without numbers") << QStringLiteral("鉛\r\n亜鉛\r\n銅\r\n")
+                                     << QStringList{"1　鉛", "2　亜鉛", "3　銅"};
     QTest::newRow("a choice missing") << QStringLiteral("1 鉛\r\n2 亜鉛\r\n") << QStringList{"1　鉛", "2　亜鉛", "3"};
 }
 
@@ -460,8 +479,10 @@ void AccessibilityTest::actionsDoWhatAClickDoes_data()
     QTest::newRow("lead, closed") << int(ScreenId::Lead) << QStringList{"Image13"};
     QTest::newRow("principle page 1") << int(ScreenId::Principle) << QStringList{"Timer1*69"};
     QTest::newRow("principle page 3") << int(ScreenId::Principle) << QStringList{"Command2", "Command2", "Timer2*69"};
-    QTest::newRow("principle table") << int(ScreenId::Principle) << QStringList{"Command2", "Command2", "Timer2*69", "Command4"};
-    QTest::newRow("principle page 4") << int(ScreenId::Principle) << QStringList{"Command2", "Command2", "Command2", "Timer2*69"};
+    QTest::newRow("principle table") << int(ScreenId::Principle)
+                                     << QStringList{"Command2", "Command2", "Timer2*69", "Command4"};
+    QTest::newRow("principle page 4") << int(ScreenId::Principle)
+                                      << QStringList{"Command2", "Command2", "Command2", "Timer2*69"};
     QTest::newRow("drill start") << int(ScreenId::DrillStart) << QStringList{};
     QTest::newRow("drill") << int(ScreenId::Drill) << QStringList{};
 }

@@ -136,8 +136,7 @@ void BadContentTest::specialFilesRefusedByEveryLoader()
     ContentFolder folder;
     const QString path = folder.path() + QStringLiteral("/thing");
     make(kind, path);
-    const QList<std::function<void()>> loaders{[&] { content::readLines(path); },
-                                               [&] { content::readPicture(path); },
+    const QList<std::function<void()>> loaders{[&] { content::readLines(path); }, [&] { content::readPicture(path); },
                                                [&] { content::checkSound(path); }};
     for (const auto& load : loaders) {
         const ContentError error = errorOf(load);
@@ -207,7 +206,8 @@ void BadContentTest::hugePictures()
     }
     const ContentError error = errorOf([&] { content::readPicture(path); });
     QCOMPARE(error.cause(), Cause::PictureTooLarge);
-    QVERIFY2(error.causeText().contains(QStringLiteral("%1 × %2").arg(width).arg(height)), qPrintable(error.causeText()));
+    QVERIFY2(error.causeText().contains(QStringLiteral("%1 × %2").arg(width).arg(height)),
+             qPrintable(error.causeText()));
     QVERIFY(error.causeText().contains(QStringLiteral("2048 × 2048")));
 }
 
@@ -275,16 +275,16 @@ void BadContentTest::unclosedQuote()
         lines[5] = QStringLiteral("二行です\"");
     }
     const QByteArray file = encodeShiftJis(lines.join(QStringLiteral("\r\n")));
-    const ContentError error = errorOf([&] {
-        drill::parseQuestionBank(QStringLiteral("/q.txt"), file, QStringLiteral("/a.txt"), thirtyLines("1"));
-    });
+    const ContentError error = errorOf(
+        [&] { drill::parseQuestionBank(QStringLiteral("/q.txt"), file, QStringLiteral("/a.txt"), thirtyLines("1")); });
     if (openedOn == 0) {
         QCOMPARE(error.causeText(), QStringLiteral("nothing was refused"));
         return;
     }
     QCOMPARE(error.path(), QStringLiteral("/q.txt"));
     QCOMPARE(error.line(), openedOn);
-    QVERIFY2(error.causeText().contains(QStringLiteral("%1 番目の問題の引用符").arg(question)), qPrintable(error.causeText()));
+    QVERIFY2(error.causeText().contains(QStringLiteral("%1 番目の問題の引用符").arg(question)),
+             qPrintable(error.causeText()));
     QVERIFY(error.report().contains(QStringLiteral("%1 行目").arg(openedOn)));
 }
 
@@ -303,11 +303,13 @@ void BadContentTest::answerFieldsQuotedReadably()
     QFETCH(QByteArray, field);
     QFETCH(QString, shown);
     const ContentError error = errorOf([&] {
-        drill::parseQuestionBank(QStringLiteral("/q.txt"), thirtyQuestions(), QStringLiteral("/a.txt"), "\r\n" + thirtyLines(field));
+        drill::parseQuestionBank(QStringLiteral("/q.txt"), thirtyQuestions(), QStringLiteral("/a.txt"),
+                                 "\r\n" + thirtyLines(field));
     });
     QCOMPARE(error.path(), QStringLiteral("/a.txt"));
     QCOMPARE(error.line(), 2);
-    QVERIFY2(error.causeText().contains(QStringLiteral("2 番目の項目「%1」").arg(shown)), qPrintable(error.causeText()));
+    QVERIFY2(error.causeText().contains(QStringLiteral("2 番目の項目「%1」").arg(shown)),
+             qPrintable(error.causeText()));
     for (QChar c : error.report())
         QVERIFY2(c == QLatin1Char('\n') || c.category() != QChar::Other_Control, qPrintable(error.report()));
 }
@@ -316,13 +318,16 @@ void BadContentTest::shownText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("short, unchanged") << "電池 の 問題　1" << "電池 の 問題　1";
+    QTest::newRow("short, unchanged") << "電池 の 問題　1"
+                                      << "電池 の 問題　1";
     QTest::newRow("40 characters, whole") << QString(40, QChar(0x96FB)) << QString(40, QChar(0x96FB));
     QTest::newRow("41 characters, cut") << QString(41, QChar(0x96FB)) << QString(40, QChar(0x96FB)) + "…";
-    QTest::newRow("tab") << "a\tb" << "a<U+0009>b";
+    QTest::newRow("tab") << "a\tb"
+                         << "a<U+0009>b";
     QTest::newRow("undecodable byte") << QStringLiteral("a\uFFFD") << "a<U+FFFD>";
     QTest::newRow("zero-width space") << QStringLiteral("a\u200Bb") << "a<U+200B>b";
-    QTest::newRow("escape cut whole, never halved") << QString(35, QLatin1Char('a')) + "\x01" << QString(35, QLatin1Char('a')) + "…";
+    QTest::newRow("escape cut whole, never halved")
+        << QString(35, QLatin1Char('a')) + "\x01" << QString(35, QLatin1Char('a')) + "…";
 }
 
 void BadContentTest::shownText()
@@ -336,19 +341,20 @@ void BadContentTest::failureBoxFitsTheScreen_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("answers");
-    const QString deep = QStringLiteral("/home/先生") + QString(QStringLiteral("/とても長いフォルダーの名前")).repeated(200);
+    const QString deep =
+        QStringLiteral("/home/先生") + QString(QStringLiteral("/とても長いフォルダーの名前")).repeated(200);
     QTest::newRow("ordinary") << "/opt/ulmaro/説明/ドリル/正解.txt" << thirtyLines("x");
     QTest::newRow("a path of 3000 characters") << deep + "/正解.txt" << thirtyLines("x");
-    QTest::newRow("a first line of 100,000 characters") << "/opt/ulmaro/説明/ドリル/正解.txt" << thirtyLines(QByteArray(100000, '9'));
+    QTest::newRow("a first line of 100,000 characters")
+        << "/opt/ulmaro/説明/ドリル/正解.txt" << thirtyLines(QByteArray(100000, '9'));
 }
 
 void BadContentTest::failureBoxFitsTheScreen()
 {
     QFETCH(QString, path);
     QFETCH(QByteArray, answers);
-    const ContentError error = errorOf([&] {
-        drill::parseQuestionBank(QStringLiteral("/q.txt"), thirtyQuestions(), path, answers);
-    });
+    const ContentError error =
+        errorOf([&] { drill::parseQuestionBank(QStringLiteral("/q.txt"), thirtyQuestions(), path, answers); });
     QCOMPARE(error.path(), path);
     const auto box = app::makeFailureBox(error);
     box->show();

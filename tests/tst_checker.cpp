@@ -138,22 +138,33 @@ void CheckerTest::eachProblemNamed_data()
     QTest::newRow("missing explanation") << "説明/ボルタ/正極.txt" << kRemove << 0 << "見つかりません";
     QTest::newRow("folder in a text's place") << "説明/鉛蓄電池/負極.txt" << kFolder << 0 << "フォルダーです";
     QTest::newRow("line too wide for its list")
-        << manganese << withLine(manganese, 3, QStringLiteral("とても長い行で、一覧の幅には入りきりません")) << 3 << "一覧の幅";
-    QTest::newRow("explanation needs a scroll bar") << porous << shipped(porous) + sjis(QString::fromUtf8(many)) << 0 << "スクロール";
-    QTest::newRow("introduction needs a scroll bar") << introduction << shipped(introduction) + sjis(QString::fromUtf8(many)) << 0 << "スクロール";
+        << manganese << withLine(manganese, 3, QStringLiteral("とても長い行で、一覧の幅には入りきりません")) << 3
+        << "一覧の幅";
+    QTest::newRow("explanation needs a scroll bar")
+        << porous << shipped(porous) + sjis(QString::fromUtf8(many)) << 0 << "スクロール";
+    QTest::newRow("introduction needs a scroll bar")
+        << introduction << shipped(introduction) + sjis(QString::fromUtf8(many)) << 0 << "スクロール";
     QTest::newRow("page line too wide") << page << withLine(page, 2, QString(60, QChar(0x96FB))) << 2 << "一覧の幅";
-    QTest::newRow("byte that decodes as nothing") << page << shipped(page) + "\x81\x20\r\n" << int(shipped(page).count('\n') + 1) << "読めない文字";
-    QTest::newRow("29 questions") << questions << sjis(QStringLiteral("問\r\n").repeated(29)) << 0 << "30 個必要ですが、29 個";
-    QTest::newRow("unclosed quote") << questions << withLine(questions, 5, QStringLiteral("\"閉じない")) << 5 << "引用符";
-    QTest::newRow("question too wide")
-        << questions << withLine(questions, 2, QString(40, QChar(0x96FB))) << 2 << "問題の欄の幅";
-    QTest::newRow("answer that is no button") << answers << withLine(answers, 4, QStringLiteral("4")) << 4 << "1・2・3 のどれでもない";
-    QTest::newRow("answer that is no number") << answers << withLine(answers, 6, QStringLiteral("二")) << 6 << "数値ではありません";
+    QTest::newRow("byte that decodes as nothing") << page << shipped(page) + "\x81\x20\r\n"
+                                                  << int(shipped(page).count('\n') + 1) << "読めない文字";
+    QTest::newRow("29 questions") << questions << sjis(QStringLiteral("問\r\n").repeated(29)) << 0
+                                  << "30 個必要ですが、29 個";
+    QTest::newRow("unclosed quote") << questions << withLine(questions, 5, QStringLiteral("\"閉じない")) << 5
+                                    << "引用符";
+    QTest::newRow("question too wide") << questions << withLine(questions, 2, QString(40, QChar(0x96FB))) << 2
+                                       << "問題の欄の幅";
+    QTest::newRow("answer that is no button")
+        << answers << withLine(answers, 4, QStringLiteral("4")) << 4 << "1・2・3 のどれでもない";
+    QTest::newRow("answer that is no number")
+        << answers << withLine(answers, 6, QStringLiteral("二")) << 6 << "数値ではありません";
     QTest::newRow("missing choice file") << "説明/ドリル/選択肢/a7.txt" << kRemove << 0 << "見つかりません";
-    QTest::newRow("choices need a scroll bar") << choices << shipped(choices) + sjis(QString::fromUtf8(many)) << 0 << "スクロール";
-    QTest::newRow("broken frame") << "画像/アニメ/zn_1.gif" << frame.left(frame.size() / 2) << 0 << "画像として読み込めません";
+    QTest::newRow("choices need a scroll bar")
+        << choices << shipped(choices) + sjis(QString::fromUtf8(many)) << 0 << "スクロール";
+    QTest::newRow("broken frame") << "画像/アニメ/zn_1.gif" << frame.left(frame.size() / 2) << 0
+                                  << "画像として読み込めません";
     QTest::newRow("frame of the wrong size") << "画像/アニメ/h_2.gif" << solidGif(30, 30, Qt::red) << 0 << "23 × 201";
-    QTest::newRow("result picture of the wrong size") << "画像/gmedal.gif" << solidGif(10, 10, Qt::red) << 0 << "211 × 207";
+    QTest::newRow("result picture of the wrong size")
+        << "画像/gmedal.gif" << solidGif(10, 10, Qt::red) << 0 << "211 × 207";
     QTest::newRow("missing result picture") << "画像/batu.gif" << kRemove << 0 << "見つかりません";
     QTest::newRow("truncated sound") << "音/x.wav" << sound.left(sound.size() / 2) << 0 << "途中で切れています";
     QTest::newRow("sound that is not PCM") << "音/x.wav" << floatSound << 0 << "PCM ではない";
@@ -213,7 +224,8 @@ void CheckerTest::commandLine_data()
     QTest::newRow("version") << QStringList{"--version"} << 0 << QStringLiteral("ulmaro-check %1").arg(ULMARO_VERSION);
     QTest::newRow("the shipped content") << QStringList{testsupport::shippedContent()} << 0 << "問題はありません";
     QTest::newRow("a broken copy") << QStringList{"<broken>"} << 1 << "問題 1 件、注意 0 件";
-    QTest::newRow("not an application folder") << QStringList{QDir::rootPath()} << 2 << "アプリケーションフォルダーではありません";
+    QTest::newRow("not an application folder")
+        << QStringList{QDir::rootPath()} << 2 << "アプリケーションフォルダーではありません";
     QTest::newRow("an unknown option") << QStringList{"--fix"} << 2 << "--fix というオプションはありません";
     QTest::newRow("two folders") << QStringList{testsupport::shippedContent(), QDir::rootPath()} << 2 << "一つだけ";
 }

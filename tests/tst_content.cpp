@@ -1,7 +1,7 @@
 // Content loading: paths from the application folder, Shift-JIS texts to lines, GIF pictures,
 // and the one report that a failing content file gives.
-#include "support/gifwriter.h"
 #include "support/contentfolder.h"
+#include "support/gifwriter.h"
 
 #include "content/contenterror.h"
 #include "content/contentpath.h"
@@ -37,9 +37,12 @@ void ContentTest::appPathDropsOneTrailingSeparator_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("appPath");
-    QTest::newRow("ordinary folder") << "/opt/ulmaro" << "/opt/ulmaro";
-    QTest::newRow("root folder") << "/" << "";
-    QTest::newRow("trailing separator") << "/opt/ulmaro/" << "/opt/ulmaro";
+    QTest::newRow("ordinary folder") << "/opt/ulmaro"
+                                     << "/opt/ulmaro";
+    QTest::newRow("root folder") << "/"
+                                 << "";
+    QTest::newRow("trailing separator") << "/opt/ulmaro/"
+                                        << "/opt/ulmaro";
 }
 
 void ContentTest::appPathDropsOneTrailingSeparator()
@@ -84,8 +87,7 @@ void ContentTest::codePage932Characters()
 {
     // ① (NEC special), ～ (FF5E), － (FF0D), half-width kana, 髙 (IBM extension).
     const QByteArray bytes("\x87\x40\x81\x60\x81\x7C\xB1\xB2\xFB\xFC\r\n", 11);
-    QCOMPARE(content::decodeLines(bytes),
-             QStringList{QStringLiteral("①～－ｱｲ髙")});
+    QCOMPARE(content::decodeLines(bytes), QStringList{QStringLiteral("①～－ｱｲ髙")});
 }
 
 void ContentTest::encodings_data()
@@ -99,11 +101,12 @@ void ContentTest::encodings_data()
     QTest::newRow("UTF-8") << cell.toUtf8() << int(TextEncoding::Utf8) << cell;
     QTest::newRow("UTF-8 with a byte-order mark") << "\xEF\xBB\xBF" + cell.toUtf8() << int(TextEncoding::Utf8) << cell;
     QTest::newRow("ASCII alone") << QByteArray("1\r\n2\r\n") << int(TextEncoding::ShiftJis) << "1\r\n2\r\n";
-    QTest::newRow("UTF-8 but for one byte") << cell.toUtf8() + "\xFF" << int(TextEncoding::ShiftJis)
-                                           << content::decodeShiftJis(cell.toUtf8() + "\xFF");
+    QTest::newRow("UTF-8 but for one byte")
+        << cell.toUtf8() + "\xFF" << int(TextEncoding::ShiftJis) << content::decodeShiftJis(cell.toUtf8() + "\xFF");
     // Two half-width katakana whose Shift-JIS bytes are also a UTF-8 letter: a real text is
     // never that short and never made of such pairs alone.
-    QTest::newRow("Shift-JIS that is also UTF-8") << QByteArray("\xC3\xBD") << int(TextEncoding::Utf8) << QStringLiteral("\u00FD");
+    QTest::newRow("Shift-JIS that is also UTF-8")
+        << QByteArray("\xC3\xBD") << int(TextEncoding::Utf8) << QStringLiteral("\u00FD");
 }
 
 void ContentTest::encodings()

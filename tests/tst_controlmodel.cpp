@@ -95,12 +95,12 @@ private:
 void ControlModelTest::twipsAndFontSizes()
 {
     QCOMPARE(twipsToPixels(7155), 477);
-    QCOMPARE(twipsToPixels(1280), 85);   // 85.33: the nearest pixel
-    QCOMPARE(twipsToPixels(1290), 86);   // 86.0
-    QCOMPARE(twipsToPixels(1000), 67);   // 66.67: up, where cutting off would give 66
-    QCOMPARE(twipsToPixels(22), 1);      // 1.47
-    QCOMPARE(twipsToPixels(23), 2);      // 1.53
-    QCOMPARE(twipsToPixels(7.5), 1);     // a half pixel rounds up
+    QCOMPARE(twipsToPixels(1280), 85);  // 85.33: the nearest pixel
+    QCOMPARE(twipsToPixels(1290), 86);  // 86.0
+    QCOMPARE(twipsToPixels(1000), 67);  // 66.67: up, where cutting off would give 66
+    QCOMPARE(twipsToPixels(22), 1);     // 1.47
+    QCOMPARE(twipsToPixels(23), 2);     // 1.53
+    QCOMPARE(twipsToPixels(7.5), 1);    // a half pixel rounds up
     QCOMPARE(fontPixelSize(12), 16);
     QCOMPARE(fontPixelSize(14.25), 19);
     QCOMPARE(fontPixelSize(54.75), 73);
@@ -268,10 +268,12 @@ void ControlModelTest::inputQueuedForAnUnloadedWindowReachesNoHandler()
     Timer* oldClock = &screen.timer("Timer1");
     screen.whileButtonRuns = [&] {
         const QPointF at(5, 5);
-        QCoreApplication::postEvent(oldArea, new QMouseEvent(QEvent::MouseButtonPress, at, oldArea->mapToGlobal(at),
-                                                             Qt::LeftButton, Qt::LeftButton, {}));
-        QCoreApplication::postEvent(oldArea, new QMouseEvent(QEvent::MouseButtonRelease, at,
-                                                             oldArea->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, {}));
+        QCoreApplication::postEvent(oldArea,
+                                    new QMouseEvent(QEvent::MouseButtonPress, at, oldArea->mapToGlobal(at),
+                                                    Qt::LeftButton, Qt::LeftButton, {}));
+        QCoreApplication::postEvent(oldArea,
+                                    new QMouseEvent(QEvent::MouseButtonRelease, at, oldArea->mapToGlobal(at),
+                                                    Qt::LeftButton, Qt::NoButton, {}));
         QCoreApplication::postEvent(oldForm, new QCloseEvent);
         screen.unload();
         emit oldClock->ticked();
@@ -295,8 +297,8 @@ void ControlModelTest::naturalAgainstStretchedPictures()
     ProbeScreen screen(m_host);
     screen.show();
     screen.loadPicture("Area", QStringLiteral("\\画像\\p.gif"));
-    QCOMPARE(screen.image("Area").widthTwips(), 600.0);   // takes the picture's size, 40 px
-    QCOMPARE(screen.image("Area").leftTwips(), 1500.0);   // from where it was
+    QCOMPARE(screen.image("Area").widthTwips(), 600.0);      // takes the picture's size, 40 px
+    QCOMPARE(screen.image("Area").leftTwips(), 1500.0);      // from where it was
     QCOMPARE(screen.image("Wide").size(), QSize(100, 100));  // stretched: keeps its rectangle
     screen.unload();
 }
@@ -326,8 +328,8 @@ void ControlModelTest::timerStartsStopsAndMergesTicks()
 {
     ProbeScreen screen(m_host);
     screen.show();
-    QVERIFY(!screen.tick("Timer1"));   // every timer starts stopped
-    screen.setInterval("Timer1", 0);   // stopping a stopped timer changes nothing
+    QVERIFY(!screen.tick("Timer1"));  // every timer starts stopped
+    screen.setInterval("Timer1", 0);  // stopping a stopped timer changes nothing
     QVERIFY(!screen.timer("Timer1").isRunning());
 
     screen.setInterval("Timer1", 5);

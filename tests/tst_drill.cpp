@@ -19,8 +19,8 @@
 using drill::DrillRules;
 using drill::DrillScreen;
 using namespace testsupport;
-using ui::Screen;
 using app::ScreenId;
+using ui::Screen;
 
 namespace {
 

@@ -84,22 +84,20 @@ void DrillFilesTest::questionFields_data()
     QTest::newRow("LF") << lines(numbered(1, 30), "\n") << numbered(1, 30);
     QTest::newRow("no line end after the last")
         << encodeShiftJis(numbered(1, 30).join(QLatin1String("\r\n"))) << numbered(1, 30);
-    QTest::newRow("quoted comma")
-        << lines(QStringList{QStringLiteral("\"電池とは, 何か\"")} + numbered(2, 30))
-        << QStringList{QStringLiteral("電池とは, 何か")} + numbered(2, 30);
+    QTest::newRow("quoted comma") << lines(QStringList{QStringLiteral("\"電池とは, 何か\"")} + numbered(2, 30))
+                                  << QStringList{QStringLiteral("電池とは, 何か")} + numbered(2, 30);
     QTest::newRow("text after the closing quote dropped")
         << lines(QStringList{QStringLiteral("\"問1\" 余分")} + numbered(2, 30)) << numbered(1, 30);
     QTest::newRow("unquoted comma splits and shifts")
         << lines(QStringList{QStringLiteral("前半,後半")} + numbered(2, 30))
         << QStringList{QStringLiteral("前半"), QStringLiteral("後半")} + numbered(2, 29);
-    QTest::newRow("blank line is an empty question")
-        << lines(numbered(1, 1) + QStringList{QString()} + numbered(2, 30))
-        << numbered(1, 1) + QStringList{QString()} + numbered(2, 29);
-    QTest::newRow("two commas give an empty field")
-        << lines(QStringList{QStringLiteral("問1,,問2")} + numbered(3, 30))
-        << numbered(1, 1) + QStringList{QString()} + numbered(2, 29);
+    QTest::newRow("blank line is an empty question") << lines(numbered(1, 1) + QStringList{QString()} + numbered(2, 30))
+                                                     << numbered(1, 1) + QStringList{QString()} + numbered(2, 29);
+    QTest::newRow("two commas give an empty field") << lines(QStringList{QStringLiteral("問1,,問2")} + numbered(3, 30))
+                                                    << numbered(1, 1) + QStringList{QString()} + numbered(2, 29);
     QTest::newRow("blanks before fields skipped")
-        << lines(QStringList{QStringLiteral("  \t問1"), QStringLiteral(" \"問2\"")} + numbered(3, 30)) << numbered(1, 30);
+        << lines(QStringList{QStringLiteral("  \t問1"), QStringLiteral(" \"問2\"")} + numbered(3, 30))
+        << numbered(1, 30);
     QTest::newRow("fields past the thirtieth unread")
         << lines(numbered(1, 30) + QStringList{QStringLiteral("\"閉じない引用符")}) << numbered(1, 30);
 }
@@ -124,13 +122,14 @@ void DrillFilesTest::answerFields_data()
     QTest::newRow("one per line, CR LF") << lines(digits) << pattern;
     QTest::newRow("one per line, CR") << lines(digits, "\r") << pattern;
     QTest::newRow("one per line, LF") << lines(digits, "\n") << pattern;
-    QTest::newRow("one line, commas") << encodeShiftJis(digits.join(QLatin1Char(',')) + QStringLiteral("\r\n")) << pattern;
-    QTest::newRow("blanks around commas") << encodeShiftJis(digits.join(QLatin1String(" , ")) + QStringLiteral("\r\n")) << pattern;
+    QTest::newRow("one line, commas") << encodeShiftJis(digits.join(QLatin1Char(',')) + QStringLiteral("\r\n"))
+                                      << pattern;
+    QTest::newRow("blanks around commas")
+        << encodeShiftJis(digits.join(QLatin1String(" , ")) + QStringLiteral("\r\n")) << pattern;
     QTest::newRow("blanks between numbers") << encodeShiftJis(digits.join(QLatin1String("  "))) << pattern;
     QTest::newRow("blanks before line ends") << lines(digits, " \t\r\n") << pattern;
-    QTest::newRow("empty field reads 0")
-        << encodeShiftJis(QStringLiteral("2,,") + digits.mid(2).join(QLatin1Char(',')))
-        << QList<int>{2, 0} + pattern.mid(2);
+    QTest::newRow("empty field reads 0") << encodeShiftJis(QStringLiteral("2,,") + digits.mid(2).join(QLatin1Char(',')))
+                                         << QList<int>{2, 0} + pattern.mid(2);
 }
 
 void DrillFilesTest::answerFields()
@@ -148,7 +147,8 @@ void DrillFilesTest::tooFewFields_data()
     QTest::addColumn<int>("found");
     QTest::newRow("29 questions") << lines(numbered(1, 29)) << thirtyAnswers() << kQuestionsPath << 29;
     QTest::newRow("empty question file") << QByteArray() << thirtyAnswers() << kQuestionsPath << 0;
-    QTest::newRow("29 answers") << lines(numbered(1, 30)) << thirtyAnswers().left(qsizetype(29) * 3) << kAnswersPath << 29;
+    QTest::newRow("29 answers") << lines(numbered(1, 30)) << thirtyAnswers().left(qsizetype(29) * 3) << kAnswersPath
+                                << 29;
     QTest::newRow("empty answer file") << lines(numbered(1, 30)) << QByteArray() << kAnswersPath << 0;
 }
 

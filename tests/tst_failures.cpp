@@ -75,10 +75,11 @@ void FailuresTest::reportedWhereAndWhenTheFileIsNeeded_data()
                   bool missing = true) {
         QTest::newRow(name) << int(id) << file << missing << before << QString::fromUtf8(failing);
     };
-    row("ボルタ: the second zinc frame at the second step", ScreenId::Volta, anime + "zn_2.gif",
-        {"reach flowing"}, "tick Timer1");
+    row("ボルタ: the second zinc frame at the second step", ScreenId::Volta, anime + "zn_2.gif", {"reach flowing"},
+        "tick Timer1");
     row("ボルタ: a bubble picture at the first bubble tick", ScreenId::Volta, anime + "awa2.gif", {}, "tick Timer2");
-    row("ボルタ: 負極.txt at 負極拡大", ScreenId::Volta, "\\説明\\ボルタ\\負極.txt", {"reach closed"}, "press Command2");
+    row("ボルタ: 負極.txt at 負極拡大", ScreenId::Volta, "\\説明\\ボルタ\\負極.txt", {"reach closed"},
+        "press Command2");
     row("ダニエル: 素焼き板.txt at 素焼板拡大", ScreenId::Daniell, "\\説明\\ダニエル\\素焼き板.txt", {"reach closed"},
         "press Command5");
     row("ダニエル: the first copper frame at the first step", ScreenId::Daniell, anime + "cu_1.gif",
@@ -100,15 +101,16 @@ void FailuresTest::reportedWhereAndWhenTheFileIsNeeded_data()
     row("ドリル: 29 answers at the restart, as the bank is read again", ScreenId::Drill, kAnswers,
         {"answer wrong", "runOut Timer1", "shorten"}, "press Image2", false);
     // The questions drawn are 1, then 16.
-    row("ドリル: the second question's choices as it is drawn", ScreenId::Drill,
-        "\\説明\\ドリル\\選択肢\\a16.txt", {"answer right"}, "runOut Timer1");
+    row("ドリル: the second question's choices as it is drawn", ScreenId::Drill, "\\説明\\ドリル\\選択肢\\a16.txt",
+        {"answer right"}, "runOut Timer1");
     row("ドリル: maru.gif at a right answer", ScreenId::Drill, "\\画像\\maru.gif", {"answer wrong", "runOut Timer1"},
         "answer right");
     row("ドリル: batu.gif at a wrong answer", ScreenId::Drill, "\\画像\\batu.gif", {"answer right", "runOut Timer1"},
         "answer wrong");
     QStringList fiftyRight;
     for (int i = 0; i < 50; ++i)
-        fiftyRight << "answer right" << "runOut Timer1";
+        fiftyRight << "answer right"
+                   << "runOut Timer1";
     fiftyRight.removeLast();
     row("ドリル: gmedal.gif at the pass", ScreenId::Drill, "\\画像\\gmedal.gif", fiftyRight, "runOut Timer1");
 }
@@ -193,7 +195,7 @@ void FailuresTest::theProgramEndsWithItsReportAndStatus3()
     QCOMPARE(receive(12), QByteArray("RFB 003.003\n"));
     viewer.write("RFB 003.003\n");
     QCOMPARE(receive(4), QByteArray("\0\0\0\1", 4));  // no password
-    viewer.write("\1");                                 // shared
+    viewer.write("\1");                               // shared
     const QByteArray init = receive(24);
     QCOMPARE(init.size(), 24);
     receive(qFromBigEndian<quint32>(init.constData() + 20));

@@ -18,12 +18,15 @@
 #include <cmath>
 
 using namespace testsupport;
-using ui::Screen;
 using app::ScreenId;
+using ui::Screen;
 
 namespace {
 
-QWidget* focused() { return QApplication::focusWidget(); }
+QWidget* focused()
+{
+    return QApplication::focusWidget();
+}
 
 // What a screen reader says for the focused control.
 QString focusName()
@@ -61,11 +64,8 @@ protected:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-            ++events;
-            break;
-        default:
-            break;
+        case QEvent::MouseMove: ++events; break;
+        default: break;
         }
         return false;
     }
@@ -107,18 +107,23 @@ void KeyboardTest::tabGoesRoundInOrder_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("order");  // from the focus the screen gives; * stands for any words
     QTest::newRow("menu") << int(ScreenId::Menu) << QStringList{}
-                          << QStringList{"電池の原理", "ボルタの電池", "ダニエル電池", "マンガン電池", "鉛蓄電池", "電池のドリル", "終了"};
+                          << QStringList{"電池の原理", "ボルタの電池", "ダニエル電池", "マンガン電池",
+                                         "鉛蓄電池",   "電池のドリル", "終了"};
     QTest::newRow("lesson, open") << int(ScreenId::Volta) << QStringList{} << QStringList{"スイッチ", "メニュー"};
     QTest::newRow("lesson, closed") << int(ScreenId::Volta) << QStringList{"Image13"}
                                     << QStringList{"スイッチ", "電子の流れ", "負極拡大", "正極拡大", "メニュー"};
     QTest::newRow("lesson, enlarged") << int(ScreenId::Volta) << QStringList{"Image13", "Command3"}
-                                      << QStringList{"スイッチ", "電子の流れ", "負極拡大", "正極拡大", "説明", "メニュー"};
-    QTest::newRow("lesson with a third view") << int(ScreenId::Daniell) << QStringList{"Image13"}
-                                              << QStringList{"スイッチ", "電子の流れ", "負極拡大", "正極拡大", "素焼板拡大", "メニュー"};
-    QTest::newRow("lesson with the inside view") << int(ScreenId::Lead) << QStringList{"Image13", "Command5"}
-                                                 << QStringList{"スイッチ", "電子の流れ", "負極拡大", "正極拡大", "内部の構造", "メニュー"};
+                                      << QStringList{"スイッチ", "電子の流れ", "負極拡大",
+                                                     "正極拡大", "説明",       "メニュー"};
+    QTest::newRow("lesson with a third view")
+        << int(ScreenId::Daniell) << QStringList{"Image13"}
+        << QStringList{"スイッチ", "電子の流れ", "負極拡大", "正極拡大", "素焼板拡大", "メニュー"};
+    QTest::newRow("lesson with the inside view")
+        << int(ScreenId::Lead) << QStringList{"Image13", "Command5"}
+        << QStringList{"スイッチ", "電子の流れ", "負極拡大", "正極拡大", "内部の構造", "メニュー"};
     // A page's text is a stop once it has risen, unless a picture lies over its middle.
-    QTest::newRow("principle, page 1 rising") << int(ScreenId::Principle) << QStringList{} << QStringList{"次ページ", "メニュー"};
+    QTest::newRow("principle, page 1 rising")
+        << int(ScreenId::Principle) << QStringList{} << QStringList{"次ページ", "メニュー"};
     QTest::newRow("principle, page 1") << int(ScreenId::Principle) << QStringList{"Timer1*69"}
                                        << QStringList{"次ページ", "メニュー", "1 ページの説明"};
     QTest::newRow("principle, page 3") << int(ScreenId::Principle) << QStringList{"Command2", "Command2", "Timer2*69"}
@@ -126,11 +131,13 @@ void KeyboardTest::tabGoesRoundInOrder_data()
     QTest::newRow("principle, table") << int(ScreenId::Principle)
                                       << QStringList{"Command2", "Command2", "Timer2*69", "Command4"}
                                       << QStringList{"次ページ", "メニュー", "元に戻る"};
-    QTest::newRow("principle, page 4") << int(ScreenId::Principle) << QStringList{"Command2", "Command2", "Command2", "Timer2*69"}
+    QTest::newRow("principle, page 4") << int(ScreenId::Principle)
+                                       << QStringList{"Command2", "Command2", "Command2", "Timer2*69"}
                                        << QStringList{"最初から", "メニュー", "スイッチ"};
     QTest::newRow("drill start") << int(ScreenId::DrillStart) << QStringList{} << QStringList{"スタート", "説明"};
     QTest::newRow("drill") << int(ScreenId::Drill) << QStringList{}
-                           << QStringList{"メニュー", "1　*", "2　*", "3　*", "選択肢", "電池のドリル（最初からやり直す）"};
+                           << QStringList{"メニュー", "1　*",   "2　*",
+                                          "3　*",     "選択肢", "電池のドリル（最初からやり直す）"};
 }
 
 void KeyboardTest::tabGoesRoundInOrder()
@@ -257,8 +264,10 @@ void KeyboardTest::focusRingShows_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("control");
     QTest::newRow("lesson switch") << int(ScreenId::Volta) << QStringList{} << QStringLiteral("Image13");
-    QTest::newRow("lesson switch, closed") << int(ScreenId::Volta) << QStringList{"Image13"} << QStringLiteral("Image13");
-    QTest::newRow("principle switch") << int(ScreenId::Principle) << QStringList{"Command2", "Command2", "Command2", "Timer2*69"}
+    QTest::newRow("lesson switch, closed")
+        << int(ScreenId::Volta) << QStringList{"Image13"} << QStringLiteral("Image13");
+    QTest::newRow("principle switch") << int(ScreenId::Principle)
+                                      << QStringList{"Command2", "Command2", "Command2", "Timer2*69"}
                                       << QStringLiteral("Picture4");
     QTest::newRow("drill title") << int(ScreenId::Drill) << QStringList{} << QStringLiteral("Image2");
     QTest::newRow("list") << int(ScreenId::DrillStart) << QStringList{} << QStringLiteral("List1");

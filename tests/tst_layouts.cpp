@@ -63,7 +63,8 @@ QString groundOf(View& view, const QString& name, QRect onWindow)
     QRegion children;
     const QWidget* control = widgetNamed(view.visit.screen, name);
     for (const QWidget* child : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!child->isHidden() && !child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_")))
+        if (!child->isHidden() && !child->objectName().isEmpty()
+            && !child->objectName().startsWith(QLatin1String("qt_")))
             children += child->geometry().translated(onWindow.topLeft());
     return commonestColour(view.painted(), QRegion(onWindow).subtracted(children)).name();
 }

@@ -13,7 +13,10 @@ using app::ScreenId;
 
 namespace {
 
-bool shown(ui::Screen& s, ui::ControlRef ref) { return s.control(ref).widget().isVisibleTo(s.window()); }
+bool shown(ui::Screen& s, ui::ControlRef ref)
+{
+    return s.control(ref).widget().isVisibleTo(s.window());
+}
 
 QStringList shownOf(ui::Screen& s, std::initializer_list<const char*> names)
 {
@@ -25,10 +28,13 @@ QStringList shownOf(ui::Screen& s, std::initializer_list<const char*> names)
 }
 
 const std::initializer_list<const char*> kWatched = {
-    "Label3", "Label4", "Label5", "Label6", "Label7", "Image3", "Image4", "Image5", "Image6", "Image7",
-    "Image12", "Image14", "Image15", "Image16", "Image17", "Image18", "List1", "Command1", "Command2", "Command3"};
+    "Label3",  "Label4",  "Label5",  "Label6",  "Label7",  "Image3",  "Image4", "Image5",   "Image6",   "Image7",
+    "Image12", "Image14", "Image15", "Image16", "Image17", "Image18", "List1",  "Command1", "Command2", "Command3"};
 
-QString frameOf(ui::Screen& s, const char* image) { return s.image(image).picture().source(); }
+QString frameOf(ui::Screen& s, const char* image)
+{
+    return s.image(image).picture().source();
+}
 
 struct Positions {
     double top5, left6, top7;
@@ -72,14 +78,16 @@ void LessonsTest::statesOfTheTemplate()
     // Closed, idle: signs, bulb, voltage, notation and buttons; nothing moves.
     QVERIFY(s.click("Image13"));
     QCOMPARE(shownOf(s, kWatched),
-             (QStringList{"Label3", "Label5", "Label6", "Label7", "Image12", "Image14", "Command1", "Command2", "Command3"}));
+             (QStringList{"Label3", "Label5", "Label6", "Label7", "Image12", "Image14", "Command1", "Command2",
+                          "Command3"}));
     QVERIFY(!s.timer("Timer1").isRunning());
 
     // Closed, flowing: the first frame 400 ms later, that is at the first tick.
     QVERIFY(s.click("Command1"));
     QCOMPARE(s.timer("Timer1").interval(), 400);
     QCOMPARE(shownOf(s, kWatched),
-             (QStringList{"Label5", "Label6", "Label7", "Image12", "Image15", "Image16", "Command1", "Command2", "Command3"}));
+             (QStringList{"Label5", "Label6", "Label7", "Image12", "Image15", "Image16", "Command1", "Command2",
+                          "Command3"}));
     s.tick("Timer1");
     QVERIFY(shown(s, "Image3") && shown(s, "Image7"));
 
@@ -323,10 +331,14 @@ void LessonsTest::framesPerCell_data()
     QTest::addColumn<int>("screen");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::newRow("Voltaic") << int(ScreenId::Volta) << "zn_" << "h_";
-    QTest::newRow("Daniell") << int(ScreenId::Daniell) << "zn_" << "cu_";
-    QTest::newRow("manganese: the same frame twice") << int(ScreenId::Manganese) << "h_" << "h_";
-    QTest::newRow("lead: the so4_x frame first") << int(ScreenId::Lead) << "so4_x" << "so4_";
+    QTest::newRow("Voltaic") << int(ScreenId::Volta) << "zn_"
+                             << "h_";
+    QTest::newRow("Daniell") << int(ScreenId::Daniell) << "zn_"
+                             << "cu_";
+    QTest::newRow("manganese: the same frame twice") << int(ScreenId::Manganese) << "h_"
+                                                     << "h_";
+    QTest::newRow("lead: the so4_x frame first") << int(ScreenId::Lead) << "so4_x"
+                                                 << "so4_";
 }
 
 void LessonsTest::framesPerCell()

@@ -12,9 +12,9 @@
 #include <QtTest>
 
 using namespace testsupport;
+using app::ScreenId;
 using ui::Picture;
 using ui::PictureCache;
-using app::ScreenId;
 
 namespace {
 
@@ -338,7 +338,9 @@ void PaintingTest::slidingPagePaintsOnlyTheStripItUncovers()
     QCOMPARE(recorder.painted.subtracted(QRegion(before) + after), QRegion());
     QVERIFY2(areaOf(recorder.painted) <= 2L * page.width() * step,
              qPrintable(QStringLiteral("painted %1 px of a %2 x %3 page")
-                            .arg(areaOf(recorder.painted)).arg(page.width()).arg(page.height())));
+                            .arg(areaOf(recorder.painted))
+                            .arg(page.width())
+                            .arg(page.height())));
 }
 
 void PaintingTest::whatIsShownAfterTicksIsAWholeRepaint()

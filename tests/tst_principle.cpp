@@ -8,8 +8,8 @@
 #include <QtTest>
 
 using namespace testsupport;
-using ui::Screen;
 using app::ScreenId;
+using ui::Screen;
 
 namespace {
 
@@ -22,7 +22,10 @@ principle::PrincipleScreen& principleOf(Screen& screen)
     return static_cast<principle::PrincipleScreen&>(screen);
 }
 
-double topOf(Screen& s, const char* frame) { return s.container(frame).topTwips(); }
+double topOf(Screen& s, const char* frame)
+{
+    return s.container(frame).topTwips();
+}
 
 void tickTimes(Screen& s, const char* timer, int times)
 {
@@ -48,7 +51,11 @@ QStringList snapshot(Screen& s)
             continue;
         }
         const ui::Control& c = s.control({row.name, row.index});
-        state << QStringLiteral("%1 %2 %3,%4").arg(c.widget().objectName()).arg(c.ownVisible()).arg(c.leftTwips()).arg(c.topTwips());
+        state << QStringLiteral("%1 %2 %3,%4")
+                     .arg(c.widget().objectName())
+                     .arg(c.ownVisible())
+                     .arg(c.leftTwips())
+                     .arg(c.topTwips());
     }
     for (const char* list : {"List1", "List2", "List3", "List4"})
         state << s.list(list).items().join(QLatin1Char('|'));

@@ -58,8 +58,12 @@ void QuizTest::eachAnswerGetsItsMark_data()
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("sound");
     QTest::addColumn<QString>("score");
-    QTest::newRow("right: a circle") << true << "maru.gif" << "/音/o.wav" << "2";
-    QTest::newRow("wrong: a cross") << false << "batu.gif" << "/音/x.wav" << "0";
+    QTest::newRow("right: a circle") << true << "maru.gif"
+                                     << "/音/o.wav"
+                                     << "2";
+    QTest::newRow("wrong: a cross") << false << "batu.gif"
+                                    << "/音/x.wav"
+                                    << "0";
 }
 
 void QuizTest::eachAnswerGetsItsMark()

@@ -64,15 +64,23 @@ void ShippedContentTest::enlargementsShowTheirExplanations_data()
     QTest::addColumn<int>("screen");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("file");
-    const struct { ScreenId id; const char* folder; bool porous; } cells[] = {
-        {ScreenId::Volta, "ボルタ", false}, {ScreenId::Daniell, "ダニエル", true},
-        {ScreenId::Manganese, "マンガン", false}, {ScreenId::Lead, "鉛蓄電池", false}};
+    const struct {
+        ScreenId id;
+        const char* folder;
+        bool porous;
+    } cells[] = {{ScreenId::Volta, "ボルタ", false},
+                 {ScreenId::Daniell, "ダニエル", true},
+                 {ScreenId::Manganese, "マンガン", false},
+                 {ScreenId::Lead, "鉛蓄電池", false}};
     for (const auto& cell : cells) {
         const QString folder = QString::fromUtf8(cell.folder);
-        QTest::addRow("%s 負極", cell.folder) << int(cell.id) << "Command2" << "\\説明\\" + folder + "\\負極.txt";
-        QTest::addRow("%s 正極", cell.folder) << int(cell.id) << "Command3" << "\\説明\\" + folder + "\\正極.txt";
+        QTest::addRow("%s 負極", cell.folder) << int(cell.id) << "Command2"
+                                              << "\\説明\\" + folder + "\\負極.txt";
+        QTest::addRow("%s 正極", cell.folder) << int(cell.id) << "Command3"
+                                              << "\\説明\\" + folder + "\\正極.txt";
         if (cell.porous)
-            QTest::addRow("%s 素焼き板", cell.folder) << int(cell.id) << "Command5" << "\\説明\\" + folder + "\\素焼き板.txt";
+            QTest::addRow("%s 素焼き板", cell.folder) << int(cell.id) << "Command5"
+                                                      << "\\説明\\" + folder + "\\素焼き板.txt";
     }
 }
 

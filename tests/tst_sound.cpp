@@ -48,7 +48,8 @@ QByteArray chunk(const QByteArray& id, const QByteArray& body, qint64 declared =
 QByteArray format(int tag, int channels, int rate, int bits)
 {
     const int block = channels * bits / 8;
-    return chunk("fmt ", le16(tag) + le16(channels) + le32(rate) + le32(qint64(rate) * block) + le16(block) + le16(bits));
+    return chunk("fmt ",
+                 le16(tag) + le16(channels) + le32(rate) + le32(qint64(rate) * block) + le16(block) + le16(bits));
 }
 
 QByteArray wave(const QByteArray& chunks, const QByteArray& form = "WAVE")
@@ -123,8 +124,10 @@ void addBrokenWaves()
     QTest::newRow("data before fmt") << wave(kData + kFormat) << "前にありません";
     QTest::newRow("no data chunk") << wave(kFormat) << "data チャンク";
     QTest::newRow("empty data chunk") << wave(kFormat + chunk("data", {})) << "データが空";
-    QTest::newRow("data longer than the file") << wave(kFormat + chunk("data", QByteArray(10, '\1'), 1000)) << "途中で切れています";
-    QTest::newRow("shipped x.wav cut in half") << shippedSound("x").left(shippedSound("x").size() / 2) << "途中で切れています";
+    QTest::newRow("data longer than the file")
+        << wave(kFormat + chunk("data", QByteArray(10, '\1'), 1000)) << "途中で切れています";
+    QTest::newRow("shipped x.wav cut in half")
+        << shippedSound("x").left(shippedSound("x").size() / 2) << "途中で切れています";
 }
 
 }  // namespace
@@ -174,8 +177,8 @@ void SoundTest::playableWaves_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("channels");
     QTest::addColumn<int>("bits");
-    QByteArray extensible = le16(0xFFFE) + le16(2) + le32(44100) + le32(44100 * 4) + le16(4) + le16(16)
-                            + le16(22) + le16(16) + le32(3) + le16(1) + QByteArray(14, '\0');
+    QByteArray extensible = le16(0xFFFE) + le16(2) + le32(44100) + le32(44100 * 4) + le16(4) + le16(16) + le16(22)
+        + le16(16) + le32(3) + le16(1) + QByteArray(14, '\0');
     QTest::newRow("16-bit mono") << wave(kFormat + kData) << 1 << 16;
     QTest::newRow("8-bit stereo") << wave(format(1, 2, 11025, 8) + kData) << 2 << 8;
     QTest::newRow("32-bit PCM") << wave(format(1, 1, 48000, 32) + kData) << 1 << 32;
@@ -287,25 +290,34 @@ void SoundTest::soundClientSettings_data()
     QTest::addColumn<QString>("cookie");
     const QString user = "unix:@/run/pulse/native unix:/var/run/pulse/native";
     QTest::newRow("nothing set") << QStringList{"XDG_RUNTIME_DIR=@/run"} << QStringList{} << user << "/dev/zero";
-    QTest::newRow("no runtime folder") << QStringList{} << QStringList{} << "unix:/var/run/pulse/native" << "/dev/zero";
-    QTest::newRow("runtime path of its own") << QStringList{"PULSE_RUNTIME_PATH=/r", "XDG_RUNTIME_DIR=@/run"} << QStringList{}
-                                             << "unix:/r/native unix:/var/run/pulse/native" << "/dev/zero";
-    QTest::newRow("server set by the user") << QStringList{"PULSE_SERVER=tcp:elsewhere"} << QStringList{} << "tcp:elsewhere"
-                                            << "/dev/zero";
+    QTest::newRow("no runtime folder") << QStringList{} << QStringList{} << "unix:/var/run/pulse/native"
+                                       << "/dev/zero";
+    QTest::newRow("runtime path of its own") << QStringList{"PULSE_RUNTIME_PATH=/r", "XDG_RUNTIME_DIR=@/run"}
+                                             << QStringList{} << "unix:/r/native unix:/var/run/pulse/native"
+                                             << "/dev/zero";
+    QTest::newRow("server set by the user")
+        << QStringList{"PULSE_SERVER=tcp:elsewhere"} << QStringList{} << "tcp:elsewhere"
+        << "/dev/zero";
     QTest::newRow("server in the user's client.conf")
-        << QStringList{} << QStringList{".config/pulse/client.conf= default-server = tcp:there ; mine"} << "" << "/dev/zero";
+        << QStringList{} << QStringList{".config/pulse/client.conf= default-server = tcp:there ; mine"} << ""
+        << "/dev/zero";
     QTest::newRow("a commented-out server does not count")
         << QStringList{} << QStringList{".config/pulse/client.conf=; default-server = tcp:there"}
-        << "unix:/var/run/pulse/native" << "/dev/zero";
-    QTest::newRow("cookie set by the user") << QStringList{"PULSE_COOKIE=/mine"} << QStringList{}
-                                            << "unix:/var/run/pulse/native" << "/mine";
-    QTest::newRow("a cookie file exists") << QStringList{} << QStringList{".config/pulse/cookie=x"}
-                                          << "unix:/var/run/pulse/native" << "";
-    QTest::newRow("an old cookie file exists") << QStringList{} << QStringList{".pulse-cookie=x"}
-                                               << "unix:/var/run/pulse/native" << "";
+        << "unix:/var/run/pulse/native"
+        << "/dev/zero";
+    QTest::newRow("cookie set by the user")
+        << QStringList{"PULSE_COOKIE=/mine"} << QStringList{} << "unix:/var/run/pulse/native"
+        << "/mine";
+    QTest::newRow("a cookie file exists")
+        << QStringList{} << QStringList{".config/pulse/cookie=x"} << "unix:/var/run/pulse/native"
+        << "";
+    QTest::newRow("an old cookie file exists")
+        << QStringList{} << QStringList{".pulse-cookie=x"} << "unix:/var/run/pulse/native"
+        << "";
     QTest::newRow("cookie in a client.conf.d file")
         << QStringList{"PULSE_CLIENTCONFIG=@/c.conf"} << QStringList{"c.conf=", "c.conf.d/a.conf=cookie-file=/k"}
-        << "unix:/var/run/pulse/native" << "";
+        << "unix:/var/run/pulse/native"
+        << "";
 }
 
 void SoundTest::soundClientSettings()
@@ -314,8 +326,8 @@ void SoundTest::soundClientSettings()
     QFETCH(QStringList, files);
     QFETCH(QString, server);
     QFETCH(QString, cookie);
-    const QByteArrayList names{"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "PULSE_SERVER", "PULSE_COOKIE",
-                               "PULSE_CLIENTCONFIG", "PULSE_RUNTIME_PATH"};
+    const QByteArrayList names{"HOME",         "XDG_CONFIG_HOME",    "XDG_RUNTIME_DIR",   "PULSE_SERVER",
+                               "PULSE_COOKIE", "PULSE_CLIENTCONFIG", "PULSE_RUNTIME_PATH"};
     QHash<QByteArray, QByteArray> saved;
     for (const QByteArray& name : names) {
         if (qEnvironmentVariableIsSet(name.constData()))

@@ -30,8 +30,8 @@ std::unique_ptr<QMessageBox> makeFailureBox(const content::ContentError& error)
         path = path.left(kLongestShownPath / 2) + QStringLiteral("…") + path.right(kLongestShownPath / 2);
     path.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
     const content::ContentError shown(path, error.cause(), error.causeText(), error.line());
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("Ulmaro"), shown.report(),
-                                             QMessageBox::Ok);
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("Ulmaro"), shown.report(), QMessageBox::Ok);
     box->setTextFormat(Qt::PlainText);  // a quoted field may hold "<" and ">"
     return box;
 }

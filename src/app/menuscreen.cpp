@@ -32,8 +32,8 @@ MenuScreen::MenuScreen(ui::ScreenHost& host) : Screen(host, QStringLiteral("ãƒ¡ã
 void MenuScreen::command1Click(int index)
 {
     static constexpr ScreenId kDestinations[] = {
-        ScreenId::Principle, ScreenId::Volta, ScreenId::Daniell, ScreenId::Manganese,
-        ScreenId::Lead, ScreenId::DrillStart,
+        ScreenId::Principle, ScreenId::Volta, ScreenId::Daniell,
+        ScreenId::Manganese, ScreenId::Lead,  ScreenId::DrillStart,
     };
     constexpr int kQuitIndex = 6;
     unload();

@@ -18,8 +18,7 @@ Program::Program(ScreenFactory factory, Quit quit, content::FailureReporter* rep
       m_quit(quit ? std::move(quit) : Quit([](int code) { QCoreApplication::exit(code); })),
       m_guard(reporter ? *reporter : m_failureBox),
       m_sounds(sounds ? std::move(sounds) : ui::SoundSinkFactory(&ui::makeSpeakerSink))
-{
-}
+{}
 
 Program::~Program() = default;
 

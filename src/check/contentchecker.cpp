@@ -17,8 +17,8 @@
 namespace check {
 namespace {
 
-using content::ContentError;
 using app::ScreenId;
+using content::ContentError;
 
 // Which list shows which text; mustFit: the list is read without scrolling.
 struct ListedText {
@@ -53,16 +53,11 @@ struct PictureSeries {
 };
 
 constexpr PictureSeries kPictures[] = {
-    {"画像/アニメ/zn_", 3, ScreenId::Volta, "Image3"},
-    {"画像/アニメ/h_", 3, ScreenId::Volta, "Image4"},
-    {"画像/アニメ/cu_", 3, ScreenId::Daniell, "Image4"},
-    {"画像/アニメ/so4_x", 3, ScreenId::Lead, "Image3"},
-    {"画像/アニメ/so4_", 3, ScreenId::Lead, "Image4"},
-    {"画像/アニメ/awa", 2, ScreenId::Volta, "Image8"},
-    {"画像/アニメ/g", 9, ScreenId::Principle, "Picture7"},
-    {"画像/アニメ/e", 9, ScreenId::Principle, "Picture8"},
-    {"画像/maru", 0, ScreenId::Drill, "Image5"},
-    {"画像/batu", 0, ScreenId::Drill, "Image5"},
+    {"画像/アニメ/zn_", 3, ScreenId::Volta, "Image3"},     {"画像/アニメ/h_", 3, ScreenId::Volta, "Image4"},
+    {"画像/アニメ/cu_", 3, ScreenId::Daniell, "Image4"},   {"画像/アニメ/so4_x", 3, ScreenId::Lead, "Image3"},
+    {"画像/アニメ/so4_", 3, ScreenId::Lead, "Image4"},     {"画像/アニメ/awa", 2, ScreenId::Volta, "Image8"},
+    {"画像/アニメ/g", 9, ScreenId::Principle, "Picture7"}, {"画像/アニメ/e", 9, ScreenId::Principle, "Picture8"},
+    {"画像/maru", 0, ScreenId::Drill, "Image5"},           {"画像/batu", 0, ScreenId::Drill, "Image5"},
     {"画像/gmedal", 0, ScreenId::Drill, "Image5"},
 };
 
@@ -192,16 +187,18 @@ void ContentChecker::checkDrillBank()
                 const int width = metrics.horizontalAdvance(bank.text[n]);
                 if (width > room)
                     problem(questions, bank.textLine[n],
-                            QStringLiteral("%1 番目の問題が、問題の欄の幅 %2 px に対して %3 px あります。短くしてください。")
+                            QStringLiteral(
+                                "%1 番目の問題が、問題の欄の幅 %2 px に対して %3 px あります。短くしてください。")
                                 .arg(n)
                                 .arg(room)
                                 .arg(width));
                 if (bank.answer[n] < 1 || bank.answer[n] > 3)
-                    problem(answers, bank.answerLine[n],
-                            QStringLiteral("%1 番目の正解「%2」が 1・2・3 のどれでもないため、どの答えも不正解になります。"
-                                           "1・2・3 のどれかにしてください。")
-                                .arg(n)
-                                .arg(bank.answer[n]));
+                    problem(
+                        answers, bank.answerLine[n],
+                        QStringLiteral("%1 番目の正解「%2」が 1・2・3 のどれでもないため、どの答えも不正解になります。"
+                                       "1・2・3 のどれかにしてください。")
+                            .arg(n)
+                            .arg(bank.answer[n]));
             }
         } catch (const ContentError& error) {
             problem(error.path(), error.line(), error.causeText());

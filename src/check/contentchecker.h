@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/layout.h"
 #include "app/program.h"
+#include "ui/layout.h"
 
 #include <QList>
 #include <QString>

@@ -58,7 +58,9 @@ int main(int argc, char* argv[])
             return 0;
         }
         if (argument.startsWith(QLatin1Char('-'))) {
-            print(stderr, QStringLiteral("ulmaro-check: %1 というオプションはありません（--help で使い方を表示します）。").arg(argument));
+            print(stderr,
+                  QStringLiteral("ulmaro-check: %1 というオプションはありません（--help で使い方を表示します）。")
+                      .arg(argument));
             return kNotUsable;
         }
         folders << argument;
@@ -67,13 +69,14 @@ int main(int argc, char* argv[])
         print(stderr, QStringLiteral("ulmaro-check: 調べるフォルダーは一つだけ指定してください。"));
         return kNotUsable;
     }
-    const QString folder = content::appPathFromFolder(folders.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                                          : folders.first());
+    const QString folder =
+        content::appPathFromFolder(folders.isEmpty() ? QCoreApplication::applicationDirPath() : folders.first());
     check::ContentChecker checker(folder);
     if (!checker.isApplicationFolder()) {
-        print(stderr, QStringLiteral("ulmaro-check: %1 は Ulmaro のアプリケーションフォルダーではありません"
-                                     "（説明・画像・音 のどのフォルダーもありません）。")
-                          .arg(folder.isEmpty() ? QStringLiteral("/") : folder));
+        print(stderr,
+              QStringLiteral("ulmaro-check: %1 は Ulmaro のアプリケーションフォルダーではありません"
+                             "（説明・画像・音 のどのフォルダーもありません）。")
+                  .arg(folder.isEmpty() ? QStringLiteral("/") : folder));
         return kNotUsable;
     }
     const QList<check::Finding> findings = checker.run();

@@ -10,8 +10,7 @@ ContentError::ContentError(QString path, Cause cause, QString detail, int line)
       m_cause(cause),
       m_detail(std::move(detail)),
       m_line(line)
-{
-}
+{}
 
 QString ContentError::causeText() const
 {
@@ -52,10 +51,8 @@ bool showsItself(char32_t c)
     case QChar::Other_NotAssigned:
     case QChar::Separator_Space:
     case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return false;
-    default:
-        return c != QChar::ReplacementCharacter;
+    case QChar::Separator_Paragraph: return false;
+    default: return c != QChar::ReplacementCharacter;
     }
 }
 }  // namespace
@@ -64,9 +61,10 @@ QString shownText(const QString& text)
 {
     QString shown;
     for (char32_t c : text.toUcs4()) {
-        const QString piece =
-            showsItself(c) ? QString::fromUcs4(&c, 1)
-                           : QStringLiteral("<U+%1>").arg(QString::number(quint32(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+        const QString piece = showsItself(c)
+            ? QString::fromUcs4(&c, 1)
+            : QStringLiteral("<U+%1>").arg(
+                QString::number(quint32(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
         if (shown.size() + piece.size() > kShownFieldLength)
             return shown + QStringLiteral("…");
         shown += piece;

@@ -13,9 +13,9 @@ public:
     enum class Cause {
         NotFound,
         Unreadable,
-        Folder,           // a folder where a file belongs
-        NotAFile,         // a device, a pipe or a socket
-        TooLarge,         // more bytes than the program reads of such a file
+        Folder,    // a folder where a file belongs
+        NotAFile,  // a device, a pipe or a socket
+        TooLarge,  // more bytes than the program reads of such a file
         NotAPicture,
         PictureTooLarge,  // more pixels than a screen can show
         NotASound,

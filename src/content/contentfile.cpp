@@ -52,9 +52,9 @@ void refuseUnlessRegular(const QString& path, const struct stat& info)
 [[noreturn]] void tooLarge(const QString& path, qint64 size, qint64 limit)
 {
     const QString measured = size < 0 ? QString() : QStringLiteral("（%1）").arg(byteSizeText(size));
-    throw ContentError(path, Cause::TooLarge,
-                       QStringLiteral("ファイルが大きすぎます%1。%2までにしてください。")
-                           .arg(measured, byteLimitText(limit)));
+    throw ContentError(
+        path, Cause::TooLarge,
+        QStringLiteral("ファイルが大きすぎます%1。%2までにしてください。").arg(measured, byteLimitText(limit)));
 }
 
 }  // namespace

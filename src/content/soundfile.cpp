@@ -20,8 +20,14 @@ constexpr int kMostChunks = 1000;  // a real file has a handful; more is a broke
     throw ContentError(path, ContentError::Cause::NotASound, reason);
 }
 
-quint16 u16(const QByteArray& bytes, int at) { return qFromLittleEndian<quint16>(bytes.constData() + at); }
-quint32 u32(const QByteArray& bytes, int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); }
+quint16 u16(const QByteArray& bytes, int at)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+quint32 u32(const QByteArray& bytes, int at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
 
 void readFormat(ContentFile& file, qint64 length, WaveFormat& format)
 {
@@ -35,15 +41,17 @@ void readFormat(ContentFile& file, qint64 length, WaveFormat& format)
     if (tag == kExtensible && fmt.size() >= kExtensibleFormatBytes)
         tag = u16(fmt, 24);
     if (tag != kPcm)
-        notASound(path, QStringLiteral("PCM ではない形式です（形式番号 %1）。PCM の WAV で保存してください。").arg(tag));
+        notASound(path,
+                  QStringLiteral("PCM ではない形式です（形式番号 %1）。PCM の WAV で保存してください。").arg(tag));
     format.channels = u16(fmt, 2);
     format.sampleRate = int(u32(fmt, 4));
     format.bitsPerSample = u16(fmt, 14);
     if (format.channels == 0 || format.sampleRate <= 0)
         notASound(path, QStringLiteral("チャンネル数か標本化周波数が 0 です。"));
     if (format.bitsPerSample != 8 && format.bitsPerSample != 16 && format.bitsPerSample != 32)
-        notASound(path, QStringLiteral("1 標本 %1 ビットの音は鳴らせません。8・16・32 ビットの PCM で保存してください。")
-                            .arg(format.bitsPerSample));
+        notASound(path,
+                  QStringLiteral("1 標本 %1 ビットの音は鳴らせません。8・16・32 ビットの PCM で保存してください。")
+                      .arg(format.bitsPerSample));
 }
 
 }  // namespace
@@ -78,8 +86,9 @@ WaveFormat checkSound(const QString& path)
                 notASound(path, QStringLiteral("音のデータが空です。"));
             const qint64 held = file.size() - body;
             if (held < length)
-                notASound(path, QStringLiteral("途中で切れています（音のデータ %1のうち %2しかありません）。")
-                                    .arg(byteSizeText(length), byteSizeText(qMax<qint64>(held, 0))));
+                notASound(path,
+                          QStringLiteral("途中で切れています（音のデータ %1のうち %2しかありません）。")
+                              .arg(byteSizeText(length), byteSizeText(qMax<qint64>(held, 0))));
             format.dataBytes = length;
             return format;
         }

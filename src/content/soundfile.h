@@ -7,7 +7,7 @@ namespace content {
 // What a WAV file holds, as its header tells it.
 struct WaveFormat {
     int channels = 0;
-    int sampleRate = 0;     // samples a second
+    int sampleRate = 0;  // samples a second
     int bitsPerSample = 0;
     qint64 dataBytes = 0;
 };

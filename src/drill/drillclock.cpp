@@ -9,10 +9,7 @@ namespace {
 
 class SystemClock : public Clock {
 public:
-    double secondsSinceMidnight() const override
-    {
-        return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-    }
+    double secondsSinceMidnight() const override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 };
 
 }  // namespace

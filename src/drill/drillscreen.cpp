@@ -71,11 +71,8 @@ QString choiceWords(const QStringList& lines, int k)
 
 }  // namespace
 
-DrillScreen::DrillScreen(ui::ScreenHost& host, std::unique_ptr<Clock> clock,
-                         std::unique_ptr<RandomSource> random)
-    : Screen(host, QStringLiteral("ドリル"), kLayout),
-      m_clock(std::move(clock)),
-      m_random(std::move(random))
+DrillScreen::DrillScreen(ui::ScreenHost& host, std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random)
+    : Screen(host, QStringLiteral("ドリル"), kLayout), m_clock(std::move(clock)), m_random(std::move(random))
 {
     onClick("Command1", [this](int index) { command1Click(index); });
     onClick("Command2", [this](int) { command2Click(); });
@@ -117,8 +114,8 @@ void DrillScreen::showQuestion()
     const QStringList lines = list("List1").items();
     for (int k = 1; k <= kAnswerButtons; ++k) {
         const QString words = choiceWords(lines, k);
-        button({"Command1", k}).setAccessibleName(words.isEmpty() ? QString::number(k)
-                                                                 : QStringLiteral("%1　%2").arg(k).arg(words));
+        button({"Command1", k})
+            .setAccessibleName(words.isEmpty() ? QString::number(k) : QStringLiteral("%1　%2").arg(k).arg(words));
     }
 }
 

@@ -22,8 +22,7 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-DrillStartScreen::DrillStartScreen(ui::ScreenHost& host)
-    : Screen(host, QStringLiteral("ドリルスタート"), kLayout)
+DrillStartScreen::DrillStartScreen(ui::ScreenHost& host) : Screen(host, QStringLiteral("ドリルスタート"), kLayout)
 {
     onClick("Command1", [this](int) { command1Click(); });
 }

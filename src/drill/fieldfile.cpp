@@ -6,8 +6,14 @@
 
 namespace drill {
 namespace {
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+bool isLineEnd(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
 }  // namespace
 
 FieldReader::FieldReader(QString text) : m_text(std::move(text)) {}
@@ -55,7 +61,7 @@ int FieldReader::fieldLine() const
     for (; m_countedTo < m_fieldStart; ++m_countedTo) {
         const QChar c = m_text.at(m_countedTo);
         const bool crBeforeLf = c == QLatin1Char('\r') && m_countedTo + 1 < m_text.size()
-                                && m_text.at(m_countedTo + 1) == QLatin1Char('\n');
+            && m_text.at(m_countedTo + 1) == QLatin1Char('\n');
         if (isLineEnd(c) && !crBeforeLf)
             ++m_linesBefore;
     }
@@ -96,8 +102,7 @@ bool FieldReader::readNumberText(QString& field)
     if (atEnd())
         return false;
     const qsizetype start = m_pos;
-    while (!atEnd() && m_text.at(m_pos) != QLatin1Char(',') && !atLineEnd()
-           && !isBlank(m_text.at(m_pos)))
+    while (!atEnd() && m_text.at(m_pos) != QLatin1Char(',') && !atLineEnd() && !isBlank(m_text.at(m_pos)))
         ++m_pos;
     field = m_text.mid(start, m_pos - start);
     skipBlanks();

@@ -18,9 +18,8 @@ using content::ContentError;
 
 [[noreturn]] void tooFew(const QString& path, int found)
 {
-    fail(path, QStringLiteral("項目が足りません。%1 個必要ですが、%2 個しかありません。")
-                   .arg(kQuestionCount)
-                   .arg(found));
+    fail(path,
+         QStringLiteral("項目が足りません。%1 個必要ですが、%2 個しかありません。").arg(kQuestionCount).arg(found));
 }
 
 void parseQuestions(QuestionBank& bank, const QString& questionsPath, const QByteArray& questions)
@@ -34,7 +33,8 @@ void parseQuestions(QuestionBank& bank, const QString& questionsPath, const QByt
         // reported short instead of the quote.
         if (texts.unclosedQuote())
             fail(questionsPath,
-                 QStringLiteral("%1 番目の問題の引用符「\"」が閉じていません。問題の終わりにも「\"」を書いてください。").arg(n),
+                 QStringLiteral("%1 番目の問題の引用符「\"」が閉じていません。問題の終わりにも「\"」を書いてください。")
+                     .arg(n),
                  texts.fieldLine());
     }
 }
@@ -65,8 +65,8 @@ void parseAnswers(QuestionBank& bank, const QString& answersPath, const QByteArr
 
 }  // namespace
 
-QuestionBank parseQuestionBank(const QString& questionsPath, const QByteArray& questions,
-                               const QString& answersPath, const QByteArray& answers)
+QuestionBank parseQuestionBank(const QString& questionsPath, const QByteArray& questions, const QString& answersPath,
+                               const QByteArray& answers)
 {
     QuestionBank bank;
     parseQuestions(bank, questionsPath, questions);

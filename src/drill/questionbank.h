@@ -22,8 +22,8 @@ struct QuestionBank {
 QuestionBank readQuestionBank();
 
 // The same from two files' contents, for a path named in reports.
-QuestionBank parseQuestionBank(const QString& questionsPath, const QByteArray& questions,
-                               const QString& answersPath, const QByteArray& answers);
+QuestionBank parseQuestionBank(const QString& questionsPath, const QByteArray& questions, const QString& answersPath,
+                               const QByteArray& answers);
 
 // "\説明\ドリル\選択肢\a" + the number without blank or leading zero + ".txt".
 QString choiceFile(int questionNumber);

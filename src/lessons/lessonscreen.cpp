@@ -7,8 +7,7 @@ namespace {
 
 constexpr const char* kMovingPictures[] = {"Image3", "Image4", "Image5", "Image6", "Image7"};
 // Shown by closing the circuit, hidden by opening it, besides the enlargement buttons.
-constexpr const char* kShownWhenClosed[] = {"Label5", "Label6", "Image12", "Label7", "Image14",
-                                            "Command1"};
+constexpr const char* kShownWhenClosed[] = {"Label5", "Label6", "Image12", "Label7", "Image14", "Command1"};
 
 QString framePath(const char* prefix, int step)
 {

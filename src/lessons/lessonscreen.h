@@ -33,12 +33,12 @@ struct TemplateRow {
     ui::Kind kind;
 };
 inline constexpr TemplateRow kTemplateRows[] = {
-    {"Image13", ui::Kind::Image},  {"Command1", ui::Kind::CommandButton}, {"Command4", ui::Kind::CommandButton},
-    {"Timer1", ui::Kind::Timer},   {"List1", ui::Kind::ListBox},          {"Label4", ui::Kind::Label},
-    {"Label5", ui::Kind::Label},   {"Label6", ui::Kind::Label},           {"Label7", ui::Kind::Label},
-    {"Image3", ui::Kind::Image},   {"Image4", ui::Kind::Image},           {"Image5", ui::Kind::Image},
-    {"Image6", ui::Kind::Image},   {"Image7", ui::Kind::Image},           {"Image12", ui::Kind::Image},
-    {"Image14", ui::Kind::Image},  {"Image15", ui::Kind::Image},          {"Image16", ui::Kind::Image},
+    {"Image13", ui::Kind::Image}, {"Command1", ui::Kind::CommandButton}, {"Command4", ui::Kind::CommandButton},
+    {"Timer1", ui::Kind::Timer},  {"List1", ui::Kind::ListBox},          {"Label4", ui::Kind::Label},
+    {"Label5", ui::Kind::Label},  {"Label6", ui::Kind::Label},           {"Label7", ui::Kind::Label},
+    {"Image3", ui::Kind::Image},  {"Image4", ui::Kind::Image},           {"Image5", ui::Kind::Image},
+    {"Image6", ui::Kind::Image},  {"Image7", ui::Kind::Image},           {"Image12", ui::Kind::Image},
+    {"Image14", ui::Kind::Image}, {"Image15", ui::Kind::Image},          {"Image16", ui::Kind::Image},
 };
 
 // Whether a cell's table has every row the template uses: the rows above, each enlargement's
@@ -67,7 +67,7 @@ public:
     LessonScreen(ui::ScreenHost& host, const LessonSetup& setup);
 
     static constexpr int kAnimationIntervalMs = 400;
-    static constexpr int kStepTwips = 300;  // 20 px further per step
+    static constexpr int kStepTwips = 300;    // 20 px further per step
     static constexpr int kStepsPerCycle = 4;  // three frames, then a blank tick
 
     struct State {

@@ -1,6 +1,6 @@
 #include "cells.h"
-#include "lessonscreen.h"
 #include "lessonrows.h"
+#include "lessonscreen.h"
 #include "lessonstyles.h"
 
 #include "ui/controls.h"

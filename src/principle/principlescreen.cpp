@@ -61,8 +61,7 @@ QString animationFrame(char series, int n)
 
 }  // namespace
 
-PrincipleScreen::PrincipleScreen(ui::ScreenHost& host)
-    : Screen(host, QStringLiteral("電池の原理"), kLayout)
+PrincipleScreen::PrincipleScreen(ui::ScreenHost& host) : Screen(host, QStringLiteral("電池の原理"), kLayout)
 {
     onClick("Command1", [this](int) { command1Click(); });
     onClick("Command2", [this](int) { command2Click(); });
@@ -91,8 +90,7 @@ void PrincipleScreen::startPageOne()
     startPage("Frame1", "List1", QStringLiteral("\\説明\\原理\\p1.txt"), "Timer1");
 }
 
-void PrincipleScreen::startPage(const char* frame, const char* list, const QString& text,
-                                const char* clock)
+void PrincipleScreen::startPage(const char* frame, const char* list, const QString& text, const char* clock)
 {
     loadList(list, text);
     container(frame).setTopTwips(kSlideStartTopTwips);
@@ -137,8 +135,7 @@ void PrincipleScreen::command2Click()
         setVisible("Picture8", false);
         setVisible("Command3", true);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -12,11 +12,11 @@ public:
     explicit PrincipleScreen(ui::ScreenHost& host);
 
     static constexpr int kSlideIntervalMs = 10;
-    static constexpr int kSlideStepTwips = 90;       // 6 px a tick
+    static constexpr int kSlideStepTwips = 90;        // 6 px a tick
     static constexpr int kSlideStartTopTwips = 7155;  // the top 15 twips show at the bottom edge
     static constexpr int kSlideEndTopTwips = 945;
     static constexpr int kAnimationIntervalMs = 100;
-    static constexpr int kAnimationFrames = 9;       // then one tick with the strips hidden
+    static constexpr int kAnimationFrames = 9;  // then one tick with the strips hidden
 
     qint16 pageNo() const { return m_pageNo; }
     qint16 animStep() const { return m_animStep; }

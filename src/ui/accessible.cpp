@@ -35,12 +35,9 @@ bool isReported(const QWidget* widget)
         return true;
     switch (control->row().kind) {
     case Kind::Image:
-    case Kind::PictureBox:
-        return !control->row().content.name.empty() || control->actsAsButton();
-    case Kind::MediaPlayer:
-        return false;
-    default:
-        return true;
+    case Kind::PictureBox: return !control->row().content.name.empty() || control->actsAsButton();
+    case Kind::MediaPlayer: return false;
+    default: return true;
     }
 }
 

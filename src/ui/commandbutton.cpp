@@ -52,12 +52,8 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        click();
-        return;
-    case Qt::Key_Space:
-        QAbstractButton::keyPressEvent(event);
-        return;
+    case Qt::Key_Enter: click(); return;
+    case Qt::Key_Space: QAbstractButton::keyPressEvent(event); return;
     default:
         // Other keys, arrows included, are the window's: they do not move the focus.
         event->ignore();

@@ -7,12 +7,7 @@
 namespace ui {
 
 Control::Control(QWidget& widget, const ControlSpec& row)
-    : m_widget(widget),
-      m_row(row),
-      m_left(row.left),
-      m_top(row.top),
-      m_width(row.width),
-      m_height(row.height)
+    : m_widget(widget), m_row(row), m_left(row.left), m_top(row.top), m_width(row.width), m_height(row.height)
 {
     widget.setObjectName(QString::fromUtf8(row.name.data(), qsizetype(row.name.size()))
                          + (row.index == kNoIndex ? QString() : QStringLiteral("(%1)").arg(row.index)));

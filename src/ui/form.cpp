@@ -14,8 +14,7 @@ Form::Form(const QString& caption, Picture background) : QWidget(nullptr), m_bac
 {
     installAccessibility();
     setWindowTitle(caption);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     setAttribute(Qt::WA_DeleteOnClose, false);
 }

@@ -19,18 +19,36 @@ constexpr bool hasOwnWindow(Kind kind)
 }
 
 // What each kind does with a row's content and with clicks.
-constexpr bool holdsControls(Kind kind) { return kind == Kind::Frame || kind == Kind::PictureBox; }
+constexpr bool holdsControls(Kind kind)
+{
+    return kind == Kind::Frame || kind == Kind::PictureBox;
+}
 constexpr bool takesClicks(Kind kind)
 {
     return kind == Kind::CommandButton || kind == Kind::Image || kind == Kind::PictureBox;
 }
-constexpr bool showsPicture(Kind kind) { return takesClicks(kind); }
-constexpr bool showsText(Kind kind) { return showsPicture(kind) || kind == Kind::Label; }
-constexpr bool hasTextStyle(Kind kind) { return kind == Kind::Label || kind == Kind::ListBox; }
+constexpr bool showsPicture(Kind kind)
+{
+    return takesClicks(kind);
+}
+constexpr bool showsText(Kind kind)
+{
+    return showsPicture(kind) || kind == Kind::Label;
+}
+constexpr bool hasTextStyle(Kind kind)
+{
+    return kind == Kind::Label || kind == Kind::ListBox;
+}
 // A picture in tab order is worked like a button.
-constexpr bool takesFocus(Kind kind) { return takesClicks(kind) || kind == Kind::ListBox; }
+constexpr bool takesFocus(Kind kind)
+{
+    return takesClicks(kind) || kind == Kind::ListBox;
+}
 // What a screen reader can be told a control is called.
-constexpr bool hasName(Kind kind) { return kind != Kind::Timer && kind != Kind::MediaPlayer; }
+constexpr bool hasName(Kind kind)
+{
+    return kind != Kind::Timer && kind != Kind::MediaPlayer;
+}
 
 inline constexpr int kNoIndex = -1;
 inline constexpr std::string_view kForm = {};
@@ -38,16 +56,16 @@ inline constexpr std::string_view kForm = {};
 // What a row of a layout table puts into its control. Built with the helpers below so that a
 // table reads like the screen's layout: face(...), picture(...), caption(...), list(...).
 struct Content {
-    std::string_view picture;    // resource path of the stored picture, if any
-    std::string_view text;       // caption of a label; the words a picture carries, for screen readers
+    std::string_view picture;  // resource path of the stored picture, if any
+    std::string_view text;     // caption of a label; the words a picture carries, for screen readers
     const TextStyle* style = nullptr;
-    bool stretch = false;        // an Image that scales its picture to its rectangle
-    int tabIndex = -1;           // focus order among the screen's controls; a picture with one is clicked by keys
-    Colour back = kLightGrey;    // frames and picture boxes
+    bool stretch = false;      // an Image that scales its picture to its rectangle
+    int tabIndex = -1;         // focus order among the screen's controls; a picture with one is clicked by keys
+    Colour back = kLightGrey;  // frames and picture boxes
     // What a screen reader calls the control: a picture's short name (a picture without one only
     // decorates and is not reported), a list's contents; a label's name wraps its caption ("%1").
     std::string_view name = {};
-    bool toggle = false;         // a picture that is a switch, on or off
+    bool toggle = false;  // a picture that is a switch, on or off
 
     constexpr Content named(std::string_view spoken) const
     {
@@ -63,7 +81,10 @@ struct Content {
     }
 };
 
-constexpr Content none() { return {}; }
+constexpr Content none()
+{
+    return {};
+}
 constexpr Content face(std::string_view picture, std::string_view text, int tabIndex = -1)
 {
     return {picture, text, nullptr, false, tabIndex};
@@ -107,7 +128,7 @@ inline constexpr bool kHidden = false;
 // One row of a screen's layout table: positions in twips relative to the container's inside.
 struct ControlSpec {
     std::string_view name;
-    int index;                   // member of a control array, or kNoIndex
+    int index;  // member of a control array, or kNoIndex
     Kind kind;
     std::string_view container;  // kForm, or the name of a Frame or PictureBox
     double left, top, width, height;
@@ -164,14 +185,15 @@ private:
     {
         const Content& content = row.content;
         const Kind kind = row.kind;
-        if (kind == Kind::Timer && (row.left != 0 || row.top != 0 || row.width != 0 || row.height != 0 || row.visible
-                                    || !row.container.empty()))
+        if (kind == Kind::Timer
+            && (row.left != 0 || row.top != 0 || row.width != 0 || row.height != 0 || row.visible
+                || !row.container.empty()))
             return false;  // a timer has no place on the screen
         return (content.picture.empty() || showsPicture(kind)) && (content.text.empty() || showsText(kind))
-               && (!content.style || hasTextStyle(kind)) && (!content.stretch || kind == Kind::Image)
-               && (content.tabIndex < 0 || takesFocus(kind))
-               && (content.back.value == kLightGrey.value || holdsControls(kind))
-               && (content.name.empty() || hasName(kind)) && (!content.toggle || kind == Kind::Image);
+            && (!content.style || hasTextStyle(kind)) && (!content.stretch || kind == Kind::Image)
+            && (content.tabIndex < 0 || takesFocus(kind))
+            && (content.back.value == kLightGrey.value || holdsControls(kind))
+            && (content.name.empty() || hasName(kind)) && (!content.toggle || kind == Kind::Image);
     }
 
     std::span<const ControlSpec> m_rows;

@@ -4,8 +4,8 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 namespace ui {
@@ -38,8 +38,7 @@ public:
         const QFontMetricsF metrics(option.font);
         const qreal glyphs = metrics.ascent() + metrics.descent();
         const qreal baseline = option.rect.top() + (option.rect.height() - glyphs) / 2 + metrics.ascent();
-        painter->drawText(QPointF(option.rect.left() + kTextIndent, baseline),
-                          index.data(Qt::DisplayRole).toString());
+        painter->drawText(QPointF(option.rect.left() + kTextIndent, baseline), index.data(Qt::DisplayRole).toString());
         painter->restore();
     }
 

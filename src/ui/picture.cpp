@@ -37,8 +37,7 @@ std::shared_ptr<QSvgRenderer> PictureCache::parsed(const QString& resourcePath)
     if (!entry.renderer) {
         entry.renderer = std::make_shared<QSvgRenderer>(resourcePath);
         if (!entry.renderer->isValid())
-            std::fprintf(stderr, "ulmaro: stored picture %s is missing or invalid\n",
-                         qPrintable(resourcePath));
+            std::fprintf(stderr, "ulmaro: stored picture %s is missing or invalid\n", qPrintable(resourcePath));
         entry.worthCaching = QFileInfo(resourcePath).size() >= kSmallestCachedSourceBytes;
     }
     return entry.renderer;
@@ -151,9 +150,8 @@ bool Picture::paintFromCache(QPainter& painter, const QRectF& target) const
         return false;
     const QPointF origin = device.map(target.topLeft());
     const QSizeF logical = target.size();
-    if (!isWhole(origin.x()) || !isWhole(origin.y()) || !isWhole(logical.width())
-        || !isWhole(logical.height()) || !isWhole(logical.width() * ratio)
-        || !isWhole(logical.height() * ratio) || logical.isEmpty())
+    if (!isWhole(origin.x()) || !isWhole(origin.y()) || !isWhole(logical.width()) || !isWhole(logical.height())
+        || !isWhole(logical.width() * ratio) || !isWhole(logical.height() * ratio) || logical.isEmpty())
         return false;
     painter.drawPixmap(target.topLeft(), m_cache->rendered(m_svg, logical.toSize(), ratio));
     return true;

@@ -48,7 +48,10 @@ private:
         qreal ratio;
         bool operator==(const Key&) const = default;
     };
-    friend size_t qHash(const Key& key, size_t seed) { return qHashMulti(seed, key.picture, key.size.width(), key.size.height(), key.ratio); }
+    friend size_t qHash(const Key& key, size_t seed)
+    {
+        return qHashMulti(seed, key.picture, key.size.width(), key.size.height(), key.ratio);
+    }
     struct Entry {
         QPixmap pixmap;
         quint64 lastUse;
@@ -78,7 +81,7 @@ public:
     static Picture fromImage(QImage image);
 
     bool isNull() const { return !m_svg && m_image.isNull(); }
-    QSize size() const;   // natural size in device-independent pixels
+    QSize size() const;  // natural size in device-independent pixels
     // Stored pictures come from their cache whenever the painter maps the target onto whole
     // device pixels (as widgets paint); otherwise, and for content images, they are drawn directly.
     void paint(QPainter& painter, const QRectF& target) const;

@@ -51,7 +51,7 @@ bool isBuried(const QWidget& widget)
 bool isTabStop(const QWidget& widget)
 {
     return !widget.isWindow() && widget.isVisible() && widget.isEnabled() && !widget.focusProxy()
-           && (widget.focusPolicy() & Qt::TabFocus) && !coverOf(widget);
+        && (widget.focusPolicy() & Qt::TabFocus) && !coverOf(widget);
 }
 
 bool moveFocus(QWidget& window, bool forward)

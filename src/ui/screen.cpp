@@ -41,8 +41,7 @@ T& as(Control& control, const char* kind)
 
 Screen::Screen(ScreenHost& host, QString caption, Layout layout)
     : m_host(host), m_caption(std::move(caption)), m_layout(layout)
-{
-}
+{}
 
 Screen::~Screen()
 {
@@ -125,8 +124,7 @@ void Screen::build()
         if (!row.container.empty()) {
             auto found = m_controls.find({std::string(row.container), kNoIndex});
             if (found == m_controls.end())
-                throw std::logic_error("container listed after its controls: "
-                                       + std::string(row.container));
+                throw std::logic_error("container listed after its controls: " + std::string(row.container));
             parent = &found->second->widget();
         }
         m_controls[{name, row.index}] = makeControl(row, parent, [this, form, name, index = row.index] {
@@ -184,9 +182,8 @@ void Screen::stackAndOrder()
     for (Control* control : inTableOrder)
         if (control->row().content.tabIndex >= 0)
             tabbed.push_back(control);
-    std::stable_sort(tabbed.begin(), tabbed.end(), [](Control* a, Control* b) {
-        return a->row().content.tabIndex < b->row().content.tabIndex;
-    });
+    std::stable_sort(tabbed.begin(), tabbed.end(),
+                     [](Control* a, Control* b) { return a->row().content.tabIndex < b->row().content.tabIndex; });
     for (std::size_t i = 1; i < tabbed.size(); ++i)
         QWidget::setTabOrder(&tabbed[i - 1]->widget(), &tabbed[i]->widget());
 }
@@ -214,9 +211,8 @@ void Screen::dispatchTick(const std::string& timerName)
 void Screen::onClick(std::string_view name, std::function<void(int)> handler)
 {
     const auto rows = m_layout.rows();
-    if (std::none_of(rows.begin(), rows.end(), [name](const ControlSpec& row) {
-            return row.name == name && takesClicks(row.kind);
-        }))
+    if (std::none_of(rows.begin(), rows.end(),
+                     [name](const ControlSpec& row) { return row.name == name && takesClicks(row.kind); }))
         throw std::logic_error("a click handler for " + std::string(name) + ", which is no control of "
                                + m_caption.toStdString() + " that takes clicks");
     m_clickHandlers[std::string(name)] = std::move(handler);
@@ -240,17 +236,35 @@ Control& Screen::control(ControlRef ref) const
     auto found = m_controls.find(keyOf(ref));
     if (found == m_controls.end())
         throw std::logic_error("no control " + std::string(ref.name)
-                               + (ref.index == kNoIndex ? "" : "(" + std::to_string(ref.index) + ")")
-                               + " on a loaded " + m_caption.toStdString());
+                               + (ref.index == kNoIndex ? "" : "(" + std::to_string(ref.index) + ")") + " on a loaded "
+                               + m_caption.toStdString());
     return *found->second;
 }
 
-Image& Screen::image(ControlRef ref) const { return as<Image>(control(ref), "Image"); }
-Label& Screen::label(ControlRef ref) const { return as<Label>(control(ref), "Label"); }
-ListBox& Screen::list(ControlRef ref) const { return as<ListBox>(control(ref), "ListBox"); }
-CommandButton& Screen::button(ControlRef ref) const { return as<CommandButton>(control(ref), "CommandButton"); }
-Container& Screen::container(ControlRef ref) const { return as<Container>(control(ref), "Frame or PictureBox"); }
-MediaPlayer& Screen::player(ControlRef ref) const { return as<MediaPlayer>(control(ref), "MediaPlayer"); }
+Image& Screen::image(ControlRef ref) const
+{
+    return as<Image>(control(ref), "Image");
+}
+Label& Screen::label(ControlRef ref) const
+{
+    return as<Label>(control(ref), "Label");
+}
+ListBox& Screen::list(ControlRef ref) const
+{
+    return as<ListBox>(control(ref), "ListBox");
+}
+CommandButton& Screen::button(ControlRef ref) const
+{
+    return as<CommandButton>(control(ref), "CommandButton");
+}
+Container& Screen::container(ControlRef ref) const
+{
+    return as<Container>(control(ref), "Frame or PictureBox");
+}
+MediaPlayer& Screen::player(ControlRef ref) const
+{
+    return as<MediaPlayer>(control(ref), "MediaPlayer");
+}
 
 Timer& Screen::timer(std::string_view name) const
 {

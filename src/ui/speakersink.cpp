@@ -82,14 +82,14 @@ void keepSoundClientFromWriting()
             runtime = qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/pulse");
         if (!runtime.isEmpty())
             servers << QStringLiteral("unix:") + runtime + QStringLiteral("/native");  // the user's own
-        servers << QStringLiteral("unix:/var/run/pulse/native");                           // the system's
+        servers << QStringLiteral("unix:/var/run/pulse/native");                       // the system's
         qputenv("PULSE_SERVER", servers.join(QLatin1Char(' ')).toLocal8Bit());
     }
     // Without a cookie file the library writes a new one. A cookie of zeros, read from the zero
     // device, does as well: a new random one could not match any server's either, and a server of
     // the same user takes the client by its credentials.
     const bool hasCookie = QFileInfo::exists(configHome + QStringLiteral("/cookie"))
-                           || QFileInfo::exists(home + QStringLiteral("/.pulse-cookie"));
+        || QFileInfo::exists(home + QStringLiteral("/.pulse-cookie"));
     if (qEnvironmentVariable("PULSE_COOKIE").isEmpty() && !hasCookie
         && !configured.contains(QStringLiteral("cookie-file")))
         qputenv("PULSE_COOKIE", "/dev/zero");
@@ -105,7 +105,8 @@ QSoundEffect& soundEffectFor(const QString& path)
         effect = new QSoundEffect;
         QObject::connect(effect, &QSoundEffect::statusChanged, effect, [effect, path] {
             if (effect->status() == QSoundEffect::Error)
-                std::fprintf(stderr, "ulmaro: 音を鳴らせません（音の出力が読み込めませんでした）: %s\n", qPrintable(path));
+                std::fprintf(stderr, "ulmaro: 音を鳴らせません（音の出力が読み込めませんでした）: %s\n",
+                             qPrintable(path));
         });
         effect->setSource(QUrl::fromLocalFile(path));
     }

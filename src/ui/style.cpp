@@ -11,8 +11,7 @@ QColor Colour::toQColor() const
 {
     if (value & kSystemFlag) {
         const QPalette palette = QGuiApplication::palette();
-        return value == kSystemWindowText ? palette.color(QPalette::Text)
-                                          : palette.color(QPalette::Base);
+        return value == kSystemWindowText ? palette.color(QPalette::Text) : palette.color(QPalette::Base);
     }
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }

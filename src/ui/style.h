@@ -18,7 +18,10 @@ struct Colour {
     QColor toQColor() const;
 };
 
-constexpr Colour bgr(std::uint32_t value) { return Colour{value}; }
+constexpr Colour bgr(std::uint32_t value)
+{
+    return Colour{value};
+}
 constexpr Colour rgb(int r, int g, int b)
 {
     return Colour{static_cast<std::uint32_t>(r) | (static_cast<std::uint32_t>(g) << 8)

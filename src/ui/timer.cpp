@@ -4,8 +4,7 @@
 
 namespace ui {
 
-Timer::Timer(const ControlSpec& row, QObject* parent)
-    : QObject(parent), m_row(row), m_clock(new QTimer(this))
+Timer::Timer(const ControlSpec& row, QObject* parent) : QObject(parent), m_row(row), m_clock(new QTimer(this))
 {
     setObjectName(QString::fromUtf8(row.name.data(), qsizetype(row.name.size())));
     m_clock->setTimerType(Qt::PreciseTimer);

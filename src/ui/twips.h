@@ -7,8 +7,8 @@ namespace ui {
 // Layouts are written in twips; pixels exist only where a widget is placed.
 inline constexpr int kTwipsPerPixel = 15;  // 1440 twips per inch at 96 px per inch
 
-inline constexpr int kClientWidthTwips = 11490;   // 766 px
-inline constexpr int kClientHeightTwips = 7170;   // 478 px
+inline constexpr int kClientWidthTwips = 11490;  // 766 px
+inline constexpr int kClientHeightTwips = 7170;  // 478 px
 
 // Nearest pixel; positions in the layouts are mostly whole pixels already.
 inline int twipsToPixels(double twips)

@@ -69,7 +69,8 @@ bool press(QAccessibleInterface* iface)
     if (!actions)
         return false;
     const QStringList names = actions->actionNames();
-    for (const QString& action : {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::toggleAction()})
+    for (const QString& action :
+         {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::toggleAction()})
         if (names.contains(action)) {
             actions->doAction(action);
             return true;

@@ -298,8 +298,7 @@ void Visit::reach(const QString& moment)
     auto is = [&moment](const char* name) { return moment == QLatin1String(name); };
     switch (layout.id) {
     case ScreenId::Menu:
-    case ScreenId::DrillStart:
-        return;
+    case ScreenId::DrillStart: return;
     case ScreenId::Principle: {
         runOut("Timer1");
         const int page = is("page1") ? 1 : is("page2") ? 2 : is("page3") || is("table") ? 3 : 4;

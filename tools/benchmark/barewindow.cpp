@@ -45,8 +45,8 @@ private:
 BareWindow::BareWindow()
 {
     // Made once, as a program keeps the picture it shows.
-    static const QPixmap picture = makePicture(QSize(kWidth, kHeight), qApp->devicePixelRatio(),
-                                               QColor(40, 90, 160), QColor(230, 200, 120));
+    static const QPixmap picture =
+        makePicture(QSize(kWidth, kHeight), qApp->devicePixelRatio(), QColor(40, 90, 160), QColor(230, 200, 120));
     m_picture = picture;
     setWindowTitle(QStringLiteral("bare"));
     setFixedSize(kWidth, kHeight);

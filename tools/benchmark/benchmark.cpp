@@ -73,8 +73,7 @@ void printHeading(const char* heading)
     std::printf("\n%-46s %11s %11s %8s   %s\n", heading, "Ulmaro", "bare", "ratio", "goal");
 }
 
-void printFigure(const std::string& what, double ulmaro, double bare, const char* unit,
-                 const char* goal = "")
+void printFigure(const std::string& what, double ulmaro, double bare, const char* unit, const char* goal = "")
 {
     char left[32], right[32];
     std::snprintf(left, sizeof left, "%.2f %s", ulmaro, unit);
@@ -195,8 +194,7 @@ public:
             if (!m_process.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime()))))
                 break;
         }
-        std::fprintf(stderr, "ulmaro-benchmark: %s did not say %s\n", qPrintable(m_process.program()),
-                     key.constData());
+        std::fprintf(stderr, "ulmaro-benchmark: %s did not say %s\n", qPrintable(m_process.program()), key.constData());
         return std::nullopt;
     }
 
@@ -205,8 +203,14 @@ private:
     qint64 m_startNs;
 };
 
-QString selfPath() { return QCoreApplication::applicationFilePath(); }
-QString barePath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/ulmaro-bare"); }
+QString selfPath()
+{
+    return QCoreApplication::applicationFilePath();
+}
+QString barePath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/ulmaro-bare");
+}
 
 // Milliseconds from starting a process to its first window painted, or nothing.
 std::optional<double> startUp(const QString& program, const QStringList& arguments)
@@ -232,8 +236,8 @@ void measureStartUp()
         if (auto ms = startUp(selfPath(), ulmaroArguments))
             ulmaro.push_back(*ms);
     }
-    printFigure("start-up to menu painted, median of " + std::to_string(kRuns), median(ulmaro),
-                median(bare), "ms", "≤ 1.15 ×");
+    printFigure("start-up to menu painted, median of " + std::to_string(kRuns), median(ulmaro), median(bare), "ms",
+                "≤ 1.15 ×");
 }
 
 struct Idle {
@@ -270,12 +274,11 @@ void measureMemoryAndIdle()
             return;
         bare = idleOf(child);
     }
-    printFigure("RSS after visiting every screen", ulmaro.memory.rssKiB / 1024.0,
-                bare.memory.rssKiB / 1024.0, "MiB", "≤ 1.3 ×");
-    printFigure("PSS after visiting every screen", ulmaro.memory.pssKiB / 1024.0,
-                bare.memory.pssKiB / 1024.0, "MiB");
-    printFigure("wake-ups while the menu waits", ulmaro.wakeUpsPerSecond, bare.wakeUpsPerSecond,
-                "/s", "0 (none while nothing runs)");
+    printFigure("RSS after visiting every screen", ulmaro.memory.rssKiB / 1024.0, bare.memory.rssKiB / 1024.0, "MiB",
+                "≤ 1.3 ×");
+    printFigure("PSS after visiting every screen", ulmaro.memory.pssKiB / 1024.0, bare.memory.pssKiB / 1024.0, "MiB");
+    printFigure("wake-ups while the menu waits", ulmaro.wakeUpsPerSecond, bare.wakeUpsPerSecond, "/s",
+                "0 (none while nothing runs)");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -298,15 +301,17 @@ struct Bench {
     bench::PaintWatch watch;
     HandClock* drillClock = nullptr;
     app::Program program{[this](ScreenId id, ui::ScreenHost& host) -> std::unique_ptr<ui::Screen> {
-        if (id != ScreenId::Drill)
-            return app::Program::makeScreen(id, host);
-        auto clock = std::make_unique<HandClock>();
-        drillClock = clock.get();
-        return std::make_unique<drill::DrillScreen>(host, std::move(clock));
-    }, [](int) {}, nullptr, [] { return std::unique_ptr<ui::SoundSink>(std::make_unique<SilentSink>()); }};
+                             if (id != ScreenId::Drill)
+                                 return app::Program::makeScreen(id, host);
+                             auto clock = std::make_unique<HandClock>();
+                             drillClock = clock.get();
+                             return std::make_unique<drill::DrillScreen>(host, std::move(clock));
+                         },
+                         [](int) {}, nullptr,
+                         [] { return std::unique_ptr<ui::SoundSink>(std::make_unique<SilentSink>()); }};
 
-    static constexpr ScreenId kScreens[] = {ScreenId::Menu, ScreenId::Principle, ScreenId::Volta,
-                                            ScreenId::Daniell, ScreenId::Manganese, ScreenId::Lead,
+    static constexpr ScreenId kScreens[] = {ScreenId::Menu,       ScreenId::Principle, ScreenId::Volta,
+                                            ScreenId::Daniell,    ScreenId::Manganese, ScreenId::Lead,
                                             ScreenId::DrillStart, ScreenId::Drill};
 
     // The screen freshly loaded and painted, the only one loaded.
@@ -418,11 +423,10 @@ void timeTick(Bench& b, TickSamples& samples, const std::function<void()>& tick)
 void printTick(const std::string& what, const TickSamples& s, const TickSamples& bare)
 {
     const double cpuP99 = percentile(s.cpu, 0.99), bareCpuP99 = percentile(bare.cpu, 0.99);
-    std::printf("%-32s %6.3f %6.3f %6.3f %8.3f %8.3f %8.3f %6.1f %7.0f %8.3f %6.1f×   %s\n",
-                what.c_str(), percentile(s.total, 0.5), percentile(s.total, 0.99),
-                percentile(s.total, 1.0), percentile(s.cpu, 0.5), cpuP99, percentile(s.handler, 0.5),
-                median(s.paints), median(s.area), bareCpuP99, bareCpuP99 > 0 ? cpuP99 / bareCpuP99 : 0.0,
-                "p99 ≤ 1 ms");
+    std::printf("%-32s %6.3f %6.3f %6.3f %8.3f %8.3f %8.3f %6.1f %7.0f %8.3f %6.1f×   %s\n", what.c_str(),
+                percentile(s.total, 0.5), percentile(s.total, 0.99), percentile(s.total, 1.0), percentile(s.cpu, 0.5),
+                cpuP99, percentile(s.handler, 0.5), median(s.paints), median(s.area), bareCpuP99,
+                bareCpuP99 > 0 ? cpuP99 / bareCpuP99 : 0.0, "p99 ≤ 1 ms");
     std::fflush(stdout);
 }
 
@@ -445,14 +449,13 @@ void measureTicks(Bench& b)
         window.hide();
         b.stepBack(form);
     }
-    std::printf("\n%-32s %6s %6s %6s %8s %8s %8s %6s %7s %8s %7s   %s\n",
-                "tick (handler + its paint), ms", "p50", "p99", "max", "cpu p50", "cpu p99", "handler",
-                "paints", "px", "bare cpu", "ratio", "goal");
+    std::printf("\n%-32s %6s %6s %6s %8s %8s %8s %6s %7s %8s %7s   %s\n", "tick (handler + its paint), ms", "p50",
+                "p99", "max", "cpu p50", "cpu p99", "handler", "paints", "px", "bare cpu", "ratio", "goal");
     printTick("bare picture moved 6 px", bare, bare);
 
     auto lessonTicks = [&](ScreenId id, const char* name) {
         ui::Screen& s = b.open(id);
-        s.click("Image13");  // close the circuit
+        s.click("Image13");   // close the circuit
         s.click("Command1");  // electrons flowing
         b.settle();
         TickSamples flow;
@@ -546,8 +549,8 @@ void measureSlides(Bench& b)
             b.stepBack(form);
         }
     }
-    printFigure("CPU while a page slides in, median of " + std::to_string(kRuns), median(ulmaro),
-                median(bare), "ms", "≤ 1.3 ×");
+    printFigure("CPU while a page slides in, median of " + std::to_string(kRuns), median(ulmaro), median(bare), "ms",
+                "≤ 1.3 ×");
 }
 
 QByteArray loadAverage()

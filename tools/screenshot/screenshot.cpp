@@ -14,8 +14,8 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
-#include <string>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -65,9 +65,11 @@ ui::Screen& lessonState(Run& run, ScreenId id, int closes, const char* button, i
         s.click(button);
     for (int i = 0; i < ticks; ++i) {
         s.tick("Timer1");
-        if (s.hasControl("Image10")) s.tick("Timer2");
+        if (s.hasControl("Image10"))
+            s.tick("Timer2");
     }
-    if (s.hasControl("Image10") && ticks == 0) s.tick("Timer2");
+    if (s.hasControl("Image10") && ticks == 0)
+        s.tick("Timer2");
     return s;
 }
 
@@ -82,17 +84,24 @@ void addLesson(std::vector<State>& states, const char* prefix, ScreenId id, bool
     states.push_back({name("negative"), [id](Run& r) -> ui::Screen& { return lessonState(r, id, 1, "Command2", 0); }});
     states.push_back({name("positive"), [id](Run& r) -> ui::Screen& { return lessonState(r, id, 1, "Command3", 0); }});
     if (third)
-        states.push_back({name(thirdName), [id](Run& r) -> ui::Screen& { return lessonState(r, id, 1, "Command5", 0); }});
+        states.push_back(
+            {name(thirdName), [id](Run& r) -> ui::Screen& { return lessonState(r, id, 1, "Command5", 0); }});
 }
 
 ui::Screen& principleAt(Run& run, int page, int slideTicks)
 {
     ui::Screen& s = run.open(ScreenId::Principle);
     for (int p = 1; p < page; ++p) {
-        for (int i = 0; i < 80; ++i) { s.tick("Timer1"); s.tick("Timer2"); }
+        for (int i = 0; i < 80; ++i) {
+            s.tick("Timer1");
+            s.tick("Timer2");
+        }
         s.click("Command2");
     }
-    for (int i = 0; i < slideTicks; ++i) { s.tick("Timer1"); s.tick("Timer2"); }
+    for (int i = 0; i < slideTicks; ++i) {
+        s.tick("Timer1");
+        s.tick("Timer2");
+    }
     return s;
 }
 
@@ -126,18 +135,18 @@ std::vector<State> allStates()
     states.push_back({"principle-page3-sliding", [](Run& r) -> ui::Screen& { return principleAt(r, 3, 20); }});
     states.push_back({"principle-page3", [](Run& r) -> ui::Screen& { return principleAt(r, 3, 80); }});
     states.push_back({"principle-table", [](Run& r) -> ui::Screen& {
-        ui::Screen& s = principleAt(r, 3, 80);
-        s.click("Command4");
-        return s;
-    }});
+                          ui::Screen& s = principleAt(r, 3, 80);
+                          s.click("Command4");
+                          return s;
+                      }});
     states.push_back({"principle-page4-sliding", [](Run& r) -> ui::Screen& { return principleAt(r, 4, 50); }});
     states.push_back({"principle-page4", [](Run& r) -> ui::Screen& { return principleAt(r, 4, 80); }});
     for (int frame : {1, 5, 9}) {
-        states.push_back({"principle-switch-frame" + std::to_string(frame),
-                          [frame](Run& r) -> ui::Screen& {
+        states.push_back({"principle-switch-frame" + std::to_string(frame), [frame](Run& r) -> ui::Screen& {
                               ui::Screen& s = principleAt(r, 4, 80);
                               s.click("Picture4");
-                              for (int i = 0; i < frame; ++i) s.tick("Timer3");
+                              for (int i = 0; i < frame; ++i)
+                                  s.tick("Timer3");
                               return s;
                           }});
     }
@@ -148,36 +157,36 @@ std::vector<State> allStates()
     states.push_back({"drillstart", [](Run& r) -> ui::Screen& { return r.open(ScreenId::DrillStart); }});
     states.push_back({"drill-asking", [](Run& r) -> ui::Screen& { return r.open(ScreenId::Drill); }});
     states.push_back({"drill-right", [](Run& r) -> ui::Screen& {
-        ui::Screen& s = r.open(ScreenId::Drill);
-        answer(r, s, true, false);
-        return s;
-    }});
+                          ui::Screen& s = r.open(ScreenId::Drill);
+                          answer(r, s, true, false);
+                          return s;
+                      }});
     states.push_back({"drill-wrong", [](Run& r) -> ui::Screen& {
-        ui::Screen& s = drillAfterMisses(r, 1);
-        return s;
-    }});
+                          ui::Screen& s = drillAfterMisses(r, 1);
+                          return s;
+                      }});
     states.push_back({"drill-passed", [](Run& r) -> ui::Screen& {
-        ui::Screen& s = r.open(ScreenId::Drill);
-        for (int i = 0; i < 50; ++i)
-            answer(r, s, true);
-        return s;
-    }});
+                          ui::Screen& s = r.open(ScreenId::Drill);
+                          for (int i = 0; i < 50; ++i)
+                              answer(r, s, true);
+                          return s;
+                      }});
     states.push_back({"drill-three-misses", [](Run& r) -> ui::Screen& {
-        ui::Screen& s = drillAfterMisses(r, 3);
-        r.runWait(s, "Timer1");
-        return s;
-    }});
+                          ui::Screen& s = drillAfterMisses(r, 3);
+                          r.runWait(s, "Timer1");
+                          return s;
+                      }});
     states.push_back({"drill-burst", [](Run& r) -> ui::Screen& {
-        ui::Screen& s = drillAfterMisses(r, 5);
-        r.runWait(s, "Timer1");
-        return s;
-    }});
+                          ui::Screen& s = drillAfterMisses(r, 5);
+                          r.runWait(s, "Timer1");
+                          return s;
+                      }});
     states.push_back({"drill-notice", [](Run& r) -> ui::Screen& {
-        ui::Screen& s = drillAfterMisses(r, 5);
-        r.runWait(s, "Timer1");
-        r.runWait(s, "Timer2");
-        return s;
-    }});
+                          ui::Screen& s = drillAfterMisses(r, 5);
+                          r.runWait(s, "Timer1");
+                          r.runWait(s, "Timer2");
+                          return s;
+                      }});
     return states;
 }
 
