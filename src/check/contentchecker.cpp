@@ -135,7 +135,7 @@ QStringList ContentChecker::decodeChecked(const QString& relative, const QByteAr
     const content::DecodedText decoded = content::decodeText(bytes);
     if (decoded.encoding == content::TextEncoding::Utf8)
         note(relative, QStringLiteral("UTF-8 で保存されています。このまま読めます。"));
-    const QStringList lines = content::splitLines(decoded.text);
+    QStringList lines = content::splitLines(decoded.text);
     for (qsizetype i = 0; i < lines.size(); ++i)
         if (lines[i].contains(QChar(QChar::ReplacementCharacter)))
             problem(relative, int(i + 1),

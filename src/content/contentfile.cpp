@@ -136,7 +136,7 @@ QByteArray ContentFile::readAll()
         fail();
     // The size it had when opened, plus one byte that tells a file that has grown since.
     QByteArray bytes = read(qMax<qint64>(m_size - here, 0) + 1);
-    constexpr qint64 kChunk = 64 * 1024;
+    constexpr qint64 kChunk = qint64(64) * 1024;
     for (QByteArray more = bytes; !more.isEmpty() && here + bytes.size() <= m_limit;) {
         more = read(kChunk);
         bytes += more;

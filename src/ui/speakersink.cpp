@@ -54,7 +54,7 @@ QStringList configuredDirectives(const QString& configHome)
         QFile file(name);
         if (!file.open(QIODevice::ReadOnly))
             continue;
-        constexpr qint64 kLongestConfig = 64 * 1024;
+        constexpr qint64 kLongestConfig = qint64(64) * 1024;
         const QStringList lines = QString::fromUtf8(file.read(kLongestConfig)).split(QLatin1Char('\n'));
         for (const QString& line : lines)
             if (const auto match = directive.match(line); match.hasMatch())

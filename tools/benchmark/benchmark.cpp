@@ -253,7 +253,7 @@ Idle idleOf(Child& child)
     const auto before = bench::switchesOf(child.pid());
     QThread::msleep(kCountMs);
     const auto after = bench::switchesOf(child.pid());
-    return {bench::memoryOf(child.pid()), bench::switchesBetween(before, after) * 1000.0 / kCountMs};
+    return {bench::memoryOf(child.pid()), double(bench::switchesBetween(before, after)) * 1000.0 / kCountMs};
 }
 
 void measureMemoryAndIdle()
@@ -274,9 +274,9 @@ void measureMemoryAndIdle()
             return;
         bare = idleOf(child);
     }
-    printFigure("RSS after visiting every screen", ulmaro.memory.rssKiB / 1024.0, bare.memory.rssKiB / 1024.0, "MiB",
+    printFigure("RSS after visiting every screen", double(ulmaro.memory.rssKiB) / 1024.0, double(bare.memory.rssKiB) / 1024.0, "MiB",
                 "≤ 1.3 ×");
-    printFigure("PSS after visiting every screen", ulmaro.memory.pssKiB / 1024.0, bare.memory.pssKiB / 1024.0, "MiB");
+    printFigure("PSS after visiting every screen", double(ulmaro.memory.pssKiB) / 1024.0, double(bare.memory.pssKiB) / 1024.0, "MiB");
     printFigure("wake-ups while the menu waits", ulmaro.wakeUpsPerSecond, bare.wakeUpsPerSecond, "/s",
                 "0 (none while nothing runs)");
 }
@@ -395,7 +395,7 @@ void measureSwitches(Bench& b)
     printFigure("median screen switch", median(all), bareMedian, "ms", "≤ 1.5 ×");
     const ui::PictureCache& cache = b.program.pictures().cache();
     std::printf("%-46s %7.2f MiB in %d pictures, bound %.0f MiB\n", "picture cache after every screen",
-                cache.bytes() / 1048576.0, cache.pixmapCount(), cache.limitBytes() / 1048576.0);
+                double(cache.bytes()) / 1048576.0, cache.pixmapCount(), double(cache.limitBytes()) / 1048576.0);
 }
 
 // Wall time shows what the user waits; CPU time (of every thread) what the tick costs, without

@@ -42,7 +42,7 @@ double processCpuSeconds()
 {
     timespec used{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
-    return double(used.tv_sec) + used.tv_nsec / 1e9;
+    return double(used.tv_sec) + double(used.tv_nsec) / 1e9;
 }
 
 Memory memoryOf(qint64 pid)
@@ -146,7 +146,7 @@ void tell(const char* key, qint64 value)
     std::fflush(stdout);
 }
 
-void listenToParent(std::function<void(const QByteArray&)> handler)
+void listenToParent(const std::function<void(const QByteArray&)>& handler)
 {
     auto* notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, QCoreApplication::instance());
     auto pending = std::make_shared<QByteArray>();

@@ -69,6 +69,6 @@ void paintPending();
 // Child side of the conversation with the benchmark: a line on stdout with a figure, and the
 // commands the parent writes to stdin ("quit" or end of input ends the event loop).
 void tell(const char* key, qint64 value);
-void listenToParent(std::function<void(const QByteArray& command)> handler);
+void listenToParent(const std::function<void(const QByteArray& command)>& handler);
 
 }  // namespace bench
