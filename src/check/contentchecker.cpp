@@ -103,9 +103,9 @@ const ui::ControlSpec& ContentChecker::row(ScreenId screen, std::string_view con
     auto& made = m_screens[screen];
     if (!made)
         made = app::Program::makeScreen(screen, m_host);  // builds no window until shown
-    for (const ui::ControlSpec& spec : made->layout())
-        if (spec.name == control)
-            return spec;
+    for (const ui::ControlSpec& layoutRow : made->layout())
+        if (layoutRow.name == control)
+            return layoutRow;
     throw std::logic_error("no control " + std::string(control) + " in a screen's layout");
 }
 
