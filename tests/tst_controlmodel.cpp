@@ -2,12 +2,14 @@
 // timers, the lifecycle of a screen, and content failures reported around event dispatch.
 #include "support/gifwriter.h"
 #include "support/screenview.h"
+#include "support/stderrcapture.h"
 #include "support/testhost.h"
 
 #include "content/contentpath.h"
 #include "content/failurereport.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/speakerloader.h"
 #include "ui/twips.h"
 
 #include <QAccessible>
@@ -86,7 +88,10 @@ private slots:
     void variablesSurviveUnloadWhileControlsAreRebuilt();
     void contentFailureIsReportedOnceAroundTheHandler();
     void nothingRunsWhileAFailureIsReported();
+    // Before any other test plays a sound.
+    void soundLibrariesLoadWithTheFirstSound();
     void soundsGoToTheSinkWithoutWaiting();
+    void missingSpeakerModuleLeavesSoundsSilent();
 
 private:
     TestHost m_host;
@@ -440,6 +445,37 @@ void ControlModelTest::soundsGoToTheSinkWithoutWaiting()
     QCoreApplication::processEvents();
     QVERIFY(log.errors.isEmpty());
     speaker.reset();
+}
+
+// Whether a library whose file name starts with `name` is mapped into this process.
+bool libraryLoaded(const QByteArray& name)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/" + name);
+}
+
+void ControlModelTest::soundLibrariesLoadWithTheFirstSound()
+{
+    // Nothing of the sound output is there while the program starts and shows its screens.
+    QVERIFY(!libraryLoaded("libQt6Multimedia"));
+    QVERIFY(!libraryLoaded(kSpeakerModule));
+    auto speaker = makeSpeakerSink();
+    QVERIFY(!libraryLoaded("libQt6Multimedia"));
+    speaker->play(shippedContent() + QStringLiteral("/音/o.wav"));
+    QVERIFY(libraryLoaded(kSpeakerModule));
+    QVERIFY(libraryLoaded("libQt6Multimedia"));
+}
+
+void ControlModelTest::missingSpeakerModuleLeavesSoundsSilent()
+{
+    const QString missing = QDir::tempPath() + QStringLiteral("/no-such-folder/") + QLatin1String(kSpeakerModule);
+    StderrCapture stderrLines;
+    auto speaker = makeSpeakerSinkFrom(missing);
+    speaker->play(shippedContent() + QStringLiteral("/音/o.wav"));
+    speaker->play(shippedContent() + QStringLiteral("/音/x.wav"));
+    const QStringList lines = stderrLines.newLines();
+    QCOMPARE(lines.size(), 1);  // said once, not at every sound
+    QVERIFY2(lines.first().contains(missing), qPrintable(lines.first()));
 }
 
 QTEST_MAIN(ControlModelTest)

@@ -1,6 +1,7 @@
 // Sounds: the WAV header read before a sound reaches the sound output, broken sounds skipped with
 // one line on stderr while the drill goes on, real sound objects that never hold the program up,
 // and the sound client's settings that keep it from writing files.
+#include "support/stderrcapture.h"
 #include "support/testprogram.h"
 
 #include "content/contenterror.h"
@@ -14,9 +15,6 @@
 #include <QtTest>
 
 #include <cstdio>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 using content::ContentError;
 using namespace testsupport;
@@ -65,45 +63,6 @@ QByteArray shippedSound(const char* name)
     QFile file(testsupport::shippedContent() + QStringLiteral("/音/%1.wav").arg(QLatin1String(name)));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// What the program writes on stderr while it lives.
-class StderrCapture {
-public:
-    StderrCapture()
-    {
-        std::fflush(stderr);
-        if (::pipe2(m_pipe, O_NONBLOCK) == 0) {  // a full pipe drops lines rather than block
-            m_saved = ::dup(STDERR_FILENO);
-            ::dup2(m_pipe[1], STDERR_FILENO);
-        }
-    }
-    ~StderrCapture()
-    {
-        std::fflush(stderr);
-        if (m_saved >= 0) {
-            ::dup2(m_saved, STDERR_FILENO);
-            ::close(m_saved);
-            ::close(m_pipe[0]);
-            ::close(m_pipe[1]);
-        }
-    }
-    // The program's own lines written since the last call.
-    QStringList newLines()
-    {
-        char buffer[4096];
-        for (ssize_t n; (n = ::read(m_pipe[0], buffer, sizeof buffer)) > 0;)
-            m_text += QByteArray(buffer, int(n));
-        const qsizetype end = m_text.lastIndexOf('\n') + 1;
-        QStringList lines = QString::fromLocal8Bit(m_text.left(end)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        m_text.remove(0, end);
-        return lines.filter(QRegularExpression(QStringLiteral("^ulmaro: ")));
-    }
-
-private:
-    int m_pipe[2] = {-1, -1};
-    int m_saved = -1;
-    QByteArray m_text;
-};
 
 void addBrokenWaves()
 {

@@ -134,9 +134,4 @@ void SpeakerSink::play(const QString& path)
     m_current->play();  // starts as soon as the file is loaded
 }
 
-std::unique_ptr<SoundSink> makeSpeakerSink()
-{
-    return std::make_unique<SpeakerSink>();
-}
-
 }  // namespace ui
