@@ -17,6 +17,8 @@ class CommandButton : public QAbstractButton, public Control {
 public:
     CommandButton(const ControlSpec& row, Picture face, QWidget* parent);
 
+    void preparePictures(qreal ratio) const override { m_face.prepare(size(), ratio); }
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -15,6 +15,7 @@ public:
 
     void setPicture(Picture picture);
     const Picture& picture() const { return m_picture; }
+    void preparePictures(qreal ratio) const override { m_picture.prepare(m_picture.size(), ratio); }
 
 protected:
     void paintEvent(QPaintEvent*) override;

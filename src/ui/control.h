@@ -2,6 +2,8 @@
 
 #include "layout.h"
 
+#include <QtGlobal>
+
 class QWidget;
 
 namespace ui {
@@ -33,6 +35,10 @@ public:
     // A picture with a place in tab order is worked like a button: it takes the focus, shows the
     // focus ring, and Space or Enter click it.
     bool actsAsButton() const;
+
+    // Asks for the stored pictures the control will paint on a device of `ratio`, so that they
+    // are rendered before the first paint needs them.
+    virtual void preparePictures(qreal ratio) const { Q_UNUSED(ratio); }
 
 protected:
     Control(QWidget& widget, const ControlSpec& row);

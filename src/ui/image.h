@@ -20,6 +20,8 @@ public:
     bool isChecked() const { return m_checked; }
     void setChecked(bool on);
 
+    void preparePictures(qreal ratio) const override { m_picture.prepare(size(), ratio); }
+
 protected:
     void paintEvent(QPaintEvent*) override;
 

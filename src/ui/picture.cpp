@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QPainter>
+#include <QSemaphore>
 #include <QSvgRenderer>
 
 #include <cmath>
@@ -24,11 +25,61 @@ qint64 bytesOf(const QPixmap& pixmap)
     return qint64(pixmap.width()) * pixmap.height() * pixmap.depth() / 8;
 }
 
+QImage renderedImage(QSvgRenderer& picture, QSize size, qreal ratio)
+{
+    QImage image(QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    picture.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
+
 }  // namespace
 
-PictureCache::PictureCache(qint64 limitBytes) : m_limit(limitBytes) {}
+// One render for the second thread. The picture is not drawn by any other thread meanwhile: this
+// thread settles a picture's jobs before it draws that picture itself.
+class PictureCache::Job : public QRunnable {
+public:
+    Job(std::shared_ptr<QSvgRenderer> picture, QSize size, qreal ratio)
+        : m_picture(std::move(picture)), m_size(size), m_ratio(ratio)
+    {
+        setAutoDelete(false);
+    }
+    void run() override
+    {
+        m_image = renderedImage(*m_picture, m_size, m_ratio);
+        m_done.release();
+    }
+    bool isDone() const { return m_done.available() > 0; }
+    QImage take()
+    {
+        m_done.acquire();
+        m_done.release();
+        return std::move(m_image);
+    }
+    const QSvgRenderer* picture() const { return m_picture.get(); }
 
-PictureCache::~PictureCache() = default;
+private:
+    std::shared_ptr<QSvgRenderer> m_picture;
+    QSize m_size;
+    qreal m_ratio;
+    QImage m_image;
+    QSemaphore m_done;
+};
+
+PictureCache::PictureCache(qint64 limitBytes) : m_limit(limitBytes)
+{
+    // The thread that shows the window is the other one.
+    m_pool.setMaxThreadCount(1);
+}
+
+PictureCache::~PictureCache()
+{
+    m_pool.clear();
+    m_pool.waitForDone();
+}
 
 std::shared_ptr<QSvgRenderer> PictureCache::parsed(const QString& resourcePath)
 {
@@ -52,27 +103,68 @@ bool PictureCache::isWorthCaching(const QString& resourcePath) const
 QPixmap PictureCache::rendered(const std::shared_ptr<QSvgRenderer>& picture, QSize size, qreal ratio)
 {
     const Key key{picture.get(), size, ratio};
+    if (!m_jobs.isEmpty())
+        collect(&key);
     auto found = m_pixmaps.find(key);
     if (found != m_pixmaps.end()) {
         found->lastUse = ++m_uses;
         return found->pixmap;
     }
-    QPixmap pixmap(QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)));
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        picture->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    }
+    settle(picture.get());
+    const QPixmap pixmap = QPixmap::fromImage(renderedImage(*picture, size, ratio));
     ++m_renders;
-    // One larger than the whole bound is drawn from this pixmap now and rendered again next time.
+    keep(key, pixmap);
+    return pixmap;
+}
+
+void PictureCache::keep(const Key& key, const QPixmap& pixmap)
+{
+    // One larger than the whole bound is drawn from its pixmap now and rendered again next time.
     const qint64 bytes = bytesOf(pixmap);
     if (bytes <= m_limit) {
         trimTo(m_limit - bytes);
         m_pixmaps.insert(key, {pixmap, ++m_uses});
         m_bytes += bytes;
     }
-    return pixmap;
+}
+
+void PictureCache::prepare(const std::shared_ptr<QSvgRenderer>& picture, QSize size, qreal ratio)
+{
+    const Key key{picture.get(), size, ratio};
+    if (size.isEmpty() || m_pixmaps.contains(key) || m_jobs.contains(key))
+        return;
+    auto job = std::make_shared<Job>(picture, size, ratio);
+    m_jobs.insert(key, job);
+    m_pool.start(job.get());
+}
+
+void PictureCache::collect(const Key* wanted)
+{
+    for (auto it = m_jobs.begin(); it != m_jobs.end();) {
+        Job& job = *it.value();
+        const bool isWanted = wanted && it.key() == *wanted;
+        if (!isWanted && !job.isDone()) {
+            ++it;
+            continue;
+        }
+        // Not started yet: this thread renders it rather than wait behind the others.
+        if (!job.isDone() && m_pool.tryTake(&job))
+            job.run();
+        const QPixmap pixmap = QPixmap::fromImage(job.take());
+        ++m_renders;
+        keep(it.key(), pixmap);
+        it = m_jobs.erase(it);
+    }
+}
+
+void PictureCache::settle(const QSvgRenderer* picture)
+{
+    QList<Key> keys;
+    for (auto it = m_jobs.cbegin(); it != m_jobs.cend(); ++it)
+        if (it.value()->picture() == picture)
+            keys << it.key();
+    for (const Key& key : keys)
+        collect(&key);
 }
 
 void PictureCache::setLimitBytes(qint64 limitBytes)
@@ -127,8 +219,11 @@ QSize Picture::size() const
 void Picture::paint(QPainter& painter, const QRectF& target) const
 {
     if (m_svg) {
-        if (!paintFromCache(painter, target))
+        if (!paintFromCache(painter, target)) {
+            if (m_cache)
+                m_cache->settle(m_svg.get());
             m_svg->render(&painter, target);
+        }
         return;
     }
     if (m_image.isNull())
@@ -138,6 +233,12 @@ void Picture::paint(QPainter& painter, const QRectF& target) const
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(target, m_image);
     painter.restore();
+}
+
+void Picture::prepare(QSize size, qreal ratio) const
+{
+    if (m_svg && m_cache)
+        m_cache->prepare(m_svg, size, ratio);
 }
 
 bool Picture::paintFromCache(QPainter& painter, const QRectF& target) const

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <QThreadPool>
 
 #include <memory>
 #include <string_view>
@@ -18,6 +19,8 @@ namespace ui {
 // The stored pictures of every screen: each parsed once, and rendered once per size and device
 // pixel ratio into a pixmap that every later paint blits. The pixmaps are kept up to a bound in
 // bytes, the least recently used given up first, so memory stays bounded whatever is shown.
+// A screen about to show asks for its pictures beforehand; they are rendered on a second thread
+// while the window system maps the window, and the first paint only waits for what is not done.
 class PictureCache {
 public:
     static constexpr qint64 kDefaultLimitBytes = qint64(24) << 20;
@@ -34,6 +37,10 @@ public:
     bool isWorthCaching(const QString& resourcePath) const;
     // The picture rendered at `size` device-independent pixels for a device of `ratio`.
     QPixmap rendered(const std::shared_ptr<QSvgRenderer>& picture, QSize size, qreal ratio);
+    // Starts rendering what rendered() will be asked for soon, unless it is there already.
+    void prepare(const std::shared_ptr<QSvgRenderer>& picture, QSize size, qreal ratio);
+    // Waits for the renders prepared of this picture, before it is drawn in this thread.
+    void settle(const QSvgRenderer* picture);
 
     qint64 bytes() const { return m_bytes; }
     qint64 limitBytes() const { return m_limit; }
@@ -61,14 +68,21 @@ private:
         bool worthCaching = false;
     };
 
+    class Job;
+
     void trimTo(qint64 limitBytes);
+    void keep(const Key& key, const QPixmap& pixmap);
+    // Takes in the finished prepared renders (and, with `key`, waits for that one) as pixmaps.
+    void collect(const Key* key = nullptr);
 
     QHash<QString, Parsed> m_parsed;
     QHash<Key, Entry> m_pixmaps;
+    QHash<Key, std::shared_ptr<Job>> m_jobs;
     qint64 m_limit;
     qint64 m_bytes = 0;
     quint64 m_uses = 0;
     int m_renders = 0;
+    QThreadPool m_pool;  // last: it waits for its jobs before the rest goes
 };
 
 // A picture a control shows: a vector drawing stored with the layout, or an image loaded from the
@@ -85,6 +99,8 @@ public:
     // Stored pictures come from their cache whenever the painter maps the target onto whole
     // device pixels (as widgets paint); otherwise, and for content images, they are drawn directly.
     void paint(QPainter& painter, const QRectF& target) const;
+    // Asks the cache to render the picture for a paint at `size` on a device of `ratio`.
+    void prepare(QSize size, qreal ratio) const;
     QString source() const { return m_source; }
     void setSource(const QString& source) { m_source = source; }
 
