@@ -2,6 +2,7 @@
 // repaints only what it changed.
 #include "support/testprogram.h"
 
+#include "app/startup.h"
 #include "principle/principlescreen.h"
 #include "ui/form.h"
 #include "ui/picture.h"
@@ -96,6 +97,9 @@ private slots:
     void drawnDirectlyWhereABlitWouldNotMatch_data();
     void drawnDirectlyWhereABlitWouldNotMatch();
     void screensShareTheirRenderedPictures();
+    void preparedRenderIsTheOneThePaintUses();
+    void screenIsRenderedBeforeItsFirstPaint();
+    void iconComesOnceTheFirstWindowHasPainted();
 
     void electronStepRepaintsOnlyThePicturesItMoves_data();
     void electronStepRepaintsOnlyThePicturesItMoves();
@@ -248,6 +252,66 @@ void PaintingTest::screensShareTheirRenderedPictures()
     program.open(ScreenId::Daniell);
     TestProgram::settle();
     QCOMPARE(cache.renderCount(), afterDaniell);
+}
+
+void PaintingTest::preparedRenderIsTheOneThePaintUses()
+{
+    PictureCache cache;
+    const Picture picture = Picture::fromResource(kDryCell, cache);
+    const QSize size(100, 120);
+    picture.prepare(size, 1.0);
+    picture.prepare(size, 2.0);
+    picture.prepare(size, 1.0);  // asked twice, rendered once
+    // Drawn directly meanwhile, at a place a blit cannot match, while the second thread renders.
+    QImage fractional = transparentImage(QSize(50, 50), 1.0);
+    {
+        QPainter painter(&fractional);
+        picture.paint(painter, QRectF(0.5, 0.5, 40, 40));
+    }
+    for (const qreal ratio : {1.0, 2.0}) {
+        QImage viaCache = transparentImage(size, ratio);
+        {
+            QPainter painter(&viaCache);
+            picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        }
+        QImage direct = transparentImage(size, ratio);
+        {
+            QPainter painter(&direct);
+            QSvgRenderer(kDryCell).render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        }
+        QCOMPARE(viaCache, direct);
+    }
+    QCOMPARE(cache.renderCount(), 2);
+    QCOMPARE(cache.pixmapCount(), 2);
+}
+
+void PaintingTest::screenIsRenderedBeforeItsFirstPaint()
+{
+    // Every stored picture of the menu is asked for before the window shows: its first paint
+    // renders nothing the cache was not already asked for, and what it shows is whole.
+    TestProgram program;
+    const PictureCache& cache = program.program().pictures().cache();
+    ui::Screen& menu = program.open(ScreenId::Menu);
+    const int prepared = cache.renderCount() + cache.pendingCount();
+    QVERIFY(prepared >= 9);  // seven buttons, the title and the dry cell
+    TestProgram::settle();
+    QCOMPARE(cache.renderCount(), prepared);
+    QCOMPARE(cache.pendingCount(), 0);
+    const QImage shown = menu.window()->grab().toImage();
+    QCOMPARE(cache.renderCount(), prepared);
+    QVERIFY(!shown.isNull());
+}
+
+void PaintingTest::iconComesOnceTheFirstWindowHasPainted()
+{
+    app::setUpApplication(*qApp);
+    QVERIFY(QApplication::windowIcon().isNull());
+    QWidget window;
+    window.resize(100, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(!QApplication::windowIcon().isNull());
+    QVERIFY(!window.windowIcon().pixmap(QSize(32, 32)).isNull());
 }
 
 void PaintingTest::electronStepRepaintsOnlyThePicturesItMoves_data()

@@ -38,18 +38,18 @@ QImage renderedImage(QSvgRenderer& picture, QSize size, qreal ratio)
 
 }  // namespace
 
-// One render for the second thread. The picture is not drawn by any other thread meanwhile: this
-// thread settles a picture's jobs before it draws that picture itself.
+// One render for the second thread, from a picture of its own parsed there: a parsed picture
+// keeps state while it is drawn, so two threads never share one.
 class PictureCache::Job : public QRunnable {
 public:
-    Job(std::shared_ptr<QSvgRenderer> picture, QSize size, qreal ratio)
-        : m_picture(std::move(picture)), m_size(size), m_ratio(ratio)
+    Job(QString resourcePath, QSize size, qreal ratio) : m_path(std::move(resourcePath)), m_size(size), m_ratio(ratio)
     {
         setAutoDelete(false);
     }
     void run() override
     {
-        m_image = renderedImage(*m_picture, m_size, m_ratio);
+        QSvgRenderer picture(m_path);
+        m_image = renderedImage(picture, m_size, m_ratio);
         m_done.release();
     }
     bool isDone() const { return m_done.available() > 0; }
@@ -59,10 +59,9 @@ public:
         m_done.release();
         return std::move(m_image);
     }
-    const QSvgRenderer* picture() const { return m_picture.get(); }
 
 private:
-    std::shared_ptr<QSvgRenderer> m_picture;
+    QString m_path;
     QSize m_size;
     qreal m_ratio;
     QImage m_image;
@@ -87,6 +86,7 @@ std::shared_ptr<QSvgRenderer> PictureCache::parsed(const QString& resourcePath)
     Parsed& entry = m_parsed[resourcePath];
     if (!entry.renderer) {
         entry.renderer = std::make_shared<QSvgRenderer>(resourcePath);
+        m_paths.insert(entry.renderer.get(), resourcePath);
         if (!entry.renderer->isValid())
             std::fprintf(stderr, "ulmaro: stored picture %s is missing or invalid\n", qPrintable(resourcePath));
         entry.worthCaching = QFileInfo(resourcePath).size() >= kSmallestCachedSourceBytes;
@@ -110,7 +110,6 @@ QPixmap PictureCache::rendered(const std::shared_ptr<QSvgRenderer>& picture, QSi
         found->lastUse = ++m_uses;
         return found->pixmap;
     }
-    settle(picture.get());
     const QPixmap pixmap = QPixmap::fromImage(renderedImage(*picture, size, ratio));
     ++m_renders;
     keep(key, pixmap);
@@ -133,7 +132,7 @@ void PictureCache::prepare(const std::shared_ptr<QSvgRenderer>& picture, QSize s
     const Key key{picture.get(), size, ratio};
     if (size.isEmpty() || m_pixmaps.contains(key) || m_jobs.contains(key))
         return;
-    auto job = std::make_shared<Job>(picture, size, ratio);
+    auto job = std::make_shared<Job>(m_paths.value(picture.get()), size, ratio);
     m_jobs.insert(key, job);
     m_pool.start(job.get());
 }
@@ -155,16 +154,6 @@ void PictureCache::collect(const Key* wanted)
         keep(it.key(), pixmap);
         it = m_jobs.erase(it);
     }
-}
-
-void PictureCache::settle(const QSvgRenderer* picture)
-{
-    QList<Key> keys;
-    for (auto it = m_jobs.cbegin(); it != m_jobs.cend(); ++it)
-        if (it.value()->picture() == picture)
-            keys << it.key();
-    for (const Key& key : keys)
-        collect(&key);
 }
 
 void PictureCache::setLimitBytes(qint64 limitBytes)
@@ -219,11 +208,8 @@ QSize Picture::size() const
 void Picture::paint(QPainter& painter, const QRectF& target) const
 {
     if (m_svg) {
-        if (!paintFromCache(painter, target)) {
-            if (m_cache)
-                m_cache->settle(m_svg.get());
+        if (!paintFromCache(painter, target))
             m_svg->render(&painter, target);
-        }
         return;
     }
     if (m_image.isNull())

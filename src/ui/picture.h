@@ -39,14 +39,13 @@ public:
     QPixmap rendered(const std::shared_ptr<QSvgRenderer>& picture, QSize size, qreal ratio);
     // Starts rendering what rendered() will be asked for soon, unless it is there already.
     void prepare(const std::shared_ptr<QSvgRenderer>& picture, QSize size, qreal ratio);
-    // Waits for the renders prepared of this picture, before it is drawn in this thread.
-    void settle(const QSvgRenderer* picture);
 
     qint64 bytes() const { return m_bytes; }
     qint64 limitBytes() const { return m_limit; }
     void setLimitBytes(qint64 limitBytes);
     int renderCount() const { return m_renders; }
     int pixmapCount() const { return int(m_pixmaps.size()); }
+    int pendingCount() const { return int(m_jobs.size()); }
 
 private:
     struct Key {
@@ -77,6 +76,7 @@ private:
 
     QHash<QString, Parsed> m_parsed;
     QHash<Key, Entry> m_pixmaps;
+    QHash<const QSvgRenderer*, QString> m_paths;
     QHash<Key, std::shared_ptr<Job>> m_jobs;
     qint64 m_limit;
     qint64 m_bytes = 0;
