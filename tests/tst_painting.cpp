@@ -21,7 +21,7 @@ namespace {
 
 const QString kDryCell = QStringLiteral(":/ui/art/drycell.svg");
 const QString kMenuFace = QStringLiteral(":/ui/art/face_menu.svg");
-const QString kVoltaPanel = QStringLiteral(":/ui/art/panel_volta.svg");
+const QString kVoltaPanel = QStringLiteral(":/lessons/art/panel_volta.svg");
 
 QImage transparentImage(QSize size, qreal ratio)
 {
@@ -98,6 +98,7 @@ private slots:
     void drawnDirectlyWhereABlitWouldNotMatch();
     void screensShareTheirRenderedPictures();
     void preparedRenderIsTheOneThePaintUses();
+    void fewParsedPicturesAreKeptWhateverIsShown();
     void screenIsRenderedBeforeItsFirstPaint();
     void iconComesOnceTheFirstWindowHasPainted();
 
@@ -143,22 +144,20 @@ void PaintingTest::blitLooksLikeDrawing()
 void PaintingTest::renderedOncePerSizeAndRatio()
 {
     PictureCache cache;
-    const auto svg = cache.parsed(kDryCell);
-    const QPixmap first = cache.rendered(svg, QSize(100, 120), 1.0);
-    cache.rendered(svg, QSize(100, 120), 1.0);
+    const QPixmap first = cache.rendered(kDryCell, QSize(100, 120), 1.0);
+    cache.rendered(kDryCell, QSize(100, 120), 1.0);
     QCOMPARE(cache.renderCount(), 1);
     QCOMPARE(first.size(), QSize(100, 120));
 
     // Moved to a 200 % screen: rendered afresh at twice the pixels, so it stays crisp.
-    const QPixmap crisp = cache.rendered(svg, QSize(100, 120), 2.0);
+    const QPixmap crisp = cache.rendered(kDryCell, QSize(100, 120), 2.0);
     QCOMPARE(cache.renderCount(), 2);
     QCOMPARE(crisp.size(), QSize(200, 240));
     QCOMPARE(crisp.devicePixelRatio(), 2.0);
 
-    cache.rendered(svg, QSize(50, 60), 1.0);
+    cache.rendered(kDryCell, QSize(50, 60), 1.0);
     QCOMPARE(cache.renderCount(), 3);
-    // The same path is the same parsed picture, so it shares the rendered ones.
-    cache.rendered(cache.parsed(kDryCell), QSize(100, 120), 2.0);
+    cache.rendered(kDryCell, QSize(100, 120), 2.0);
     QCOMPARE(cache.renderCount(), 3);
     QCOMPARE(cache.pixmapCount(), 3);
 }
@@ -168,7 +167,7 @@ void PaintingTest::leastRecentlyUsedGoesFirstWithinTheBound()
     const QSize size(100, 100);
     const qint64 onePicture = qint64(size.width()) * size.height() * 4;
     PictureCache cache(2 * onePicture);
-    const auto a = cache.parsed(kDryCell), b = cache.parsed(kMenuFace), c = cache.parsed(kVoltaPanel);
+    const QString a = kDryCell, b = kMenuFace, c = kVoltaPanel;
     cache.rendered(a, size, 1.0);
     cache.rendered(b, size, 1.0);
     cache.rendered(a, size, 1.0);  // a is now the more recent
@@ -189,12 +188,11 @@ void PaintingTest::leastRecentlyUsedGoesFirstWithinTheBound()
 void PaintingTest::pictureLargerThanTheBoundIsDrawnNotKept()
 {
     PictureCache cache(1000);
-    const auto svg = cache.parsed(kDryCell);
-    const QPixmap small = cache.rendered(svg, QSize(10, 10), 1.0);
-    const QPixmap big = cache.rendered(svg, QSize(100, 100), 1.0);
+    const QPixmap small = cache.rendered(kDryCell, QSize(10, 10), 1.0);
+    const QPixmap big = cache.rendered(kDryCell, QSize(100, 100), 1.0);
     QCOMPARE(big.size(), QSize(100, 100));
     QCOMPARE(cache.pixmapCount(), 1);  // the small one stays
-    cache.rendered(svg, QSize(10, 10), 1.0);
+    cache.rendered(kDryCell, QSize(10, 10), 1.0);
     QCOMPARE(cache.renderCount(), 2);
 }
 
@@ -283,6 +281,24 @@ void PaintingTest::preparedRenderIsTheOneThePaintUses()
     }
     QCOMPARE(cache.renderCount(), 2);
     QCOMPARE(cache.pixmapCount(), 2);
+}
+
+void PaintingTest::fewParsedPicturesAreKeptWhateverIsShown()
+{
+    TestProgram program;
+    const PictureCache& cache = program.program().pictures().cache();
+    for (const ScreenId id : app::kAllScreens) {
+        program.open(id);
+        TestProgram::settle();
+        program.program().screen(id).unload();
+    }
+    QVERIFY2(cache.pixmapCount() > 20, qPrintable(QString::number(cache.pixmapCount())));
+    QVERIFY(cache.parsedCount() <= PictureCache::kParsedKept);
+    // Back on a screen already seen: blitted, nothing parsed or rendered again.
+    const int renders = cache.renderCount();
+    program.open(ScreenId::Volta);
+    TestProgram::settle();
+    QCOMPARE(cache.renderCount(), renders);
 }
 
 void PaintingTest::screenIsRenderedBeforeItsFirstPaint()

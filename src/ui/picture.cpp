@@ -49,9 +49,11 @@ public:
     void run() override
     {
         QSvgRenderer picture(m_path);
+        m_valid = picture.isValid();
         m_image = renderedImage(picture, m_size, m_ratio);
         m_done.release();
     }
+    bool isValid() const { return m_valid; }  // once done
     bool isDone() const { return m_done.available() > 0; }
     QImage take()
     {
@@ -65,6 +67,7 @@ private:
     QSize m_size;
     qreal m_ratio;
     QImage m_image;
+    bool m_valid = false;
     QSemaphore m_done;
 };
 
@@ -82,27 +85,42 @@ PictureCache::~PictureCache()
 
 std::shared_ptr<QSvgRenderer> PictureCache::parsed(const QString& resourcePath)
 {
-    // Stored pictures are part of the program; each is parsed once per run.
-    Parsed& entry = m_parsed[resourcePath];
-    if (!entry.renderer) {
-        entry.renderer = std::make_shared<QSvgRenderer>(resourcePath);
-        m_paths.insert(entry.renderer.get(), resourcePath);
-        if (!entry.renderer->isValid())
-            std::fprintf(stderr, "ulmaro: stored picture %s is missing or invalid\n", qPrintable(resourcePath));
-        entry.worthCaching = QFileInfo(resourcePath).size() >= kSmallestCachedSourceBytes;
+    for (qsizetype i = m_parsed.size() - 1; i >= 0; --i)
+        if (m_parsed[i].first == resourcePath) {
+            m_parsed.move(i, m_parsed.size() - 1);
+            return m_parsed.last().second;
+        }
+    auto renderer = std::make_shared<QSvgRenderer>(resourcePath);
+    reportIfInvalid(resourcePath, renderer->isValid());
+    m_sizes.insert(resourcePath, renderer->defaultSize());
+    m_parsed.append({resourcePath, renderer});
+    if (m_parsed.size() > kParsedKept)
+        m_parsed.removeFirst();
+    return renderer;
+}
+
+QSize PictureCache::naturalSize(const QString& resourcePath)
+{
+    const auto found = m_sizes.constFind(resourcePath);
+    return found != m_sizes.constEnd() ? *found : parsed(resourcePath)->defaultSize();
+}
+
+void PictureCache::reportIfInvalid(const QString& resourcePath, bool valid)
+{
+    if (!valid && !m_reported.contains(resourcePath)) {
+        m_reported.insert(resourcePath, true);
+        std::fprintf(stderr, "ulmaro: stored picture %s is missing or invalid\n", qPrintable(resourcePath));
     }
-    return entry.renderer;
 }
 
-bool PictureCache::isWorthCaching(const QString& resourcePath) const
+bool PictureCache::isWorthCaching(const QString& resourcePath)
 {
-    const auto found = m_parsed.constFind(resourcePath);
-    return found != m_parsed.constEnd() && found->worthCaching;
+    return QFileInfo(resourcePath).size() >= kSmallestCachedSourceBytes;
 }
 
-QPixmap PictureCache::rendered(const std::shared_ptr<QSvgRenderer>& picture, QSize size, qreal ratio)
+QPixmap PictureCache::rendered(const QString& resourcePath, QSize size, qreal ratio)
 {
-    const Key key{picture.get(), size, ratio};
+    const Key key{resourcePath, size, ratio};
     if (!m_jobs.isEmpty())
         collect(&key);
     auto found = m_pixmaps.find(key);
@@ -110,7 +128,7 @@ QPixmap PictureCache::rendered(const std::shared_ptr<QSvgRenderer>& picture, QSi
         found->lastUse = ++m_uses;
         return found->pixmap;
     }
-    const QPixmap pixmap = QPixmap::fromImage(renderedImage(*picture, size, ratio));
+    const QPixmap pixmap = QPixmap::fromImage(renderedImage(*parsed(resourcePath), size, ratio));
     ++m_renders;
     keep(key, pixmap);
     return pixmap;
@@ -127,12 +145,12 @@ void PictureCache::keep(const Key& key, const QPixmap& pixmap)
     }
 }
 
-void PictureCache::prepare(const std::shared_ptr<QSvgRenderer>& picture, QSize size, qreal ratio)
+void PictureCache::prepare(const QString& resourcePath, QSize size, qreal ratio)
 {
-    const Key key{picture.get(), size, ratio};
+    const Key key{resourcePath, size, ratio};
     if (size.isEmpty() || m_pixmaps.contains(key) || m_jobs.contains(key))
         return;
-    auto job = std::make_shared<Job>(m_paths.value(picture.get()), size, ratio);
+    auto job = std::make_shared<Job>(resourcePath, size, ratio);
     m_jobs.insert(key, job);
     m_pool.start(job.get());
 }
@@ -150,6 +168,7 @@ void PictureCache::collect(const Key* wanted)
         if (!job.isDone() && m_pool.tryTake(&job))
             job.run();
         const QPixmap pixmap = QPixmap::fromImage(job.take());
+        reportIfInvalid(it.key().path, job.isValid());
         ++m_renders;
         keep(it.key(), pixmap);
         it = m_jobs.erase(it);
@@ -177,9 +196,12 @@ void PictureCache::trimTo(qint64 limitBytes)
 Picture Picture::fromResource(const QString& resourcePath, PictureCache& cache)
 {
     Picture picture;
-    picture.m_svg = cache.parsed(resourcePath);
-    if (cache.isWorthCaching(resourcePath))
+    if (PictureCache::isWorthCaching(resourcePath)) {
         picture.m_cache = &cache;
+        picture.m_path = resourcePath;
+    } else {
+        picture.m_svg = cache.parsed(resourcePath);
+    }
     picture.m_source = resourcePath;
     return picture;
 }
@@ -200,6 +222,8 @@ Picture Picture::fromImage(QImage image)
 
 QSize Picture::size() const
 {
+    if (m_cache)
+        return m_cache->naturalSize(m_path);
     if (m_svg)
         return m_svg->defaultSize();
     return m_image.size();
@@ -207,9 +231,13 @@ QSize Picture::size() const
 
 void Picture::paint(QPainter& painter, const QRectF& target) const
 {
-    if (m_svg) {
+    if (m_cache) {
         if (!paintFromCache(painter, target))
-            m_svg->render(&painter, target);
+            m_cache->parsed(m_path)->render(&painter, target);
+        return;
+    }
+    if (m_svg) {
+        m_svg->render(&painter, target);
         return;
     }
     if (m_image.isNull())
@@ -223,8 +251,8 @@ void Picture::paint(QPainter& painter, const QRectF& target) const
 
 void Picture::prepare(QSize size, qreal ratio) const
 {
-    if (m_svg && m_cache)
-        m_cache->prepare(m_svg, size, ratio);
+    if (m_cache)
+        m_cache->prepare(m_path, size, ratio);
 }
 
 bool Picture::paintFromCache(QPainter& painter, const QRectF& target) const
@@ -240,7 +268,7 @@ bool Picture::paintFromCache(QPainter& painter, const QRectF& target) const
     if (!isWhole(origin.x()) || !isWhole(origin.y()) || !isWhole(logical.width()) || !isWhole(logical.height())
         || !isWhole(logical.width() * ratio) || !isWhole(logical.height() * ratio) || logical.isEmpty())
         return false;
-    painter.drawPixmap(target.topLeft(), m_cache->rendered(m_svg, logical.toSize(), ratio));
+    painter.drawPixmap(target.topLeft(), m_cache->rendered(m_path, logical.toSize(), ratio));
     return true;
 }
 

@@ -16,29 +16,33 @@ class QSvgRenderer;
 
 namespace ui {
 
-// The stored pictures of every screen: each parsed once, and rendered once per size and device
-// pixel ratio into a pixmap that every later paint blits. The pixmaps are kept up to a bound in
-// bytes, the least recently used given up first, so memory stays bounded whatever is shown.
+// The stored pictures of every screen, rendered once per size and device pixel ratio into a
+// pixmap that every later paint blits. The pixmaps are kept up to a bound in bytes, the least
+// recently used given up first, so memory stays bounded whatever is shown. A parsed drawing takes
+// several times its file's size, so only the few parsed last are kept: a blit needs none.
 // A screen about to show asks for its pictures beforehand; they are rendered on a second thread
 // while the window system maps the window, and the first paint only waits for what is not done.
 class PictureCache {
 public:
     static constexpr qint64 kDefaultLimitBytes = qint64(24) << 20;
+    static constexpr int kParsedKept = 6;
 
     explicit PictureCache(qint64 limitBytes = kDefaultLimitBytes);
     ~PictureCache();
     PictureCache(const PictureCache&) = delete;
     PictureCache& operator=(const PictureCache&) = delete;
 
-    // The parsed picture, the same object for every use of the path.
+    // The parsed picture, for drawing it directly.
     std::shared_ptr<QSvgRenderer> parsed(const QString& resourcePath);
+    // Its size as drawn, learnt once per run.
+    QSize naturalSize(const QString& resourcePath);
     // Whether blitting the picture beats drawing it: not for a picture of a shape or two (such
     // as a plain background), which draws as fast as it blits and would only take memory.
-    bool isWorthCaching(const QString& resourcePath) const;
+    static bool isWorthCaching(const QString& resourcePath);
     // The picture rendered at `size` device-independent pixels for a device of `ratio`.
-    QPixmap rendered(const std::shared_ptr<QSvgRenderer>& picture, QSize size, qreal ratio);
+    QPixmap rendered(const QString& resourcePath, QSize size, qreal ratio);
     // Starts rendering what rendered() will be asked for soon, unless it is there already.
-    void prepare(const std::shared_ptr<QSvgRenderer>& picture, QSize size, qreal ratio);
+    void prepare(const QString& resourcePath, QSize size, qreal ratio);
 
     qint64 bytes() const { return m_bytes; }
     qint64 limitBytes() const { return m_limit; }
@@ -46,37 +50,35 @@ public:
     int renderCount() const { return m_renders; }
     int pixmapCount() const { return int(m_pixmaps.size()); }
     int pendingCount() const { return int(m_jobs.size()); }
+    int parsedCount() const { return int(m_parsed.size()); }
 
 private:
     struct Key {
-        const QSvgRenderer* picture;
+        QString path;
         QSize size;
         qreal ratio;
         bool operator==(const Key&) const = default;
     };
     friend size_t qHash(const Key& key, size_t seed)
     {
-        return qHashMulti(seed, key.picture, key.size.width(), key.size.height(), key.ratio);
+        return qHashMulti(seed, key.path, key.size.width(), key.size.height(), key.ratio);
     }
     struct Entry {
         QPixmap pixmap;
         quint64 lastUse;
     };
-    struct Parsed {
-        std::shared_ptr<QSvgRenderer> renderer;
-        bool worthCaching = false;
-    };
-
     class Job;
 
     void trimTo(qint64 limitBytes);
     void keep(const Key& key, const QPixmap& pixmap);
     // Takes in the finished prepared renders (and, with `key`, waits for that one) as pixmaps.
     void collect(const Key* key = nullptr);
+    void reportIfInvalid(const QString& resourcePath, bool valid);
 
-    QHash<QString, Parsed> m_parsed;
+    QList<std::pair<QString, std::shared_ptr<QSvgRenderer>>> m_parsed;  // the most recent last
+    QHash<QString, QSize> m_sizes;
+    QHash<QString, bool> m_reported;
     QHash<Key, Entry> m_pixmaps;
-    QHash<const QSvgRenderer*, QString> m_paths;
     QHash<Key, std::shared_ptr<Job>> m_jobs;
     qint64 m_limit;
     qint64 m_bytes = 0;
@@ -94,7 +96,7 @@ public:
     static Picture fromResource(const QString& resourcePath, PictureCache& cache);
     static Picture fromImage(QImage image);
 
-    bool isNull() const { return !m_svg && m_image.isNull(); }
+    bool isNull() const { return !m_cache && !m_svg && m_image.isNull(); }
     QSize size() const;  // natural size in device-independent pixels
     // Stored pictures come from their cache whenever the painter maps the target onto whole
     // device pixels (as widgets paint); otherwise, and for content images, they are drawn directly.
@@ -107,15 +109,16 @@ public:
 private:
     bool paintFromCache(QPainter& painter, const QRectF& target) const;
 
-    std::shared_ptr<QSvgRenderer> m_svg;
-    PictureCache* m_cache = nullptr;  // none: drawn directly every time
+    PictureCache* m_cache = nullptr;      // a stored picture, blitted from the cache
+    QString m_path;                       // ... and its resource path
+    std::shared_ptr<QSvgRenderer> m_svg;  // a small stored picture, drawn directly every time
     QImage m_image;
     QString m_source;
 };
 
 // The pictures stored with the layouts, owned by the program and handed to every screen. They are
-// part of the program: each is parsed once per run, rendered once per size and pixel ratio, and
-// shared by every control that shows it.
+// part of the program: each is rendered once per size and pixel ratio, and shared by every
+// control that shows it.
 class PictureStore {
 public:
     Picture resource(const QString& resourcePath) { return Picture::fromResource(resourcePath, m_cache); }
