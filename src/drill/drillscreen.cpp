@@ -1,7 +1,10 @@
 #include "drillscreen.h"
 
+#include "ui/afterpaint.h"
 #include "ui/controls.h"
 
+#include <QCoreApplication>
+#include <QPainter>
 #include <QRegularExpression>
 
 namespace drill {
@@ -87,6 +90,28 @@ DrillScreen::~DrillScreen() = default;
 void DrillScreen::load()
 {
     resetDrill();
+}
+
+void DrillScreen::activate()
+{
+    // Once the first question is on the screen, while the learner reads it.
+    ui::runAfterFirstPaint(QCoreApplication::instance(), this, [this] { drawQuestionsAside(); });
+}
+
+void DrillScreen::drawQuestionsAside()
+{
+    // Every question drawn once where nobody sees it, so that the letters of each are made
+    // before it comes: a question with new letters would otherwise show a millisecond later.
+    if (!isLoaded())
+        return;
+    const QWidget& question = label("Label1");
+    const qreal ratio = question.devicePixelRatioF();
+    QImage aside(question.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    aside.setDevicePixelRatio(ratio);
+    QPainter painter(&aside);
+    painter.setFont(question.font());
+    for (const QString& text : m_bank.text)
+        painter.drawText(question.rect(), Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
 void DrillScreen::resetDrill()

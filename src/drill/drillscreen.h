@@ -38,6 +38,8 @@ signals:
 
 private:
     void load() override;
+    void activate() override;
+    void drawQuestionsAside();
 
     void command1Click(int answer);
     void command2Click();
