@@ -7,6 +7,7 @@
 #include "ui/form.h"
 #include "ui/picture.h"
 
+#include <QDirIterator>
 #include <QPaintEvent>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -99,6 +100,7 @@ private slots:
     void screensShareTheirRenderedPictures();
     void preparedRenderIsTheOneThePaintUses();
     void fewParsedPicturesAreKeptWhateverIsShown();
+    void naturalSizeIsTheParsedOne();
     void screenIsRenderedBeforeItsFirstPaint();
     void iconComesOnceTheFirstWindowHasPainted();
 
@@ -299,6 +301,21 @@ void PaintingTest::fewParsedPicturesAreKeptWhateverIsShown()
     program.open(ScreenId::Volta);
     TestProgram::settle();
     QCOMPARE(cache.renderCount(), renders);
+}
+
+void PaintingTest::naturalSizeIsTheParsedOne()
+{
+    // Read from the drawing's root element without parsing it, for every stored picture.
+    PictureCache cache;
+    int pictures = 0;
+    for (QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.svg")}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString path = it.next();
+        QCOMPARE(cache.naturalSize(path), QSvgRenderer(path).defaultSize());
+        ++pictures;
+    }
+    QVERIFY(pictures > 50);
+    QCOMPARE(cache.parsedCount(), 0);
 }
 
 void PaintingTest::screenIsRenderedBeforeItsFirstPaint()

@@ -1,9 +1,11 @@
 #include "picture.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QSemaphore>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 #include <cmath>
 #include <cstdio>
@@ -23,6 +25,29 @@ bool isWhole(qreal value)
 qint64 bytesOf(const QPixmap& pixmap)
 {
     return qint64(pixmap.width()) * pixmap.height() * pixmap.depth() / 8;
+}
+
+// The size a drawing states in pixels on its root element, read without parsing the drawing (the
+// second thread parses it to render it); invalid when it states none or in other units.
+QSize declaredSize(const QString& resourcePath)
+{
+    QFile file(resourcePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd() && !xml.isStartElement())
+        xml.readNext();
+    if (xml.name() != QLatin1String("svg"))
+        return {};
+    const auto pixels = [&](QLatin1String name) {
+        QStringView value = xml.attributes().value(name);
+        if (value.endsWith(QLatin1String("px")))
+            value.chop(2);
+        bool ok = false;
+        const int number = value.toInt(&ok);
+        return ok && number > 0 ? number : -1;
+    };
+    return QSize(pixels(QLatin1String("width")), pixels(QLatin1String("height")));
 }
 
 QImage renderedImage(QSvgRenderer& picture, QSize size, qreal ratio)
@@ -101,8 +126,12 @@ std::shared_ptr<QSvgRenderer> PictureCache::parsed(const QString& resourcePath)
 
 QSize PictureCache::naturalSize(const QString& resourcePath)
 {
-    const auto found = m_sizes.constFind(resourcePath);
-    return found != m_sizes.constEnd() ? *found : parsed(resourcePath)->defaultSize();
+    auto found = m_sizes.constFind(resourcePath);
+    if (found == m_sizes.constEnd()) {
+        const QSize declared = declaredSize(resourcePath);
+        found = m_sizes.insert(resourcePath, declared.isValid() ? declared : parsed(resourcePath)->defaultSize());
+    }
+    return *found;
 }
 
 void PictureCache::reportIfInvalid(const QString& resourcePath, bool valid)
