@@ -29,6 +29,7 @@ expected=(
     "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg"
+    "lib/ulmaro/ulmaro-speaker.so"  # the speakers, loaded beside the program on the first sound
 )
 for size in 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
 for program in "${programs[@]}"; do
