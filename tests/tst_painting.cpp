@@ -262,7 +262,7 @@ void PaintingTest::preparedRenderIsTheOneThePaintUses()
     picture.prepare(size, 1.0);
     picture.prepare(size, 2.0);
     picture.prepare(size, 1.0);  // asked twice, rendered once
-    // Drawn directly meanwhile, at a place a blit cannot match, while the second thread renders.
+    // Drawn directly meanwhile, at a place a blit cannot match, while other threads render.
     QImage fractional = transparentImage(QSize(50, 50), 1.0);
     {
         QPainter painter(&fractional);

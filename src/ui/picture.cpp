@@ -5,8 +5,10 @@
 #include <QPainter>
 #include <QSemaphore>
 #include <QSvgRenderer>
+#include <QThread>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -28,7 +30,7 @@ qint64 bytesOf(const QPixmap& pixmap)
 }
 
 // The size a drawing states in pixels on its root element, read without parsing the drawing (the
-// second thread parses it to render it); invalid when it states none or in other units.
+// rendering thread parses it to render it); invalid when it states none or in other units.
 QSize declaredSize(const QString& resourcePath)
 {
     QFile file(resourcePath);
@@ -63,7 +65,7 @@ QImage renderedImage(QSvgRenderer& picture, QSize size, qreal ratio)
 
 }  // namespace
 
-// One render for the second thread, from a picture of its own parsed there: a parsed picture
+// One render for a rendering thread, from a picture of its own parsed there: a parsed picture
 // keeps state while it is drawn, so two threads never share one.
 class PictureCache::Job : public QRunnable {
 public:
@@ -98,8 +100,9 @@ private:
 
 PictureCache::PictureCache(qint64 limitBytes) : m_limit(limitBytes)
 {
-    // The thread that shows the window is the other one.
-    m_pool.setMaxThreadCount(1);
+    // Two: while the window system maps the window, the thread that shows it waits, and both
+    // cores can render; once the first paint begins, that thread renders what is left itself.
+    m_pool.setMaxThreadCount(std::clamp(QThread::idealThreadCount(), 1, 2));
 }
 
 PictureCache::~PictureCache()

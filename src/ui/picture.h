@@ -20,7 +20,7 @@ namespace ui {
 // pixmap that every later paint blits. The pixmaps are kept up to a bound in bytes, the least
 // recently used given up first, so memory stays bounded whatever is shown. A parsed drawing takes
 // several times its file's size, so only the few parsed last are kept: a blit needs none.
-// A screen about to show asks for its pictures beforehand; they are rendered on a second thread
+// A screen about to show asks for its pictures beforehand; they are rendered on other threads
 // while the window system maps the window, and the first paint only waits for what is not done.
 class PictureCache {
 public:

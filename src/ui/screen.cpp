@@ -57,7 +57,7 @@ void Screen::show()
             return;  // the load handler left the screen already
     }
     Form* form = m_form;
-    // Rendered on the second thread while the window system maps the window.
+    // Rendered on other threads while the window system maps the window.
     const qreal ratio = form->devicePixelRatioF();
     for (auto& [key, control] : m_controls)
         if (control->widget().isVisibleTo(form))
