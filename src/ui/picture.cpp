@@ -160,7 +160,7 @@ QPixmap PictureCache::rendered(const QString& resourcePath, QSize size, qreal ra
         found->lastUse = ++m_uses;
         return found->pixmap;
     }
-    const QPixmap pixmap = QPixmap::fromImage(renderedImage(*parsed(resourcePath), size, ratio));
+    QPixmap pixmap = QPixmap::fromImage(renderedImage(*parsed(resourcePath), size, ratio));
     ++m_renders;
     keep(key, pixmap);
     return pixmap;

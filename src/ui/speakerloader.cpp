@@ -10,7 +10,7 @@ namespace {
 
 // The one entry point of the speaker module.
 using MakeSpeakers = SoundSink* (*)();
-constexpr char kEntryPoint[] = "ulmaro_make_speaker_sink";
+constexpr char kEntryPoint[] = "ulmaroMakeSpeakerSink";
 
 class DeferredSpeakerSink : public SoundSink {
 public:

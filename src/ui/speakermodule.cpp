@@ -2,7 +2,7 @@
 // (speakerloader.cpp).
 #include "speakersink.h"
 
-extern "C" Q_DECL_EXPORT ui::SoundSink* ulmaro_make_speaker_sink()
+extern "C" Q_DECL_EXPORT ui::SoundSink* ulmaroMakeSpeakerSink()
 {
     return new ui::SpeakerSink;
 }
