@@ -32,6 +32,22 @@ QImage transparentImage(QSize size, qreal ratio)
     return image;
 }
 
+// The picture painted as a control paints it, and the drawing rendered straight from its file.
+QImage paintedPicture(const Picture& picture, QSize size, qreal ratio)
+{
+    QImage image = transparentImage(size, ratio);
+    QPainter painter(&image);
+    picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
+QImage drawnDirectly(const QString& path, QSize size, qreal ratio)
+{
+    QImage image = transparentImage(size, ratio);
+    QPainter painter(&image);
+    QSvgRenderer(path).render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
+
 // Every region painted in one window, in the window's coordinates, while it lives.
 class PaintRecorder : public QObject {
 public:
@@ -129,18 +145,9 @@ void PaintingTest::blitLooksLikeDrawing()
     QFETCH(qreal, ratio);
     PictureCache cache;
     const Picture picture = Picture::fromResource(path, cache);
-    QImage viaCache = transparentImage(size, ratio);
-    {
-        QPainter painter(&viaCache);
-        picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    }
-    QImage direct = transparentImage(size, ratio);
-    {
-        QPainter painter(&direct);
-        QSvgRenderer(path).render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    }
+    const QImage viaCache = paintedPicture(picture, size, ratio);
     QCOMPARE(cache.renderCount(), 1);
-    QCOMPARE(viaCache, direct);
+    QCOMPARE(viaCache, drawnDirectly(path, size, ratio));
 }
 
 void PaintingTest::renderedOncePerSizeAndRatio()
@@ -268,19 +275,8 @@ void PaintingTest::preparedRenderIsTheOneThePaintUses()
         QPainter painter(&fractional);
         picture.paint(painter, QRectF(0.5, 0.5, 40, 40));
     }
-    for (const qreal ratio : {1.0, 2.0}) {
-        QImage viaCache = transparentImage(size, ratio);
-        {
-            QPainter painter(&viaCache);
-            picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
-        }
-        QImage direct = transparentImage(size, ratio);
-        {
-            QPainter painter(&direct);
-            QSvgRenderer(kDryCell).render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-        }
-        QCOMPARE(viaCache, direct);
-    }
+    for (const qreal ratio : {1.0, 2.0})
+        QCOMPARE(paintedPicture(picture, size, ratio), drawnDirectly(kDryCell, size, ratio));
     QCOMPARE(cache.renderCount(), 2);
     QCOMPARE(cache.pixmapCount(), 2);
 }

@@ -140,7 +140,7 @@ QSize PictureCache::naturalSize(const QString& resourcePath)
 void PictureCache::reportIfInvalid(const QString& resourcePath, bool valid)
 {
     if (!valid && !m_reported.contains(resourcePath)) {
-        m_reported.insert(resourcePath, true);
+        m_reported.insert(resourcePath);
         std::fprintf(stderr, "ulmaro: stored picture %s is missing or invalid\n", qPrintable(resourcePath));
     }
 }

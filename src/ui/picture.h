@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
+#include <QSet>
 #include <QSize>
 #include <QString>
 #include <QThreadPool>
@@ -77,7 +78,7 @@ private:
 
     QList<std::pair<QString, std::shared_ptr<QSvgRenderer>>> m_parsed;  // the most recent last
     QHash<QString, QSize> m_sizes;
-    QHash<QString, bool> m_reported;
+    QSet<QString> m_reported;
     QHash<Key, Entry> m_pixmaps;
     QHash<Key, std::shared_ptr<Job>> m_jobs;
     qint64 m_limit;
