@@ -2,7 +2,7 @@
 // each face it is drawn on, is wide enough to be seen, and stays inside the button.
 #include "support/testprogram.h"
 
-#include "ui/form.h"
+#include "ui/controls/form.h"
 
 #include <QApplication>
 #include <QtTest>

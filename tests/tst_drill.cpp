@@ -7,7 +7,7 @@
 #include "drill/drillrules.h"
 #include "drill/drillscreen.h"
 #include "drill/questionbank.h"
-#include "ui/form.h"
+#include "ui/controls/form.h"
 
 #include <QApplication>
 #include <QtTest>

@@ -8,8 +8,8 @@
 #include "drill/drillscreen.h"
 #include "lessons/lessonscreen.h"
 #include "principle/principlescreen.h"
-#include "ui/focusring.h"
-#include "ui/form.h"
+#include "ui/accessibility/focusring.h"
+#include "ui/controls/form.h"
 
 #include <QApplication>
 #include <QRegularExpression>

@@ -6,7 +6,7 @@
 #include "support/screenview.h"
 #include "support/testprogram.h"
 
-#include "ui/form.h"
+#include "ui/controls/form.h"
 
 #include <QAbstractButton>
 #include <QHash>

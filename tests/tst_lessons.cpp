@@ -4,7 +4,7 @@
 
 #include "lessons/lessonscreen.h"
 #include "lessons/voltascreen.h"
-#include "ui/form.h"
+#include "ui/controls/form.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 // program ends.
 #include "support/testprogram.h"
 
-#include "ui/form.h"
+#include "ui/controls/form.h"
 
 #include <QApplication>
 #include <QtTest>

@@ -4,8 +4,8 @@
 
 #include "app/startup.h"
 #include "principle/principlescreen.h"
-#include "ui/form.h"
-#include "ui/picture.h"
+#include "ui/controls/form.h"
+#include "ui/pictures/picture.h"
 
 #include <QDirIterator>
 #include <QPaintEvent>

@@ -3,7 +3,7 @@
 #include "support/testprogram.h"
 
 #include "principle/principlescreen.h"
-#include "ui/form.h"
+#include "ui/controls/form.h"
 
 #include <QtTest>
 

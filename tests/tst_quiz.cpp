@@ -6,7 +6,7 @@
 #include "support/testprogram.h"
 
 #include "drill/drillscreen.h"
-#include "ui/form.h"
+#include "ui/controls/form.h"
 
 #include <QtTest>
 

@@ -7,7 +7,7 @@
 #include "content/picturefile.h"
 #include "content/textfile.h"
 #include "drill/questionbank.h"
-#include "ui/listbox.h"
+#include "ui/controls/listbox.h"
 
 #include <QtTest>
 

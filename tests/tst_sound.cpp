@@ -7,7 +7,7 @@
 #include "content/contenterror.h"
 #include "content/soundfile.h"
 #include "drill/drillscreen.h"
-#include "ui/speakersink.h"
+#include "ui/sound/speakersink.h"
 
 #include <QRegularExpression>
 #include <QSoundEffect>

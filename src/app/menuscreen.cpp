@@ -1,6 +1,6 @@
 #include "menuscreen.h"
 
-#include "ui/controls.h"
+#include "ui/screen/controls.h"
 
 namespace app {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "screenid.h"
 
-#include "ui/screen.h"
+#include "ui/screen/screen.h"
 
 namespace app {
 

@@ -4,10 +4,10 @@
 #include "screenid.h"
 
 #include "content/failurereport.h"
-#include "ui/picture.h"
-#include "ui/screen.h"
-#include "ui/screenhost.h"
-#include "ui/soundsink.h"
+#include "ui/pictures/picture.h"
+#include "ui/screen/screen.h"
+#include "ui/screen/screenhost.h"
+#include "ui/sound/soundsink.h"
 
 #include <QObject>
 

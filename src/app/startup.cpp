@@ -1,7 +1,7 @@
 #include "startup.h"
 
 #include "content/contentpath.h"
-#include "ui/afterpaint.h"
+#include "ui/pictures/afterpaint.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -6,7 +6,7 @@
 #include "content/soundfile.h"
 #include "content/textfile.h"
 #include "drill/questionbank.h"
-#include "ui/controls.h"
+#include "ui/screen/controls.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/program.h"
-#include "ui/layout.h"
+#include "ui/layout/layout.h"
 
 #include <QList>
 #include <QString>

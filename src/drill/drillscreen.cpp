@@ -1,7 +1,7 @@
 #include "drillscreen.h"
 
-#include "ui/afterpaint.h"
-#include "ui/controls.h"
+#include "ui/pictures/afterpaint.h"
+#include "ui/screen/controls.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -5,7 +5,7 @@
 #include "questionbank.h"
 #include "randomsource.h"
 
-#include "ui/screen.h"
+#include "ui/screen/screen.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 
 #include "questionbank.h"
 
-#include "ui/controls.h"
+#include "ui/screen/controls.h"
 
 namespace drill {
 namespace {

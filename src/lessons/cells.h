@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/screen.h"
+#include "ui/screen/screen.h"
 
 #include <memory>
 

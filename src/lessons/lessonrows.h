@@ -2,7 +2,7 @@
 
 #include "lessonstyles.h"
 
-#include "ui/layout.h"
+#include "ui/layout/layout.h"
 
 // Layout rows that stand at the same place with the same content on every lesson screen; each
 // cell's table lists them in its own front-to-back order.

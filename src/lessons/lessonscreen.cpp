@@ -1,6 +1,6 @@
 #include "lessonscreen.h"
 
-#include "ui/controls.h"
+#include "ui/screen/controls.h"
 
 namespace lessons {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/style.h"
+#include "ui/layout/style.h"
 
 // The label and list styles every lesson screen shares.
 namespace lessons {

@@ -3,7 +3,7 @@
 #include "lessonscreen.h"
 #include "lessonstyles.h"
 
-#include "ui/controls.h"
+#include "ui/screen/controls.h"
 
 namespace lessons {
 namespace {

@@ -4,7 +4,7 @@
 #include "lessonrows.h"
 #include "lessonstyles.h"
 
-#include "ui/controls.h"
+#include "ui/screen/controls.h"
 
 namespace lessons {
 namespace {

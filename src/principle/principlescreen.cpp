@@ -1,6 +1,6 @@
 #include "principlescreen.h"
 
-#include "ui/controls.h"
+#include "ui/screen/controls.h"
 
 #include <limits>
 

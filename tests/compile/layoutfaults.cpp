@@ -1,6 +1,6 @@
 // Layout tables that must not compile. tests/CMakeLists.txt builds this file once per fault and
 // expects the compiler to name the rule the table breaks; with no fault chosen the table is sound.
-#include "ui/layout.h"
+#include "ui/layout/layout.h"
 
 namespace {
 

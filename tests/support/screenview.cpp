@@ -1,7 +1,7 @@
 #include "screenview.h"
 
-#include "ui/controls.h"
-#include "ui/form.h"
+#include "ui/screen/controls.h"
+#include "ui/controls/form.h"
 
 #include <QHash>
 #include <QListWidget>

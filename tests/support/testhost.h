@@ -4,8 +4,8 @@
 
 #include "content/contenterror.h"
 #include "content/failurereport.h"
-#include "ui/picture.h"
-#include "ui/screenhost.h"
+#include "ui/pictures/picture.h"
+#include "ui/screen/screenhost.h"
 
 #include <QList>
 #include <QStringList>

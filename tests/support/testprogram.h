@@ -6,7 +6,7 @@
 
 #include "app/program.h"
 #include "content/contenterror.h"
-#include "ui/controls.h"
+#include "ui/screen/controls.h"
 
 #include <QString>
 

@@ -16,10 +16,10 @@
 #include "app/startup.h"
 #include "drill/drillscreen.h"
 #include "principle/principlescreen.h"
-#include "ui/controls.h"
-#include "ui/form.h"
-#include "ui/picture.h"
-#include "ui/soundsink.h"
+#include "ui/screen/controls.h"
+#include "ui/controls/form.h"
+#include "ui/pictures/picture.h"
+#include "ui/sound/soundsink.h"
 
 #include <QApplication>
 #include <QFile>

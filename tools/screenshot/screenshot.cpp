@@ -4,8 +4,8 @@
 #include "support/testprogram.h"
 
 #include "drill/drillscreen.h"
-#include "ui/controls.h"
-#include "ui/form.h"
+#include "ui/screen/controls.h"
+#include "ui/controls/form.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,321 @@
+#include "accessible.h"
+
+#include "ui/controls/clickarea.h"
+#include "ui/controls/form.h"
+#include "ui/controls/image.h"
+#include "ui/controls/label.h"
+#include "ui/accessibility/reach.h"
+#include "ui/layout/twips.h"
+
+#include <QAccessibleWidget>
+#include <QListWidget>
+#include <QPointer>
+
+#include <algorithm>
+#include <vector>
+
+namespace ui {
+namespace {
+
+// Reading order: lines of this height from the top, left to right within a line, as laid out.
+constexpr double kReadingLineTwips = 450;  // 30 px
+
+const Control* controlOf(const QObject* object)
+{
+    return dynamic_cast<const Control*>(object);
+}
+
+// Whether a screen reader hears of the widget. A picture says something only when it has a name
+// (the others decorate or move about), and the sound control has no look. Decided by the layout,
+// so the tree never changes under a reader.
+bool isReported(const QWidget* widget)
+{
+    const Control* control = controlOf(widget);
+    if (!control)
+        return true;
+    switch (control->row().kind) {
+    case Kind::Image:
+    case Kind::PictureBox: return !control->row().content.name.empty() || control->actsAsButton();
+    case Kind::MediaPlayer: return false;
+    default: return true;
+    }
+}
+
+QPointF laidOutPlace(const QWidget* widget)
+{
+    if (const Control* control = controlOf(widget))
+        return {control->row().left, control->row().top};
+    return QPointF(widget->pos()) * kTwipsPerPixel;
+}
+
+// The children a screen reader finds under a window or container, in reading order.
+std::vector<QWidget*> reportedChildren(const QWidget* parent)
+{
+    std::vector<QWidget*> children;
+    for (QObject* object : parent->children()) {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (widget && !widget->isWindow() && isReported(widget))
+            children.push_back(widget);
+    }
+    std::stable_sort(children.begin(), children.end(), [](const QWidget* a, const QWidget* b) {
+        const QPointF pa = laidOutPlace(a);
+        const QPointF pb = laidOutPlace(b);
+        const auto lineA = int(pa.y() / kReadingLineTwips);
+        const auto lineB = int(pb.y() / kReadingLineTwips);
+        return lineA != lineB ? lineA < lineB : pa.x() < pb.x();
+    });
+    return children;
+}
+
+// Shown, yet out of sight: cut away by its window or container (a page still below the window's
+// edge), or lying under another control.
+QAccessible::State placed(QAccessible::State state, const QWidget& widget)
+{
+    if (!state.invisible && !widget.isWindow() && (widget.visibleRegion().isEmpty() || isBuried(widget)))
+        state.offscreen = true;
+    return state;
+}
+
+// Windows, pictures, labels and containers: what each is, what it is called, and its children
+// as the tree shows them.
+class ControlAccessible : public QAccessibleWidget {
+public:
+    explicit ControlAccessible(QWidget* widget) : QAccessibleWidget(widget) {}
+
+    bool isValid() const override { return QAccessibleWidget::isValid() && isReported(widget()); }
+
+    QAccessible::Role role() const override
+    {
+        if (widget()->isWindow())
+            return QAccessible::Window;
+        const Control* control = controlOf(widget());
+        if (!control)
+            return QAccessibleWidget::role();
+        if (control->actsAsButton())
+            return control->row().content.toggle ? QAccessible::CheckBox : QAccessible::PushButton;
+        switch (control->row().kind) {
+        case Kind::Label: return QAccessible::StaticText;
+        case Kind::Image:
+        case Kind::PictureBox: return QAccessible::Graphic;
+        case Kind::Frame: return QAccessible::Pane;
+        default: return QAccessibleWidget::role();
+        }
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString name = QAccessibleWidget::text(QAccessible::Name);
+        if (kind == QAccessible::Description) {
+            // The words a picture carries are read once, as its name, when they are its name.
+            const QString description = widget()->accessibleDescription();
+            return description == name ? QString() : description;
+        }
+        return kind == QAccessible::Name ? name : QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (auto* image = qobject_cast<const Image*>(widget()); image && image->row().content.toggle) {
+            state.checkable = true;
+            state.checked = image->isChecked();
+        }
+        // A label without a caption shows nothing to read.
+        if (auto* label = qobject_cast<const Label*>(widget()); label && label->caption().isEmpty())
+            state.invisible = true;
+        return placed(state, *widget());
+    }
+
+    int childCount() const override { return int(reportedChildren(widget()).size()); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        const auto children = reportedChildren(widget());
+        if (index < 0 || index >= int(children.size()))
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(children[std::size_t(index)]);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (!child)
+            return -1;
+        const auto children = reportedChildren(widget());
+        const auto found = std::find(children.begin(), children.end(), child->object());
+        return found == children.end() ? -1 : int(found - children.begin());
+    }
+
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        // Topmost first, as a click would find it.
+        const QObjectList& stack = widget()->children();
+        for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+            auto* child = qobject_cast<QWidget*>(*it);
+            if (!child || child->isWindow() || child->isHidden())
+                continue;
+            if (!isReported(child))
+                continue;
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child);
+            if (iface && iface->rect().contains(x, y))
+                return iface;
+        }
+        return nullptr;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (clicks()) {
+            if (controlOf(widget())->row().content.toggle)
+                names << toggleAction();
+            names << pressAction();
+        }
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        auto* area = qobject_cast<ClickArea*>(widget());
+        if (area && clicks() && (action == pressAction() || action == toggleAction())) {
+            // As a click: nothing happens unless the control is shown.
+            if (area->isVisible())
+                area->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    bool clicks() const
+    {
+        const Control* control = controlOf(widget());
+        return control && control->actsAsButton();
+    }
+};
+
+// One line of a list. It is showing only while the list is on the screen and the line lies in
+// the part of the list that can be seen.
+class ListItemAccessible : public QAccessibleInterface {
+public:
+    ListItemAccessible(QListWidget* view, int row) : m_view(view), m_row(row) {}
+
+    bool isValid() const override { return m_view && m_row < m_view->count(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_view); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name || !isValid())
+            return {};
+        return m_view->item(m_row)->text();
+    }
+
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect inView = m_view->visualItemRect(m_view->item(m_row));
+        return QRect(m_view->viewport()->mapToGlobal(inView.topLeft()), inView.size());
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        if (!isValid())
+            return state;
+        QListWidgetItem* item = m_view->item(m_row);
+        const QRect inView = m_view->visualItemRect(item);
+        // The part of the list its window and containers leave uncut: nothing while the list or
+        // a container holding it is hidden.
+        const QRegion seen = m_view->viewport()->visibleRegion();
+        if (!seen.intersects(inView) || isBuried(*m_view))
+            state.invisible = true;
+        state.selectable = true;
+        state.selected = item->isSelected();
+        state.focusable = true;
+        state.focused = m_view->hasFocus() && m_view->currentRow() == m_row;
+        return state;
+    }
+
+    int row() const { return m_row; }
+    const QListWidget* view() const { return m_view; }
+
+private:
+    QPointer<QListWidget> m_view;
+    int m_row;
+};
+
+// A list box, named by what it holds, with one item per line.
+class ListAccessible : public QAccessibleWidget {
+public:
+    explicit ListAccessible(QListWidget* view) : QAccessibleWidget(view, QAccessible::List) {}
+
+    ~ListAccessible() override
+    {
+        for (QAccessible::Id id : m_items)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    QAccessible::State state() const override { return placed(QAccessibleWidget::state(), *widget()); }
+
+    int childCount() const override { return view()->count(); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= view()->count())
+            return nullptr;
+        // One interface per line number for the list's whole life: a refilled list reads its new
+        // lines through the same objects.
+        while (int(m_items.size()) <= index) {
+            auto* item = new ListItemAccessible(view(), int(m_items.size()));
+            m_items.push_back(QAccessible::registerAccessibleInterface(item));
+        }
+        return QAccessible::accessibleInterface(m_items[std::size_t(index)]);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        auto* item = dynamic_cast<const ListItemAccessible*>(child);
+        return item && item->view() == view() && item->row() < view()->count() ? item->row() : -1;
+    }
+
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const QPoint inView = view()->viewport()->mapFromGlobal(QPoint(x, y));
+        const QModelIndex index = view()->indexAt(inView);
+        return index.isValid() ? child(index.row()) : nullptr;
+    }
+
+private:
+    QListWidget* view() const { return static_cast<QListWidget*>(widget()); }
+
+    mutable std::vector<QAccessible::Id> m_items;
+};
+
+QAccessibleInterface* makeInterface(const QString&, QObject* object)
+{
+    // Matched by the object's Qt class, not by the class name asked for: a control announces
+    // changes while it is still being built, and the interface made then stays with it. The
+    // program's lists are all list boxes; its buttons are Qt's own.
+    if (auto* list = qobject_cast<QListWidget*>(object))
+        return new ListAccessible(list);
+    if (qobject_cast<Form*>(object) || qobject_cast<ClickArea*>(object))
+        return new ControlAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
+void installAccessibility()
+{
+    QAccessible::installFactory(&makeInterface);
+}
+
+}  // namespace ui

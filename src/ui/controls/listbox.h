@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/controls/control.h"
+
+#include <QListWidget>
+
+namespace ui {
+
+// One item per line, never wrapped (a long line is cut at the right edge); a vertical scroll bar
+// appears when the items do not fit.
+class ListBox : public QListWidget, public Control {
+    Q_OBJECT
+public:
+    ListBox(const ControlSpec& row, QWidget* parent);
+    // Its layout row, and Qt's row of an item.
+    using Control::row;
+    using QListWidget::row;
+
+    QStringList items() const;
+
+    // What fits without being cut or scrolled: the width in pixels a line's text may take, and
+    // the number of rows shown.
+    int textRoom() const;
+    int visibleRows() const;
+    // The width in pixels a line takes in this list's font.
+    int textWidth(const QString& line) const;
+
+protected:
+    // While it has the keyboard focus the list shows the focus ring round its lines.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    int m_lineHeight;
+    QColor m_ringColour;
+};
+
+}  // namespace ui

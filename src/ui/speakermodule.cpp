@@ -1,8 +1,0 @@
-// The speaker module's entry point, looked up by name when the first sound plays
-// (speakerloader.cpp).
-#include "speakersink.h"
-
-extern "C" Q_DECL_EXPORT ui::SoundSink* ulmaroMakeSpeakerSink()
-{
-    return new ui::SpeakerSink;
-}
