@@ -18,6 +18,7 @@
 
 using drill::DrillRules;
 using drill::DrillScreen;
+using drill::DrillState;
 using namespace testsupport;
 using app::ScreenId;
 using ui::Screen;
@@ -255,6 +256,7 @@ void DrillTest::fiveMissesFromTen()
         QCOMPARE(s.image("Image4").ownVisible(), miss == 5);
         QCOMPARE(s.timer("Timer2").isRunning(), miss == 5);
         QCOMPARE(quiz.drill().answered(), miss == 5);  // a new question only before the fifth
+        QCOMPARE(quiz.drill().state(), miss == 5 ? DrillState::Burst : DrillState::Asking);
     }
     QVERIFY(playedSounds().last().endsWith(QStringLiteral("/音/pan.wav")));
     const int burstQuestion = quiz.drill().questionNumber();
@@ -264,6 +266,7 @@ void DrillTest::fiveMissesFromTen()
     QVERIFY(s.label("Label3").ownVisible());
     QVERIFY(s.image("Image4").ownVisible());
     QVERIFY(s.timer("Timer3").isRunning());
+    QCOMPARE(quiz.drill().state(), DrillState::Notice);
 
     QVERIFY(quiz.waitOut("Timer3") > 0);
     QVERIFY(!s.label("Label3").ownVisible());
@@ -272,6 +275,7 @@ void DrillTest::fiveMissesFromTen()
     QCOMPARE(quiz.score(), QStringLiteral("2"));
     QVERIFY(quiz.drill().questionNumber() != burstQuestion);
     QVERIFY(!quiz.drill().answered());
+    QCOMPARE(quiz.drill().state(), DrillState::Asking);
 
     QStringList expected;
     for (const char* sound : {"o", "o", "o", "o", "o", "x", "x", "x", "x", "x", "pan", "dame"})
@@ -340,10 +344,13 @@ void DrillTest::answersIgnored()
         QVERIFY(playedSounds().last().endsWith(QStringLiteral("/音/gokaku.wav")));
         QCOMPARE(quiz.s.image("Image5").picture().source(), QStringLiteral("\\画像\\gmedal.gif"));
     }
+    const DrillState waiting[] = {DrillState::Passed, DrillState::Marked, DrillState::Burst, DrillState::Notice};
+    QCOMPARE(quiz.drill().state(), waiting[wait]);
     const QStringList before = quiz.state();
     for (int k : {1, 2, 3, 1})
         QVERIFY(quiz.s.click({"Command1", k}));
     QCOMPARE(quiz.state(), before);
+    QCOMPARE(quiz.drill().state(), waiting[wait]);
 }
 
 void DrillTest::restartDuringWait_data()

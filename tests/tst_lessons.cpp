@@ -219,7 +219,7 @@ void LessonsTest::menuWhileFlowingThenReopeningGivesTheOpeningState()
     test.screen(ScreenId::Menu).click({"Command1", 4});
     QVERIFY(s.isLoaded());
     QCOMPARE(shownOf(s, kWatched), (QStringList{"Label3", "Label4"}));
-    QCOMPARE(static_cast<lessons::LessonScreen&>(s).state().switchOn, 0);
+    QVERIFY(!static_cast<lessons::LessonScreen&>(s).state().circuitClosed);
     QCOMPARE(positions(s).top5, 2670.0);
     QVERIFY(!s.timer("Timer1").isRunning());
 }
@@ -259,7 +259,7 @@ void LessonsTest::voltaBubbles()
     s.click("Command2");
     s.click("Image13");
     QVERIFY(s.timer("Timer2").isRunning());
-    QCOMPARE(static_cast<lessons::VoltaScreen&>(s).bubblePhase(), 0);
+    QCOMPARE(static_cast<lessons::VoltaScreen&>(s).nextInnerPicture(), lessons::VoltaScreen::BubblePicture::First);
     QVERIFY(!shown(s, "Image8") && !shown(s, "Image9"));
     s.tick("Timer2");
     QCOMPARE(frameOf(s, "Image10"), QStringLiteral("\\画像\\アニメ\\awa1.gif"));

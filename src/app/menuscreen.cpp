@@ -22,14 +22,17 @@ constexpr ControlSpec kLayout[] = {
 };
 // clang-format on
 
+// One button for each screen the menu leads to, the last one ending the program.
+constexpr std::string_view kDestinationButtons = "Command1";
+
 }  // namespace
 
 MenuScreen::MenuScreen(ui::ScreenHost& host) : Screen(host, QStringLiteral("メニュー"), kLayout)
 {
-    onClick("Command1", [this](int index) { command1Click(index); });
+    onClick(kDestinationButtons, [this](int index) { destinationChosen(index); });
 }
 
-void MenuScreen::command1Click(int index)
+void MenuScreen::destinationChosen(int index)
 {
     static constexpr ScreenId kDestinations[] = {
         ScreenId::Principle, ScreenId::Volta, ScreenId::Daniell,

@@ -18,7 +18,7 @@ signals:
     void endChosen();
 
 private:
-    void command1Click(int index);
+    void destinationChosen(int index);
 };
 
 }  // namespace app

@@ -9,7 +9,7 @@ void DrillRules::reset()
 {
     m_missCount = 0;
     m_score = 0;
-    m_blocked.fill(0);
+    m_blocked.fill(false);
     m_recent.fill(0);
 }
 
@@ -34,8 +34,8 @@ int DrillRules::draw(RandomSource& random)
 
 void DrillRules::accept(int question)
 {
-    m_blocked[m_recent[1]] = 0;
-    m_blocked[question] = 1;
+    m_blocked[m_recent[1]] = false;
+    m_blocked[question] = true;
     for (int i = 1; i < kWindow; ++i)
         m_recent[i] = m_recent[i + 1];
     m_recent[kWindow] = qint16(question);

@@ -35,7 +35,7 @@ public:
 
     qint16 score() const { return m_score; }
     qint16 missCount() const { return m_missCount; }
-    bool isBlocked(int question) const { return m_blocked[question] != 0; }
+    bool isBlocked(int question) const { return m_blocked[question]; }
     const std::array<qint16, kWindow + 1>& recent() const { return m_recent; }
 
 private:
@@ -44,8 +44,8 @@ private:
 
     qint16 m_score = 0;
     qint16 m_missCount = 0;
-    std::array<qint16, kQuestionCount + 1> m_blocked{};  // entry 0 takes the empty places' releases
-    std::array<qint16, kWindow + 1> m_recent{};          // entries 1..15, oldest first; 0 is empty
+    std::array<bool, kQuestionCount + 1> m_blocked{};  // entry 0 takes the empty places' releases
+    std::array<qint16, kWindow + 1> m_recent{};        // entries 1..15, oldest first; 0 is empty
 };
 
 }  // namespace drill

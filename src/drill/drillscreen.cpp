@@ -47,6 +47,22 @@ constexpr ControlSpec kLayout[] = {
 };
 // clang-format on
 
+constexpr std::string_view kQuestionLabel = "Label1";
+constexpr std::string_view kChoicesList = "List1";
+constexpr std::string_view kAnswerButtons = "Command1";  // members 1 to 3, each answering its choice
+constexpr std::string_view kMenuButton = "Command2";
+constexpr std::string_view kRestartTitle = "Image2";  // the title picture, which starts a fresh run
+constexpr std::string_view kScoreLabel = "Label2";
+constexpr std::string_view kMarkPicture = "Image5";  // right, wrong, or the medal
+constexpr std::string_view kTrain = "Image3";
+constexpr std::string_view kBurstBalloon = "Image4";
+constexpr std::string_view kHalvingNotice = "Label3";  // 得点が半分になります
+constexpr std::string_view kSpeaker = "MediaPlayer1";
+// The waits, one timer each.
+constexpr std::string_view kMarkWait = "Timer1";
+constexpr std::string_view kBurstWait = "Timer2";
+constexpr std::string_view kNoticeWait = "Timer3";
+
 const QString kRightSound = QStringLiteral("\\音\\o.wav");
 const QString kWrongSound = QStringLiteral("\\音\\x.wav");
 const QString kPopSound = QStringLiteral("\\音\\pan.wav");
@@ -57,7 +73,20 @@ const Mark kRightMark{QStringLiteral("\\画像\\maru.gif"), QStringLiteral("正�
 const Mark kWrongMark{QStringLiteral("\\画像\\batu.gif"), QStringLiteral("不正解")};
 const Mark kMedal{QStringLiteral("\\画像\\gmedal.gif"), QStringLiteral("合格メダル")};
 
-constexpr int kAnswerButtons = 3;
+constexpr int kAnswerCount = 3;
+
+// The wait a state lasts for, if it has one.
+constexpr std::string_view waitOf(DrillState state)
+{
+    switch (state) {
+    case DrillState::Marked: return kMarkWait;
+    case DrillState::Burst: return kBurstWait;
+    case DrillState::Notice: return kNoticeWait;
+    case DrillState::Asking:
+    case DrillState::Passed: break;
+    }
+    return {};
+}
 
 // The words of choice k in the list: its line, without the number the line begins with.
 QString choiceWords(const QStringList& lines, int k)
@@ -77,12 +106,12 @@ QString choiceWords(const QStringList& lines, int k)
 DrillScreen::DrillScreen(ui::ScreenHost& host, std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random)
     : Screen(host, QStringLiteral("ドリル"), kLayout), m_clock(std::move(clock)), m_random(std::move(random))
 {
-    onClick("Command1", [this](int index) { command1Click(index); });
-    onClick("Command2", [this](int) { command2Click(); });
-    onClick("Image2", [this](int) { image2Click(); });
-    onTick("Timer1", [this] { timer1Tick(); });
-    onTick("Timer2", [this] { timer2Tick(); });
-    onTick("Timer3", [this] { timer3Tick(); });
+    onClick(kAnswerButtons, [this](int index) { answerChosen(index); });
+    onClick(kMenuButton, [this](int) { menuPressed(); });
+    onClick(kRestartTitle, [this](int) { restartPressed(); });
+    onTick(kMarkWait, [this] { markWaitTicked(); });
+    onTick(kBurstWait, [this] { burstWaitTicked(); });
+    onTick(kNoticeWait, [this] { noticeWaitTicked(); });
 }
 
 DrillScreen::~DrillScreen() = default;
@@ -104,7 +133,7 @@ void DrillScreen::drawQuestionsAside()
     // before it comes: a question with new letters would otherwise show a millisecond later.
     if (!isLoaded())
         return;
-    const QWidget& question = label("Label1");
+    const QWidget& question = label(kQuestionLabel);
     const qreal ratio = question.devicePixelRatioF();
     QImage aside(question.size() * ratio, QImage::Format_ARGB32_Premultiplied);
     aside.setDevicePixelRatio(ratio);
@@ -114,10 +143,18 @@ void DrillScreen::drawQuestionsAside()
         painter.drawText(question.rect(), Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
+void DrillScreen::enter(DrillState next)
+{
+    m_state = next;
+    const std::string_view wait = waitOf(next);
+    if (!wait.empty())
+        startWait(wait);
+}
+
 void DrillScreen::resetDrill()
 {
-    m_answered = 0;
-    m_trainHome = qint16(qRound(image("Image3").leftTwips()));
+    enter(DrillState::Asking);
+    m_trainHome = qint16(qRound(image(kTrain).leftTwips()));
     m_rules.reset();
     m_bank = readQuestionBank();
     pickQuestion();
@@ -131,76 +168,75 @@ void DrillScreen::pickQuestion()
 
 void DrillScreen::showQuestion()
 {
-    label("Label1").setCaption(m_bank.text[m_questionNo]);
-    m_answered = 0;
-    loadList("List1", choiceFile(m_questionNo));
+    label(kQuestionLabel).setCaption(m_bank.text[m_questionNo]);
+    enter(DrillState::Asking);
+    loadList(kChoicesList, choiceFile(m_questionNo));
     // Each answer button is named with its choice, so a screen-reader user answers from the
     // buttons alone: 「1　鉛」.
-    const QStringList lines = list("List1").items();
-    for (int k = 1; k <= kAnswerButtons; ++k) {
+    const QStringList lines = list(kChoicesList).items();
+    for (int k = 1; k <= kAnswerCount; ++k) {
         const QString words = choiceWords(lines, k);
-        button({"Command1", k})
+        button({kAnswerButtons, k})
             .setAccessibleName(words.isEmpty() ? QString::number(k) : QStringLiteral("%1　%2").arg(k).arg(words));
     }
 }
 
-void DrillScreen::command1Click(int answer)
+void DrillScreen::answerChosen(int answer)
 {
-    if (m_answered != 0)
+    if (m_state != DrillState::Asking)
         return;
-    m_answered = 1;
     if (m_bank.answer[m_questionNo] == answer) {
         m_rules.markRight();
-        play("MediaPlayer1", kRightSound);
+        play(kSpeaker, kRightSound);
         showMark(kRightMark);
     } else {
         m_rules.markWrong();
-        play("MediaPlayer1", kWrongSound);
+        play(kSpeaker, kWrongSound);
         showMark(kWrongMark);
     }
-    startWait("Timer1", m_markStart);
+    enter(DrillState::Marked);
 }
 
-void DrillScreen::timer1Tick()
+void DrillScreen::markWaitTicked()
 {
-    if (!waitOver("Timer1", m_markStart))
+    if (!waitOver(kMarkWait))
         return;
-    setVisible("Image5", false);
-    image("Image3").setLeftTwips(m_trainHome + m_rules.missCount() * kTrainStepTwips);
+    setVisible(kMarkPicture, false);
+    image(kTrain).setLeftTwips(m_trainHome + m_rules.missCount() * kTrainStepTwips);
     showScore();
     // Misses first: an answer that is the fifth miss never passes.
     if (m_rules.burstDue())
-        startPenalty();
+        burstBalloon();
     else if (m_rules.passed())
         showPass();
     else
         pickQuestion();
 }
 
-void DrillScreen::startPenalty()
+void DrillScreen::burstBalloon()
 {
-    setVisible("Image4", true);
-    play("MediaPlayer1", kPopSound);
+    setVisible(kBurstBalloon, true);
+    play(kSpeaker, kPopSound);
     m_rules.burst();
-    startWait("Timer2", m_popStart);
+    enter(DrillState::Burst);
 }
 
-void DrillScreen::timer2Tick()
+void DrillScreen::burstWaitTicked()
 {
-    if (!waitOver("Timer2", m_popStart))
+    if (!waitOver(kBurstWait))
         return;
-    play("MediaPlayer1", kNoGoodSound);
-    setVisible("Label3", true);
-    startWait("Timer3", m_noticeStart);
+    play(kSpeaker, kNoGoodSound);
+    setVisible(kHalvingNotice, true);
+    enter(DrillState::Notice);
 }
 
-void DrillScreen::timer3Tick()
+void DrillScreen::noticeWaitTicked()
 {
-    if (!waitOver("Timer3", m_noticeStart))
+    if (!waitOver(kNoticeWait))
         return;
-    setVisible("Image4", false);
-    setVisible("Label3", false);
-    image("Image3").setLeftTwips(m_trainHome);
+    setVisible(kBurstBalloon, false);
+    setVisible(kHalvingNotice, false);
+    image(kTrain).setLeftTwips(m_trainHome);
     m_rules.halve();
     showScore();
     pickQuestion();
@@ -208,48 +244,48 @@ void DrillScreen::timer3Tick()
 
 void DrillScreen::showPass()
 {
-    m_answered = 1;
+    enter(DrillState::Passed);
     showScore();
-    play("MediaPlayer1", kPassSound);
+    play(kSpeaker, kPassSound);
     showMark(kMedal);
 }
 
 void DrillScreen::showMark(const Mark& mark)
 {
-    loadPicture("Image5", mark.picture);
-    image("Image5").setAccessibleName(mark.name);
-    setVisible("Image5", true);
+    loadPicture(kMarkPicture, mark.picture);
+    image(kMarkPicture).setAccessibleName(mark.name);
+    setVisible(kMarkPicture, true);
 }
 
-void DrillScreen::image2Click()
+void DrillScreen::restartPressed()
 {
     // A fresh run starts clean: a wait left from the old run would otherwise act on the new one.
-    for (const char* timer : {"Timer1", "Timer2", "Timer3"})
+    for (std::string_view timer : {kMarkWait, kBurstWait, kNoticeWait})
         setInterval(timer, 0);
-    setVisible("Image4", false);
-    setVisible("Image5", false);
-    label("Label2").setCaption(QString());
-    setVisible("Label3", false);
-    image("Image3").setLeftTwips(m_trainHome);
+    setVisible(kBurstBalloon, false);
+    setVisible(kMarkPicture, false);
+    label(kScoreLabel).setCaption(QString());
+    setVisible(kHalvingNotice, false);
+    image(kTrain).setLeftTwips(m_trainHome);
     resetDrill();
 }
 
-void DrillScreen::command2Click()
+void DrillScreen::menuPressed()
 {
     unload();
     emit menuRequested();
 }
 
-void DrillScreen::startWait(const char* timer, qint32& start)
+void DrillScreen::startWait(std::string_view timer)
 {
     setInterval(timer, kWaitTickMs);
-    start = wholeSeconds(m_clock->secondsSinceMidnight());
+    m_waitStart = wholeSeconds(m_clock->secondsSinceMidnight());
 }
 
-bool DrillScreen::waitOver(const char* timer, qint32 start)
+bool DrillScreen::waitOver(std::string_view timer)
 {
     // Only the start is whole seconds; the reading keeps its fraction, so a wait lasts 1 to 1.5 s.
-    if (secondsElapsed(start, m_clock->secondsSinceMidnight()) <= kWaitSeconds)
+    if (secondsElapsed(m_waitStart, m_clock->secondsSinceMidnight()) <= kWaitSeconds)
         return false;
     setInterval(timer, 0);
     return true;
@@ -257,7 +293,7 @@ bool DrillScreen::waitOver(const char* timer, qint32 start)
 
 void DrillScreen::showScore()
 {
-    label("Label2").setCaption(QString::number(m_rules.score()));
+    label(kScoreLabel).setCaption(QString::number(m_rules.score()));
 }
 
 }  // namespace drill

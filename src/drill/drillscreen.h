@@ -13,6 +13,16 @@ namespace drill {
 
 struct Mark;
 
+// Where a run of the drill stands. Each state but Asking ignores the answer buttons; the three
+// between them wait a second on a timer of their own, then move on.
+enum class DrillState {
+    Asking,  // a question on show, waiting for an answer
+    Marked,  // the mark on show, for the mark wait
+    Burst,   // the balloon burst at the fifth miss, for the burst wait
+    Notice,  // the notice that the score is halved, for the notice wait
+    Passed,  // the medal: the run is over until it is restarted
+};
+
 // The quiz: a question drawn at random with its choices, three answer buttons, marking with a
 // sound and a picture, the score, the train that runs to the balloon at every fifth miss, and the
 // medal at 100 points. The waits are timers of 500 ms that compare the clock's whole seconds.
@@ -31,7 +41,8 @@ public:
     qint16 questionNumber() const { return m_questionNo; }
     qint16 rightAnswer() const { return m_bank.answer[m_questionNo]; }
     qint16 trainHome() const { return m_trainHome; }
-    bool answered() const { return m_answered != 0; }
+    DrillState state() const { return m_state; }
+    bool answered() const { return m_state != DrillState::Asking; }
 
 signals:
     void menuRequested();  // the screen has unloaded itself
@@ -41,22 +52,23 @@ private:
     void activate() override;
     void drawQuestionsAside();
 
-    void command1Click(int answer);
-    void command2Click();
-    void image2Click();
-    void timer1Tick();
-    void timer2Tick();
-    void timer3Tick();
+    void answerChosen(int answer);
+    void menuPressed();
+    void restartPressed();
+    void markWaitTicked();
+    void burstWaitTicked();
+    void noticeWaitTicked();
 
+    void enter(DrillState next);
     void resetDrill();
     void pickQuestion();
     void showQuestion();
-    void startPenalty();
+    void burstBalloon();
     void showPass();
     void showMark(const Mark& mark);
 
-    void startWait(const char* timer, qint32& start);
-    bool waitOver(const char* timer, qint32 start);
+    void startWait(std::string_view timer);
+    bool waitOver(std::string_view timer);
     void showScore();
 
     std::unique_ptr<Clock> m_clock;
@@ -65,10 +77,8 @@ private:
     QuestionBank m_bank;
     qint16 m_questionNo = 0;
     qint16 m_trainHome = 0;
-    qint16 m_answered = 0;
-    qint32 m_markStart = 0;
-    qint32 m_popStart = 0;
-    qint32 m_noticeStart = 0;
+    DrillState m_state = DrillState::Asking;
+    qint32 m_waitStart = 0;  // whole seconds since midnight: no two waits run at once
 };
 
 }  // namespace drill

@@ -20,19 +20,22 @@ constexpr ControlSpec kLayout[] = {
 };
 // clang-format on
 
+constexpr std::string_view kIntroduction = "List1";
+constexpr std::string_view kStartButton = "Command1";  // スタート
+
 }  // namespace
 
 DrillStartScreen::DrillStartScreen(ui::ScreenHost& host) : Screen(host, QStringLiteral("ドリルスタート"), kLayout)
 {
-    onClick("Command1", [this](int) { command1Click(); });
+    onClick(kStartButton, [this](int) { startPressed(); });
 }
 
 void DrillStartScreen::load()
 {
-    loadList("List1", QString::fromUtf8(kIntroductionFile));
+    loadList(kIntroduction, QString::fromUtf8(kIntroductionFile));
 }
 
-void DrillStartScreen::command1Click()
+void DrillStartScreen::startPressed()
 {
     unload();
     emit drillRequested();

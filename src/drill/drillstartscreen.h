@@ -15,7 +15,7 @@ signals:
 
 private:
     void load() override;
-    void command1Click();
+    void startPressed();
 };
 
 }  // namespace drill

@@ -48,10 +48,14 @@ constexpr ControlSpec kLayout[] = {
 };
 // clang-format on
 
+// 素焼板拡大 and its view, the porous plate.
+constexpr std::string_view kPorousButton = "Command5";
+constexpr std::string_view kPorousView = "Image8";
+
 constexpr Enlargement kViews[] = {
-    {"Command2", "Image17", "\\説明\\ダニエル\\負極.txt"},
-    {"Command3", "Image18", "\\説明\\ダニエル\\正極.txt"},
-    {"Command5", "Image8", "\\説明\\ダニエル\\素焼き板.txt"},
+    {kNegativeButton, kNegativeView, "\\説明\\ダニエル\\負極.txt"},
+    {kPositiveButton, kPositiveView, "\\説明\\ダニエル\\正極.txt"},
+    {kPorousButton, kPorousView, "\\説明\\ダニエル\\素焼き板.txt"},
 };
 
 // One label per solution, changed together, member 0 first.

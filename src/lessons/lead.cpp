@@ -47,9 +47,9 @@ constexpr ControlSpec kLayout[] = {
 // clang-format on
 
 constexpr Enlargement kViews[] = {
-    {"Command2", "Image17", "\\説明\\鉛蓄電池\\負極.txt"},
-    {"Command3", "Image18", "\\説明\\鉛蓄電池\\正極.txt"},
-    {"Command5", "Image8", nullptr},
+    {kNegativeButton, kNegativeView, "\\説明\\鉛蓄電池\\負極.txt"},
+    {kPositiveButton, kPositiveView, "\\説明\\鉛蓄電池\\正極.txt"},
+    {kInsideButton, kInsideView, nullptr},
 };
 
 constexpr int kOneElectrolyteLabel[] = {kNoIndex};

@@ -1,8 +1,21 @@
 #pragma once
 
+#include "lessonscreen.h"
 #include "lessonstyles.h"
 
 #include "ui/layout/layout.h"
+
+namespace lessons {
+
+// The enlargement buttons and the views they show, named alike on every cell that has them.
+inline constexpr std::string_view kNegativeButton = "Command2";  // 負極拡大
+inline constexpr std::string_view kNegativeView = "Image17";
+inline constexpr std::string_view kPositiveButton = "Command3";  // 正極拡大
+inline constexpr std::string_view kPositiveView = "Image18";
+inline constexpr std::string_view kInsideButton = "Command5";  // 内部の構造
+inline constexpr std::string_view kInsideView = "Image8";
+
+}  // namespace lessons
 
 // Layout rows that stand at the same place with the same content on every lesson screen; each
 // cell's table lists them in its own front-to-back order.
@@ -38,7 +51,7 @@ constexpr ControlSpec drawing(std::string_view art, std::string_view name, std::
 constexpr ControlSpec lessonButton(std::string_view name, double left, double top, std::string_view art,
                                    std::string_view words)
 {
-    const int tab = name == "Command1" ? 1 : name == "Command2" ? 2 : name == "Command3" ? 3 : 4;
+    const int tab = name == kFlowButton ? 1 : name == kNegativeButton ? 2 : name == kPositiveButton ? 3 : 4;
     return {name, kNoIndex, Kind::CommandButton, kForm, left, top, 1665, 510, kHidden, face(art, words, tab)};
 }
 

@@ -5,9 +5,11 @@
 namespace lessons {
 namespace {
 
-constexpr const char* kMovingPictures[] = {"Image3", "Image4", "Image5", "Image6", "Image7"};
+constexpr std::string_view kMovingPictures[] = {kNegativeSideIons, kPositiveSideIons, kNegativeElectrons,
+                                                kWireElectrons, kPositiveElectrons};
 // Shown by closing the circuit, hidden by opening it, besides the enlargement buttons.
-constexpr const char* kShownWhenClosed[] = {"Label5", "Label6", "Image12", "Label7", "Image14", "Command1"};
+constexpr std::string_view kShownWhenClosed[] = {kNegativeSign, kPositiveSign, kClosedCircuit,
+                                                 kEmf,          kNotation,     kFlowButton};
 
 QString framePath(const char* prefix, int step)
 {
@@ -19,34 +21,36 @@ QString framePath(const char* prefix, int step)
 LessonScreen::LessonScreen(ui::ScreenHost& host, const LessonSetup& setup)
     : Screen(host, QString::fromUtf8(setup.caption), setup.layout), m_setup(setup)
 {
-    onClick("Image13", [this](int) { image13Click(); });
-    onClick("Command1", [this](int) { command1Click(); });
-    onClick("Command4", [this](int) { command4Click(); });
+    onClick(kSwitch, [this](int) { switchPressed(); });
+    onClick(kFlowButton, [this](int) { flowPressed(); });
+    onClick(kMenuButton, [this](int) { menuPressed(); });
     for (const Enlargement& view : m_setup.enlargements)
-        onClick(view.button, [this, &view](int) { enlargementClick(view); });
-    onTick("Timer1", [this] { timer1Tick(); });
+        onClick(view.button, [this, &view](int) { enlargementPressed(view); });
+    onTick(kAnimationClock, [this] { animationTicked(); });
 }
 
 void LessonScreen::load()
 {
     m_state.animStep = 0;
-    m_state.flowRunning = 0;
-    m_state.switchOn = 0;
+    m_state.flowRunning = false;
+    m_state.circuitClosed = false;
     // Whole twips, read once: every step is placed from these, so the pictures never drift.
-    m_state.homeTop5 = qint16(qRound(image("Image5").topTwips()));
-    m_state.homeLeft6 = qint16(qRound(image("Image6").leftTwips()));
-    m_state.homeTop7 = qint16(qRound(image("Image7").topTwips()));
+    m_state.negativeElectronsHomeTop = qint16(qRound(image(kNegativeElectrons).topTwips()));
+    m_state.wireElectronsHomeLeft = qint16(qRound(image(kWireElectrons).leftTwips()));
+    m_state.positiveElectronsHomeTop = qint16(qRound(image(kPositiveElectrons).topTwips()));
     afterLoad();
 }
 
-void LessonScreen::image13Click()
+void LessonScreen::switchPressed()
 {
-    if (m_state.switchOn == 0) {
-        m_state = {1, 0, 0, m_state.homeTop5, m_state.homeLeft6, m_state.homeTop7};
-        image("Image13").setChecked(true);
-        setVisible("Label4", false);
-        setVisible("List1", false);
-        for (const char* name : kShownWhenClosed)
+    if (!m_state.circuitClosed) {
+        m_state.circuitClosed = true;
+        m_state.flowRunning = false;
+        m_state.animStep = 0;
+        image(kSwitch).setChecked(true);
+        setVisible(kPrompt, false);
+        setVisible(kExplanation, false);
+        for (std::string_view name : kShownWhenClosed)
             setVisible(name, true);
         for (const Enlargement& view : m_setup.enlargements)
             setVisible(view.button, true);
@@ -54,74 +58,74 @@ void LessonScreen::image13Click()
         return;
     }
     beforeCircuitOpened();
-    m_state.switchOn = 0;
-    image("Image13").setChecked(false);
-    m_state.flowRunning = 0;
+    m_state.circuitClosed = false;
+    image(kSwitch).setChecked(false);
+    m_state.flowRunning = false;
     m_state.animStep = 0;
-    setInterval("Timer1", 0);
-    for (const char* name : kShownWhenClosed)
+    setInterval(kAnimationClock, 0);
+    for (std::string_view name : kShownWhenClosed)
         setVisible(name, false);
-    setVisible("List1", false);
+    setVisible(kExplanation, false);
     for (const Enlargement& view : m_setup.enlargements)
         setVisible(view.button, false);
     setMovingPicturesVisible(false);
-    setVisible("Image15", false);
-    setVisible("Image16", false);
+    setVisible(kNegativeReaction, false);
+    setVisible(kPositiveReaction, false);
     hideEnlargements();
     setElectrolyteLabelsVisible(true);
-    setVisible("Label4", true);
+    setVisible(kPrompt, true);
     afterCircuitOpened();
 }
 
-void LessonScreen::command1Click()
+void LessonScreen::flowPressed()
 {
-    m_state.flowRunning = 1;
+    m_state.flowRunning = true;
     setElectrolyteLabelsVisible(false);
-    setVisible("Image14", false);
+    setVisible(kNotation, false);
     hideEnlargements();
-    setVisible("List1", false);
-    setVisible("Image15", true);
-    setVisible("Image16", true);
+    setVisible(kExplanation, false);
+    setVisible(kNegativeReaction, true);
+    setVisible(kPositiveReaction, true);
     startAnimation();
     afterFlowStarted();
 }
 
-void LessonScreen::enlargementClick(const Enlargement& view)
+void LessonScreen::enlargementPressed(const Enlargement& view)
 {
-    m_state.flowRunning = 0;
+    m_state.flowRunning = false;
     setElectrolyteLabelsVisible(false);
-    setInterval("Timer1", 0);
+    setInterval(kAnimationClock, 0);
     afterAnimationStopped();
     setMovingPicturesVisible(false);
     hideEnlargements();
     setVisible(view.picture, true);
     if (view.explanation) {
-        loadList("List1", QString::fromUtf8(view.explanation));
-        setVisible("List1", true);
+        loadList(kExplanation, QString::fromUtf8(view.explanation));
+        setVisible(kExplanation, true);
     } else {
-        setVisible("List1", false);
+        setVisible(kExplanation, false);
     }
 }
 
-void LessonScreen::command4Click()
+void LessonScreen::menuPressed()
 {
     unload();
     emit menuRequested();
 }
 
-void LessonScreen::timer1Tick()
+void LessonScreen::animationTicked()
 {
-    if (m_state.flowRunning != 1)
+    if (!m_state.flowRunning)
         return;
     m_state.animStep = qint16(m_state.animStep + 1);
     const int step = m_state.animStep;
     if (step >= 1 && step < kStepsPerCycle) {
-        loadPicture("Image3", framePath(m_setup.stream1Prefix, step));
-        loadPicture("Image4", framePath(m_setup.stream2Prefix, step));
+        loadPicture(kNegativeSideIons, framePath(m_setup.stream1Prefix, step));
+        loadPicture(kPositiveSideIons, framePath(m_setup.stream2Prefix, step));
         const int offset = kStepTwips * (step - 1);
-        image("Image5").setTopTwips(m_state.homeTop5 - offset);
-        image("Image6").setLeftTwips(m_state.homeLeft6 + offset);
-        image("Image7").setTopTwips(m_state.homeTop7 + offset);
+        image(kNegativeElectrons).setTopTwips(m_state.negativeElectronsHomeTop - offset);
+        image(kWireElectrons).setLeftTwips(m_state.wireElectronsHomeLeft + offset);
+        image(kPositiveElectrons).setTopTwips(m_state.positiveElectronsHomeTop + offset);
         setMovingPicturesVisible(true);
     } else if (step == kStepsPerCycle) {
         m_state.animStep = 0;
@@ -131,13 +135,13 @@ void LessonScreen::timer1Tick()
 
 void LessonScreen::startAnimation()
 {
-    setInterval("Timer1", kAnimationIntervalMs);
+    setInterval(kAnimationClock, kAnimationIntervalMs);
 }
 
 void LessonScreen::setElectrolyteLabelsVisible(bool visible)
 {
     for (int index : m_setup.electrolyteLabels)
-        setVisible({"Label3", index}, visible);
+        setVisible({kElectrolyteLabels, index}, visible);
 }
 
 void LessonScreen::hideEnlargements()
@@ -148,7 +152,7 @@ void LessonScreen::hideEnlargements()
 
 void LessonScreen::setMovingPicturesVisible(bool visible)
 {
-    for (const char* name : kMovingPictures)
+    for (std::string_view name : kMovingPictures)
         setVisible(name, visible);
 }
 

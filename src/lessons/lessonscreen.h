@@ -17,14 +17,38 @@ struct Enlargement {
     const char* explanation;  // relative path, or nullptr: the view hides the list
 };
 
+// The rows the template works on every cell, by what each is for the learner; each string is the
+// row's name in the cells' tables.
+inline constexpr std::string_view kSwitch = "Image13";
+inline constexpr std::string_view kFlowButton = "Command1";  // 電子の流れ
+inline constexpr std::string_view kMenuButton = "Command4";
+inline constexpr std::string_view kAnimationClock = "Timer1";
+inline constexpr std::string_view kExplanation = "List1";
+inline constexpr std::string_view kPrompt = "Label4";             // スイッチを押してください
+inline constexpr std::string_view kNegativeSign = "Label5";       // －
+inline constexpr std::string_view kPositiveSign = "Label6";       // ＋
+inline constexpr std::string_view kEmf = "Label7";                // 起電力
+inline constexpr std::string_view kElectrolyteLabels = "Label3";  // one label, or an array
+// The moving pictures of the flow: the ions on each electrode's side, and the electrons rising
+// in the negative electrode, running along the wire and sinking in the positive one.
+inline constexpr std::string_view kNegativeSideIons = "Image3";
+inline constexpr std::string_view kPositiveSideIons = "Image4";
+inline constexpr std::string_view kNegativeElectrons = "Image5";
+inline constexpr std::string_view kWireElectrons = "Image6";
+inline constexpr std::string_view kPositiveElectrons = "Image7";
+inline constexpr std::string_view kClosedCircuit = "Image12";  // the lit bulb and the pressed switch
+inline constexpr std::string_view kNotation = "Image14";
+inline constexpr std::string_view kNegativeReaction = "Image15";
+inline constexpr std::string_view kPositiveReaction = "Image16";
+
 // What makes one lesson screen differ from another.
 struct LessonSetup {
     const char* caption;
     ui::Layout layout;
-    const char* stream1Prefix;  // frames of Image3: "\画像\アニメ\" + prefix + N + ".gif"
-    const char* stream2Prefix;  // frames of Image4
+    const char* stream1Prefix;  // frames of kNegativeSideIons: "\画像\アニメ\" + prefix + N + ".gif"
+    const char* stream2Prefix;  // frames of kPositiveSideIons
     std::span<const Enlargement> enlargements;
-    std::span<const int> electrolyteLabels;  // the indices of Label3: one label, or an array
+    std::span<const int> electrolyteLabels;  // the indices of kElectrolyteLabels: one label, or an array
 };
 
 // The rows the template reaches by name on every cell, with the kind each must be.
@@ -33,12 +57,24 @@ struct TemplateRow {
     ui::Kind kind;
 };
 inline constexpr TemplateRow kTemplateRows[] = {
-    {"Image13", ui::Kind::Image}, {"Command1", ui::Kind::CommandButton}, {"Command4", ui::Kind::CommandButton},
-    {"Timer1", ui::Kind::Timer},  {"List1", ui::Kind::ListBox},          {"Label4", ui::Kind::Label},
-    {"Label5", ui::Kind::Label},  {"Label6", ui::Kind::Label},           {"Label7", ui::Kind::Label},
-    {"Image3", ui::Kind::Image},  {"Image4", ui::Kind::Image},           {"Image5", ui::Kind::Image},
-    {"Image6", ui::Kind::Image},  {"Image7", ui::Kind::Image},           {"Image12", ui::Kind::Image},
-    {"Image14", ui::Kind::Image}, {"Image15", ui::Kind::Image},          {"Image16", ui::Kind::Image},
+    {kSwitch, ui::Kind::Image},
+    {kFlowButton, ui::Kind::CommandButton},
+    {kMenuButton, ui::Kind::CommandButton},
+    {kAnimationClock, ui::Kind::Timer},
+    {kExplanation, ui::Kind::ListBox},
+    {kPrompt, ui::Kind::Label},
+    {kNegativeSign, ui::Kind::Label},
+    {kPositiveSign, ui::Kind::Label},
+    {kEmf, ui::Kind::Label},
+    {kNegativeSideIons, ui::Kind::Image},
+    {kPositiveSideIons, ui::Kind::Image},
+    {kNegativeElectrons, ui::Kind::Image},
+    {kWireElectrons, ui::Kind::Image},
+    {kPositiveElectrons, ui::Kind::Image},
+    {kClosedCircuit, ui::Kind::Image},
+    {kNotation, ui::Kind::Image},
+    {kNegativeReaction, ui::Kind::Image},
+    {kPositiveReaction, ui::Kind::Image},
 };
 
 // Whether a cell's table has every row the template uses: the rows above, each enlargement's
@@ -54,7 +90,7 @@ constexpr bool hasTemplateRows(const LessonSetup& setup)
             || !layout.has(view.picture, ui::kNoIndex, ui::Kind::Image))
             return false;
     for (int index : setup.electrolyteLabels)
-        if (!layout.has("Label3", index, ui::Kind::Label))
+        if (!layout.has(kElectrolyteLabels, index, ui::Kind::Label))
             return false;
     return true;
 }
@@ -71,12 +107,13 @@ public:
     static constexpr int kStepsPerCycle = 4;  // three frames, then a blank tick
 
     struct State {
-        qint16 switchOn = 0;
-        qint16 flowRunning = 0;
-        qint16 animStep = 0;
-        qint16 homeTop5 = 0;
-        qint16 homeLeft6 = 0;
-        qint16 homeTop7 = 0;
+        bool circuitClosed = false;
+        bool flowRunning = false;
+        qint16 animStep = 0;  // the flow's frame on show, 1 to 3; 0 before the first and at the blank tick
+        // Where the moving electrons stand at the first frame, in whole twips read once at load.
+        qint16 negativeElectronsHomeTop = 0;
+        qint16 wireElectronsHomeLeft = 0;
+        qint16 positiveElectronsHomeTop = 0;
     };
     const State& state() const { return m_state; }
 
@@ -97,11 +134,11 @@ protected:
     const State& lessonState() const { return m_state; }
 
 private:
-    void image13Click();
-    void command1Click();
-    void enlargementClick(const Enlargement& view);
-    void command4Click();
-    void timer1Tick();
+    void switchPressed();
+    void flowPressed();
+    void enlargementPressed(const Enlargement& view);
+    void menuPressed();
+    void animationTicked();
     void startAnimation();
 
     void setElectrolyteLabelsVisible(bool visible);

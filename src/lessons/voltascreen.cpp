@@ -51,8 +51,8 @@ constexpr ControlSpec kLayout[] = {
 // clang-format on
 
 constexpr Enlargement kViews[] = {
-    {"Command2", "Image17", "\\説明\\ボルタ\\負極.txt"},
-    {"Command3", "Image18", "\\説明\\ボルタ\\正極.txt"},
+    {kNegativeButton, kNegativeView, "\\説明\\ボルタ\\負極.txt"},
+    {kPositiveButton, kPositiveView, "\\説明\\ボルタ\\正極.txt"},
 };
 
 constexpr int kOneElectrolyteLabel[] = {kNoIndex};
@@ -60,11 +60,17 @@ constexpr int kOneElectrolyteLabel[] = {kNoIndex};
 constexpr LessonSetup kVolta{"ボルタの電池", kLayout, "zn_", "h_", kViews, kOneElectrolyteLabel};
 static_assert(hasTemplateRows(kVolta), "the table lacks a row the lesson template uses");
 
-// The bubbles' clock and the two columns at each plate.
-static_assert(kVolta.layout.has("Timer2", kNoIndex, Kind::Timer) && kVolta.layout.has("Image8", kNoIndex, Kind::Image)
-                  && kVolta.layout.has("Image9", kNoIndex, Kind::Image)
-                  && kVolta.layout.has("Image10", kNoIndex, Kind::Image)
-                  && kVolta.layout.has("Image11", kNoIndex, Kind::Image),
+// The bubbles' clock and the two columns at each plate: the inner one faces the other plate.
+constexpr std::string_view kBubbleClock = "Timer2";
+constexpr std::string_view kCopperInnerBubbles = "Image8";
+constexpr std::string_view kCopperOuterBubbles = "Image9";
+constexpr std::string_view kZincInnerBubbles = "Image10";
+constexpr std::string_view kZincOuterBubbles = "Image11";
+static_assert(kVolta.layout.has(kBubbleClock, kNoIndex, Kind::Timer)
+                  && kVolta.layout.has(kCopperInnerBubbles, kNoIndex, Kind::Image)
+                  && kVolta.layout.has(kCopperOuterBubbles, kNoIndex, Kind::Image)
+                  && kVolta.layout.has(kZincInnerBubbles, kNoIndex, Kind::Image)
+                  && kVolta.layout.has(kZincOuterBubbles, kNoIndex, Kind::Image),
               "the table lacks a row of the bubbles");
 
 constexpr const char* kBubbles1 = "\\画像\\アニメ\\awa1.gif";
@@ -74,34 +80,34 @@ constexpr const char* kBubbles2 = "\\画像\\アニメ\\awa2.gif";
 
 VoltaScreen::VoltaScreen(ui::ScreenHost& host) : LessonScreen(host, kVolta)
 {
-    onTick("Timer2", [this] { timer2Tick(); });
+    onTick(kBubbleClock, [this] { bubblesTicked(); });
 }
 
 void VoltaScreen::afterLoad()
 {
-    m_bubblePhase = 0;
+    m_nextInnerPicture = BubblePicture::First;
     startBubbles();
 }
 
 void VoltaScreen::afterCircuitClosed()
 {
-    setVisible("Image10", false);
-    setVisible("Image11", false);
+    setVisible(kZincInnerBubbles, false);
+    setVisible(kZincOuterBubbles, false);
 }
 
 void VoltaScreen::beforeCircuitOpened()
 {
     // Restarts a bubble clock that an enlargement stopped, at the zinc plate from the first picture.
-    m_bubblePhase = 0;
+    m_nextInnerPicture = BubblePicture::First;
     startBubbles();
 }
 
 void VoltaScreen::afterCircuitOpened()
 {
-    setVisible("Image8", false);
-    setVisible("Image9", false);
-    setVisible("Image10", true);
-    setVisible("Image11", true);
+    setVisible(kCopperInnerBubbles, false);
+    setVisible(kCopperOuterBubbles, false);
+    setVisible(kZincInnerBubbles, true);
+    setVisible(kZincOuterBubbles, true);
 }
 
 void VoltaScreen::afterFlowStarted()
@@ -112,26 +118,26 @@ void VoltaScreen::afterFlowStarted()
 void VoltaScreen::afterAnimationStopped()
 {
     // The bubbles freeze where they are, still shown, until their clock runs again.
-    setInterval("Timer2", 0);
+    setInterval(kBubbleClock, 0);
 }
 
-void VoltaScreen::timer2Tick()
+void VoltaScreen::bubblesTicked()
 {
     // The two columns of one plate swap the two bubble pictures at every tick.
-    const bool firstPhase = m_bubblePhase == 0;
-    m_bubblePhase = firstPhase ? 1 : 0;
-    const bool atCopper = lessonState().switchOn == 1;
-    const char* first = atCopper ? "Image8" : "Image10";
-    const char* second = atCopper ? "Image9" : "Image11";
-    loadPicture(first, QString::fromUtf8(firstPhase ? kBubbles1 : kBubbles2));
-    loadPicture(second, QString::fromUtf8(firstPhase ? kBubbles2 : kBubbles1));
-    setVisible(first, true);
-    setVisible(second, true);
+    const bool firstInside = m_nextInnerPicture == BubblePicture::First;
+    m_nextInnerPicture = firstInside ? BubblePicture::Second : BubblePicture::First;
+    const bool atCopper = lessonState().circuitClosed;
+    const std::string_view inner = atCopper ? kCopperInnerBubbles : kZincInnerBubbles;
+    const std::string_view outer = atCopper ? kCopperOuterBubbles : kZincOuterBubbles;
+    loadPicture(inner, QString::fromUtf8(firstInside ? kBubbles1 : kBubbles2));
+    loadPicture(outer, QString::fromUtf8(firstInside ? kBubbles2 : kBubbles1));
+    setVisible(inner, true);
+    setVisible(outer, true);
 }
 
 void VoltaScreen::startBubbles()
 {
-    setInterval("Timer2", kBubbleIntervalMs);
+    setInterval(kBubbleClock, kBubbleIntervalMs);
 }
 
 std::unique_ptr<ui::Screen> makeVolta(ui::ScreenHost& host)

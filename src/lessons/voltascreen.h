@@ -12,7 +12,10 @@ public:
     explicit VoltaScreen(ui::ScreenHost& host);
 
     static constexpr int kBubbleIntervalMs = 50;
-    qint16 bubblePhase() const { return m_bubblePhase; }
+    // Which of the two bubble pictures the next tick puts on the plate's inner column (the one
+    // facing the other plate); the outer column gets the other, so each tick swaps them.
+    enum class BubblePicture { First, Second };
+    BubblePicture nextInnerPicture() const { return m_nextInnerPicture; }
 
 private:
     void afterLoad() override;
@@ -22,10 +25,10 @@ private:
     void afterFlowStarted() override;
     void afterAnimationStopped() override;
 
-    void timer2Tick();
+    void bubblesTicked();
     void startBubbles();
 
-    qint16 m_bubblePhase = 0;
+    BubblePicture m_nextInnerPicture = BubblePicture::First;
 };
 
 }  // namespace lessons

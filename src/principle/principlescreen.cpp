@@ -54,6 +54,33 @@ constexpr ControlSpec kLayout[] = {
 };
 // clang-format on
 
+// The pages, each a frame that slides in with its text in a list.
+constexpr std::string_view kPage1 = "Frame1";
+constexpr std::string_view kPage1Text = "List1";
+constexpr std::string_view kPage2 = "Frame2";
+constexpr std::string_view kPage2Text = "List2";
+constexpr std::string_view kPage3 = "Frame3";
+constexpr std::string_view kPage3Text = "List3";
+constexpr std::string_view kPage4 = "Frame4";
+constexpr std::string_view kPage4Text = "List4";
+// The first page slides on a clock of its own, the later ones on another.
+constexpr std::string_view kFirstPageClock = "Timer1";
+constexpr std::string_view kLaterPageClock = "Timer2";
+constexpr std::string_view kMenuButton = "Command1";
+constexpr std::string_view kNextPageButton = "Command2";  // 次ページ
+constexpr std::string_view kRestartButton = "Command3";   // 最初から, over 次ページ on the last page
+// Page 3: the table of the reactivity of metals, the button that opens it and the one on it that closes it.
+constexpr std::string_view kTableButton = "Command4";
+constexpr std::string_view kReactivityTable = "Picture6";
+constexpr std::string_view kTableBackButton = "Command5";  // 元に戻る
+// Page 4: the push switch, up and pressed, and the strips of its animation: the ions going into
+// the electrolyte and the electrons leaving the metal on the wire.
+constexpr std::string_view kSwitch = "Picture4";
+constexpr std::string_view kPressedSwitch = "Picture5";
+constexpr std::string_view kIonStrip = "Picture7";
+constexpr std::string_view kElectronStrip = "Picture8";
+constexpr std::string_view kSwitchClock = "Timer3";
+
 QString animationFrame(char series, int n)
 {
     return QStringLiteral("\\画像\\アニメ\\%1%2.gif").arg(QLatin1Char(series)).arg(n);
@@ -63,15 +90,15 @@ QString animationFrame(char series, int n)
 
 PrincipleScreen::PrincipleScreen(ui::ScreenHost& host) : Screen(host, QStringLiteral("電池の原理"), kLayout)
 {
-    onClick("Command1", [this](int) { command1Click(); });
-    onClick("Command2", [this](int) { command2Click(); });
-    onClick("Command3", [this](int) { command3Click(); });
-    onClick("Command4", [this](int) { command4Click(); });
-    onClick("Command5", [this](int) { command5Click(); });
-    onClick("Picture4", [this](int) { picture4Click(); });
-    onTick("Timer1", [this] { timer1Tick(); });
-    onTick("Timer2", [this] { timer2Tick(); });
-    onTick("Timer3", [this] { timer3Tick(); });
+    onClick(kMenuButton, [this](int) { menuPressed(); });
+    onClick(kNextPageButton, [this](int) { nextPagePressed(); });
+    onClick(kRestartButton, [this](int) { restartPagesPressed(); });
+    onClick(kTableButton, [this](int) { tablePressed(); });
+    onClick(kTableBackButton, [this](int) { tableClosed(); });
+    onClick(kSwitch, [this](int) { switchPressed(); });
+    onTick(kFirstPageClock, [this] { firstPageSlideTicked(); });
+    onTick(kLaterPageClock, [this] { pageSlideTicked(); });
+    onTick(kSwitchClock, [this] { switchAnimationTicked(); });
 }
 
 void PrincipleScreen::load()
@@ -87,10 +114,11 @@ void PrincipleScreen::activate()
 
 void PrincipleScreen::startPageOne()
 {
-    startPage("Frame1", "List1", QStringLiteral("\\説明\\原理\\p1.txt"), "Timer1");
+    startPage(kPage1, kPage1Text, QStringLiteral("\\説明\\原理\\p1.txt"), kFirstPageClock);
 }
 
-void PrincipleScreen::startPage(const char* frame, const char* list, const QString& text, const char* clock)
+void PrincipleScreen::startPage(std::string_view frame, std::string_view list, const QString& text,
+                                std::string_view clock)
 {
     loadList(list, text);
     container(frame).setTopTwips(kSlideStartTopTwips);
@@ -98,7 +126,7 @@ void PrincipleScreen::startPage(const char* frame, const char* list, const QStri
     setInterval(clock, kSlideIntervalMs);
 }
 
-void PrincipleScreen::slideStep(const char* frame, const char* clock)
+void PrincipleScreen::slideStep(std::string_view frame, std::string_view clock)
 {
     Container& page = container(frame);
     page.setTopTwips(page.topTwips() - kSlideStepTwips);
@@ -106,13 +134,13 @@ void PrincipleScreen::slideStep(const char* frame, const char* clock)
         setInterval(clock, 0);
 }
 
-void PrincipleScreen::command1Click()
+void PrincipleScreen::menuPressed()
 {
     unload();
     emit menuRequested();
 }
 
-void PrincipleScreen::command2Click()
+void PrincipleScreen::nextPagePressed()
 {
     // Saturates: the covered button may still be pressed from the keyboard on page 4, and no
     // value above 3 changes anything.
@@ -120,86 +148,86 @@ void PrincipleScreen::command2Click()
         m_pageNo = qint16(m_pageNo + 1);
     switch (m_pageNo) {
     case 1:
-        setVisible("Frame1", false);
-        startPage("Frame2", "List2", QStringLiteral("\\説明\\原理\\p2.txt"), "Timer2");
+        setVisible(kPage1, false);
+        startPage(kPage2, kPage2Text, QStringLiteral("\\説明\\原理\\p2.txt"), kLaterPageClock);
         break;
     case 2:
-        setVisible("Frame2", false);
-        startPage("Frame3", "List3", QStringLiteral("\\説明\\原理\\p3.txt"), "Timer2");
+        setVisible(kPage2, false);
+        startPage(kPage3, kPage3Text, QStringLiteral("\\説明\\原理\\p3.txt"), kLaterPageClock);
         break;
     case 3:
-        setVisible("Frame3", false);
+        setVisible(kPage3, false);
         // The strips and 最初から change in the same handler, so they show together with the page.
-        startPage("Frame4", "List4", QStringLiteral("\\説明\\原理\\p4.txt"), "Timer2");
-        setVisible("Picture7", false);
-        setVisible("Picture8", false);
-        setVisible("Command3", true);
+        startPage(kPage4, kPage4Text, QStringLiteral("\\説明\\原理\\p4.txt"), kLaterPageClock);
+        setVisible(kIonStrip, false);
+        setVisible(kElectronStrip, false);
+        setVisible(kRestartButton, true);
         break;
     default: break;
     }
 }
 
-void PrincipleScreen::command3Click()
+void PrincipleScreen::restartPagesPressed()
 {
     m_pageNo = 0;
     m_animStep = 0;
-    setInterval("Timer3", 0);
-    for (const char* name : {"Frame4", "Command3", "Picture5", "Picture6", "Command5"})
+    setInterval(kSwitchClock, 0);
+    for (std::string_view name : {kPage4, kRestartButton, kPressedSwitch, kReactivityTable, kTableBackButton})
         setVisible(name, false);
-    setVisible("Picture4", true);
+    setVisible(kSwitch, true);
     startPageOne();
 }
 
-void PrincipleScreen::command4Click()
+void PrincipleScreen::tablePressed()
 {
-    setVisible("Picture6", true);
-    setVisible("Command5", true);
+    setVisible(kReactivityTable, true);
+    setVisible(kTableBackButton, true);
 }
 
-void PrincipleScreen::command5Click()
+void PrincipleScreen::tableClosed()
 {
-    setInterval("Timer3", 0);
-    setVisible("Picture6", false);
-    setVisible("Command5", false);
+    setInterval(kSwitchClock, 0);
+    setVisible(kReactivityTable, false);
+    setVisible(kTableBackButton, false);
 }
 
-void PrincipleScreen::picture4Click()
+void PrincipleScreen::switchPressed()
 {
-    setVisible("Picture4", false);
-    setVisible("Picture5", true);
-    setInterval("Timer3", kAnimationIntervalMs);
+    setVisible(kSwitch, false);
+    setVisible(kPressedSwitch, true);
+    setInterval(kSwitchClock, kAnimationIntervalMs);
 }
 
-void PrincipleScreen::timer1Tick()
+void PrincipleScreen::firstPageSlideTicked()
 {
-    slideStep("Frame1", "Timer1");
+    slideStep(kPage1, kFirstPageClock);
 }
 
-void PrincipleScreen::timer2Tick()
+void PrincipleScreen::pageSlideTicked()
 {
     switch (m_pageNo) {
-    case 1: slideStep("Frame2", "Timer2"); break;
-    case 2: slideStep("Frame3", "Timer2"); break;
-    case 3: slideStep("Frame4", "Timer2"); break;
+    case 1: slideStep(kPage2, kLaterPageClock); break;
+    case 2: slideStep(kPage3, kLaterPageClock); break;
+    case 3: slideStep(kPage4, kLaterPageClock); break;
     default: break;  // no page to slide; the clock keeps running
     }
 }
 
-void PrincipleScreen::timer3Tick()
+void PrincipleScreen::switchAnimationTicked()
 {
     m_animStep = qint16(m_animStep + 1);
     const int n = m_animStep;
     if (n >= 1 && n <= kAnimationFrames) {
-        loadPicture("Picture7", animationFrame('g', n));
-        loadPicture("Picture8", animationFrame('e', n));
+        loadPicture(kIonStrip, animationFrame('g', n));
+        loadPicture(kElectronStrip, animationFrame('e', n));
         if (n == 1) {
-            setVisible("Picture7", true);
-            setVisible("Picture8", true);
+            setVisible(kIonStrip, true);
+            setVisible(kElectronStrip, true);
         }
     } else if (n == kAnimationFrames + 1) {
         m_animStep = 0;
-        setVisible("Picture7", false);
-        setVisible("Picture8", false);
+        setVisible(kIonStrip, false);
+        setVisible(kElectronStrip, false);
     }
 }
 

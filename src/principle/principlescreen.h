@@ -28,19 +28,19 @@ private:
     void load() override;
     void activate() override;
 
-    void command1Click();
-    void command2Click();
-    void command3Click();
-    void command4Click();
-    void command5Click();
-    void picture4Click();
-    void timer1Tick();
-    void timer2Tick();
-    void timer3Tick();
+    void menuPressed();
+    void nextPagePressed();
+    void restartPagesPressed();
+    void tablePressed();
+    void tableClosed();
+    void switchPressed();
+    void firstPageSlideTicked();
+    void pageSlideTicked();
+    void switchAnimationTicked();
 
     void startPageOne();
-    void startPage(const char* frame, const char* list, const QString& text, const char* clock);
-    void slideStep(const char* frame, const char* clock);
+    void startPage(std::string_view frame, std::string_view list, const QString& text, std::string_view clock);
+    void slideStep(std::string_view frame, std::string_view clock);
 
     qint16 m_pageNo = 0;
     qint16 m_animStep = 0;
