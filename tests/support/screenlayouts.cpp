@@ -8,6 +8,10 @@
 
 #include <QtTest>
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 namespace testsupport {
 namespace {
 
@@ -49,106 +53,95 @@ const LaidOut kLessonCommon[] = {
     {"flowing", "Image6", "", 3960, 1605, 2325, 330, kHidden},
 };
 
-const LaidOut kVolta[] = {
-    {"load", "Label3", "", 5175, 4275, 990, 375, kShown, "希硫酸", kWhite, kBlue},
-    {"load", "Label2", "", 8175, 1920, 990, 375, kShown, "銅\u3000板", kWhite, kBlue},
-    {"load", "Label1", "", 2115, 1935, 990, 375, kShown, "亜鉛板", kWhite, kBlue},
-    {"bubbles", "Image11", "", 3015, 2835, 135, 3225, kHidden},
-    {"bubbles", "Image10", "", 3945, 2835, 135, 3240, kHidden},
-    {"closed", "Command3", "", 9375, 4935, 1665, 510, kHidden, "正極拡大"},
-    {"closed", "Command2", "", 9375, 4245, 1665, 510, kHidden, "負極拡大"},
-    {"closed", "Command1", "", 9375, 3540, 1665, 510, kHidden, "電子の流れ"},
-    {"closed", "Image14", "", 2310, 6435, 6750, 600, kHidden, nullptr, kLightBlue, kWhite},
-    {"closed", "Label7", "", 4200, 330, 2955, 390, kHidden, "起電力\u30001．1Ｖ", kLightBlue, kWhite},
-    {"closed", "Label6", "", 8175, 2325, 435, 360, kHidden, "＋", kWhite, kRed},
-    {"closed", "Label5", "", 2670, 2355, 435, 360, kHidden, "－", kWhite, kRed},
-    {"closedBubbles", "Image9", "", 8145, 2835, 135, 3240, kHidden},
-    {"closedBubbles", "Image8", "", 7215, 2835, 135, 3225, kHidden},
-    {"flowing", "Image16", "", 6390, 6435, 3000, 600, kHidden, nullptr, kLightBlue, kWhite},
-    {"flowing", "Image15", "", 1920, 6435, 3000, 600, kHidden, nullptr, kLightBlue, kWhite},
-    {"flowing", "Image7", "", 7590, 2145, 420, 3000, kHidden},
-    {"flowing", "Image5", "", 3360, 2895, 435, 3000, kHidden},
-    {"flowing", "Image4", "", 6060, 2925, 345, 3015, kHidden},
-    {"flowing", "Image3", "", 4035, 2925, 315, 3045, kHidden},
-    {"negative", "List1", "", 120, 1020, 3465, 5580, kHidden, nullptr, kWhite, kNavy},
-    {"negative", "Image17", "", 3675, 1680, 5100, 4425, kHidden},
-    {"positive", "Image18", "", 2715, 1575, 5070, 4440, kHidden},
+// A lesson control's place on one lesson, in twips.
+struct Box {
+    double left, top, width, height;
+};
+constexpr Box kAbsent{0, 0, 0, 0};  // where a lesson lacks the control
+
+struct Colours {
+    QRgb ground = kNoColour, text = kNoColour;
+};
+constexpr Colours kPlain{};  // no colour of its own to check
+constexpr Colours kCaption{kWhite, kBlue}, kSign{kWhite, kRed}, kBar{kLightBlue, kWhite}, kList{kWhite, kNavy};
+
+// One value for every lesson, or one for each lesson in the order of kLessons.
+template <typename T>
+struct PerLesson {
+    constexpr PerLesson(T all = {}) : of{all, all, all, all} {}
+    constexpr PerLesson(T volta, T daniell, T manganese, T lead) : of{volta, daniell, manganese, lead} {}
+    T of[4];
 };
 
-const LaidOut kDaniell[] = {
-    {"load", "Label8", "", 5130, 2310, 990, 375, kShown, "素焼板", kWhite, kBlue},
-    {"load", "Label3(1)", "", 5835, 4350, 1410, 360, kShown, "硫酸銅", kWhite, kBlue},
-    {"load", "Label3(0)", "", 4065, 4350, 1410, 360, kShown, "硫酸亜鉛", kWhite, kBlue},
-    {"load", "Label2", "", 8175, 1920, 990, 375, kShown, "銅\u3000板", kWhite, kBlue},
-    {"load", "Label1", "", 2115, 1935, 990, 375, kShown, "亜鉛板", kWhite, kBlue},
-    {"closed", "Command5", "", 9390, 5055, 1665, 510, kHidden, "素焼板拡大"},
-    {"closed", "Command3", "", 9390, 4380, 1665, 510, kHidden, "正極拡大"},
-    {"closed", "Command2", "", 9390, 3690, 1665, 510, kHidden, "負極拡大"},
-    {"closed", "Command1", "", 9390, 2985, 1665, 510, kHidden, "電子の流れ"},
-    {"closed", "Image14", "", 1725, 6450, 8010, 600, kHidden, nullptr, kLightBlue, kWhite},
-    {"closed", "Label7", "", 4200, 330, 2955, 390, kHidden, "起電力\u30001．1Ｖ", kLightBlue, kWhite},
-    {"closed", "Label6", "", 8175, 2325, 435, 360, kHidden, "＋", kWhite, kRed},
-    {"closed", "Label5", "", 2670, 2355, 435, 360, kHidden, "－", kWhite, kRed},
-    {"flowing", "Image16", "", 6390, 6435, 3000, 600, kHidden, nullptr, kLightBlue, kWhite},
-    {"flowing", "Image15", "", 1905, 6435, 3000, 600, kHidden, nullptr, kLightBlue, kWhite},
-    {"flowing", "Image7", "", 7590, 2145, 420, 3000, kHidden},
-    {"flowing", "Image5", "", 3360, 2895, 435, 3000, kHidden},
-    {"flowing", "Image4", "", 6060, 2870, 345, 3015, kHidden},
-    {"flowing", "Image3", "", 4035, 2925, 315, 3045, kHidden},
-    {"negative", "List1", "", 225, 1665, 3390, 4620, kHidden, nullptr, kWhite, kNavy},
-    {"negative", "Image17", "", 3735, 1815, 5115, 4470, kHidden},
-    {"positive", "Image18", "", 2640, 1800, 5100, 4485, kHidden},
-    {"third", "Image8", "", 3375, 1800, 4590, 4590, kHidden},
+struct LessonRow {
+    const char* moment;
+    const char* name;
+    Box at[4];  // ボルタ, ダニエル, マンガン, 鉛蓄電池
+    PerLesson<Colours> colours = {};
+    PerLesson<const char*> words = {};
+
+    constexpr bool on(std::size_t lesson) const { return at[lesson].width > 0; }
 };
 
-const LaidOut kManganese[] = {
-    {"load", "Label3", "", 3900, 4305, 2625, 360, kShown, "塩化アンモニウム", kWhite, kBlue},
-    {"load", "Label2", "", 8175, 1920, 990, 375, kShown, "炭素棒", kWhite, kBlue},
-    {"load", "Label1", "", 2790, 2505, 990, 375, kShown, "亜鉛筒", kWhite, kBlue},
-    {"closed", "Command5", "", 9390, 4455, 1665, 510, kHidden, "内部の構造"},
-    {"closed", "Command3", "", 9390, 3765, 1665, 510, kHidden, "正極拡大"},
-    {"closed", "Command2", "", 9390, 3075, 1665, 510, kHidden, "負極拡大"},
-    {"closed", "Command1", "", 9390, 2370, 1665, 510, kHidden, "電子の流れ"},
-    {"closed", "Image14", "", 2235, 6420, 6750, 600, kHidden},
-    {"closed", "Label7", "", 4200, 330, 2955, 390, kHidden, "起電力\u30001．５Ｖ", kLightBlue, kWhite},
-    {"closed", "Label6", "", 8175, 2325, 435, 360, kHidden, "＋", kWhite, kRed},
-    {"closed", "Label5", "", 3810, 2520, 435, 360, kHidden, "－", kWhite, kRed},
-    {"flowing", "Image16", "", 5820, 6015, 5625, 495, kHidden},
-    {"flowing", "Image15", "", 165, 6570, 6000, 495, kHidden},
-    {"flowing", "Image7", "", 7575, 1605, 420, 3000, kHidden},
-    {"flowing", "Image5", "", 2340, 3225, 435, 3000, kHidden},
-    {"flowing", "Image4", "", 5500, 2925, 345, 3015, kHidden},
-    {"flowing", "Image3", "", 3000, 2925, 315, 3045, kHidden},
-    {"negative", "List1", "", 30, 900, 2715, 5580, kHidden, nullptr, kWhite, kNavy},
-    {"negative", "Image17", "", 2745, 1500, 5025, 4320, kHidden},
-    {"positive", "Image18", "", 2910, 1440, 4920, 4350, kHidden},
-    {"third", "Image8", "", 1545, 1590, 3855, 4440, kHidden},
+// The rows that differ between the lessons, a column a lesson (left, top, width, height in twips),
+// then the colours and the words, one for every lesson or one each. No lesson control lies in a
+// container, so a control is shown at load exactly when its moment is "load". Volta's Image8 to
+// Image11 are its bubbles; the other lessons' Image8 is their third enlargement.
+// clang-format off
+constexpr LessonRow kLessonRows[] = {
+//    moment           control       ボルタ                    ダニエル                  マンガン                  鉛蓄電池                  colours    words
+    {"load",          "Label8",    {kAbsent,                  {5130, 2310,  990,  375}, kAbsent,                  kAbsent},                  kCaption, "素焼板"},
+    {"load",          "Label3(1)", {kAbsent,                  {5835, 4350, 1410,  360}, kAbsent,                  kAbsent},                  kCaption, "硫酸銅"},
+    {"load",          "Label3(0)", {kAbsent,                  {4065, 4350, 1410,  360}, kAbsent,                  kAbsent},                  kCaption, "硫酸亜鉛"},
+    {"load",          "Label3",    {{5175, 4275,  990,  375}, kAbsent,                  {3900, 4305, 2625,  360}, {4980, 4335, 1410,  360}}, kCaption, {"希硫酸", nullptr, "塩化アンモニウム", "希硫酸"}},
+    {"load",          "Label2",    {{8175, 1920,  990,  375}, {8175, 1920,  990,  375}, {8175, 1920,  990,  375}, {8640, 1920, 1665,  375}}, kCaption, {"銅\u3000板", "銅\u3000板", "炭素棒", "二酸化鉛板"}},
+    {"load",          "Label1",    {{2115, 1935,  990,  375}, {2115, 1935,  990,  375}, {2790, 2505,  990,  375}, {1665, 1935,  990,  375}}, kCaption, {"亜鉛板", "亜鉛板", "亜鉛筒", "鉛\u3000板"}},
+    {"bubbles",       "Image11",   {{3015, 2835,  135, 3225}, kAbsent,                  kAbsent,                  kAbsent}},
+    {"bubbles",       "Image10",   {{3945, 2835,  135, 3240}, kAbsent,                  kAbsent,                  kAbsent}},
+    {"closed",        "Command5",  {kAbsent,                  {9390, 5055, 1665,  510}, {9390, 4455, 1665,  510}, {9390, 5055, 1665,  510}}, kPlain,   {nullptr, "素焼板拡大", "内部の構造", "内部の構造"}},
+    {"closed",        "Command3",  {{9375, 4935, 1665,  510}, {9390, 4380, 1665,  510}, {9390, 3765, 1665,  510}, {9390, 4380, 1665,  510}}, kPlain,   "正極拡大"},
+    {"closed",        "Command2",  {{9375, 4245, 1665,  510}, {9390, 3690, 1665,  510}, {9390, 3075, 1665,  510}, {9390, 3690, 1665,  510}}, kPlain,   "負極拡大"},
+    {"closed",        "Command1",  {{9375, 3540, 1665,  510}, {9390, 2985, 1665,  510}, {9390, 2370, 1665,  510}, {9390, 2985, 1665,  510}}, kPlain,   "電子の流れ"},
+    {"closed",        "Image14",   {{2310, 6435, 6750,  600}, {1725, 6450, 8010,  600}, {2235, 6420, 6750,  600}, {2490, 6465, 6300,  600}}, {kBar, kBar, kPlain, kPlain}},
+    {"closed",        "Label7",    {{4200,  330, 2955,  390}, {4200,  330, 2955,  390}, {4200,  330, 2955,  390}, {4200,  330, 2955,  390}}, kBar,     {"起電力\u30001．1Ｖ", "起電力\u30001．1Ｖ", "起電力\u30001．５Ｖ", "起電力\u3000２ Ｖ"}},
+    {"closed",        "Label6",    {{8175, 2325,  435,  360}, {8175, 2325,  435,  360}, {8175, 2325,  435,  360}, {8640, 2355,  435,  360}}, kSign,    "＋"},
+    {"closed",        "Label5",    {{2670, 2355,  435,  360}, {2670, 2355,  435,  360}, {3810, 2520,  435,  360}, {2220, 2355,  435,  360}}, kSign,    "－"},
+    {"closedBubbles", "Image9",    {{8145, 2835,  135, 3240}, kAbsent,                  kAbsent,                  kAbsent}},
+    {"closedBubbles", "Image8",    {{7215, 2835,  135, 3225}, kAbsent,                  kAbsent,                  kAbsent}},
+    {"flowing",       "Image16",   {{6390, 6435, 3000,  600}, {6390, 6435, 3000,  600}, {5820, 6015, 5625,  495}, {4590, 6510, 6750,  495}}, {kBar, kBar, kPlain, kPlain}},
+    {"flowing",       "Image15",   {{1920, 6435, 3000,  600}, {1905, 6435, 3000,  600}, { 165, 6570, 6000,  495}, { 135, 6510, 3945,  495}}, {kBar, kBar, kPlain, kPlain}},
+    {"flowing",       "Image7",    {{7590, 2145,  420, 3000}, {7590, 2145,  420, 3000}, {7575, 1605,  420, 3000}, {8055, 2100,  420, 3000}}},
+    {"flowing",       "Image5",    {{3360, 2895,  435, 3000}, {3360, 2895,  435, 3000}, {2340, 3225,  435, 3000}, {2925, 2670,  435, 3000}}},
+    {"flowing",       "Image4",    {{6060, 2925,  345, 3015}, {6060, 2870,  345, 3015}, {5500, 2925,  345, 3015}, {5700, 2925,  345, 3015}}},
+    {"flowing",       "Image3",    {{4035, 2925,  315, 3045}, {4035, 2925,  315, 3045}, {3000, 2925,  315, 3045}, {3500, 2925,  315, 3045}}},
+    {"negative",      "List1",     {{ 120, 1020, 3465, 5580}, { 225, 1665, 3390, 4620}, {  30,  900, 2715, 5580}, {  90, 1920, 3300, 4140}}, kList},
+    {"negative",      "Image17",   {{3675, 1680, 5100, 4425}, {3735, 1815, 5115, 4470}, {2745, 1500, 5025, 4320}, {3420, 1800, 5205, 4395}}},
+    {"positive",      "Image18",   {{2715, 1575, 5070, 4440}, {2640, 1800, 5100, 4485}, {2910, 1440, 4920, 4350}, {3375, 1725, 5025, 4470}}},
+    // Lead's 1000 and 5410 twips are 66.67 and 360.67 px: the nearest pixels, not the truncated ones.
+    {"third",         "Image8",    {kAbsent,                  {3375, 1800, 4590, 4590}, {1545, 1590, 3855, 4440}, {1000, 2000, 4410, 4410}}},
 };
+// clang-format on
 
-const LaidOut kLead[] = {
-    {"load", "Label3", "", 4980, 4335, 1410, 360, kShown, "希硫酸", kWhite, kBlue},
-    {"load", "Label2", "", 8640, 1920, 1665, 375, kShown, "二酸化鉛板", kWhite, kBlue},
-    {"load", "Label1", "", 1665, 1935, 990, 375, kShown, "鉛\u3000板", kWhite, kBlue},
-    {"closed", "Command5", "", 9390, 5055, 1665, 510, kHidden, "内部の構造"},
-    {"closed", "Command3", "", 9390, 4380, 1665, 510, kHidden, "正極拡大"},
-    {"closed", "Command2", "", 9390, 3690, 1665, 510, kHidden, "負極拡大"},
-    {"closed", "Command1", "", 9390, 2985, 1665, 510, kHidden, "電子の流れ"},
-    {"closed", "Image14", "", 2490, 6465, 6300, 600, kHidden},
-    {"closed", "Label7", "", 4200, 330, 2955, 390, kHidden, "起電力\u3000２ Ｖ", kLightBlue, kWhite},
-    {"closed", "Label6", "", 8640, 2355, 435, 360, kHidden, "＋", kWhite, kRed},
-    {"closed", "Label5", "", 2220, 2355, 435, 360, kHidden, "－", kWhite, kRed},
-    {"flowing", "Image16", "", 4590, 6510, 6750, 495, kHidden},
-    {"flowing", "Image15", "", 135, 6510, 3945, 495, kHidden},
-    {"flowing", "Image7", "", 8055, 2100, 420, 3000, kHidden},
-    {"flowing", "Image5", "", 2925, 2670, 435, 3000, kHidden},
-    {"flowing", "Image4", "", 5700, 2925, 345, 3015, kHidden},
-    {"flowing", "Image3", "", 3500, 2925, 315, 3045, kHidden},
-    {"negative", "List1", "", 90, 1920, 3300, 4140, kHidden, nullptr, kWhite, kNavy},
-    {"negative", "Image17", "", 3420, 1800, 5205, 4395, kHidden},
-    {"positive", "Image18", "", 3375, 1725, 5025, 4470, kHidden},
-    // 1000 and 5410 twips are 66.67 and 360.67 px: the nearest pixels, not the truncated ones.
-    {"third", "Image8", "", 1000, 2000, 4410, 4410, kHidden},
-};
+// One lesson's rows of kLessonRows, in its order.
+template <std::size_t lesson>
+constexpr auto rowsOf()
+{
+    std::array<LaidOut, std::ranges::count_if(kLessonRows, [](const LessonRow& r) { return r.on(lesson); })> rows{};
+    std::size_t n = 0;
+    for (const LessonRow& r : kLessonRows)
+        if (r.on(lesson)) {
+            const Box& b = r.at[lesson];
+            const Colours& c = r.colours.of[lesson];
+            const bool atLoad = std::string_view(r.moment) == "load";
+            const char* words = r.words.of[lesson];
+            rows[n++] = {r.moment, r.name, "", b.left, b.top, b.width, b.height, atLoad, words, c.ground, c.text};
+        }
+    return rows;
+}
+constexpr auto kVolta = rowsOf<0>();
+constexpr auto kDaniell = rowsOf<1>();
+constexpr auto kManganese = rowsOf<2>();
+constexpr auto kLead = rowsOf<3>();
 
 // Pages are measured where they come to rest, 945 twips down; the first one slides in as the
 // screen opens.
