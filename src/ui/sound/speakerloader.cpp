@@ -19,15 +19,14 @@ std::unique_ptr<Speaker> loadSpeaker(const QString& modulePath)
     // The id is read from the file's metadata, before any of the module's code runs.
     const QString expected = QLatin1String(qobject_interface_iid<SpeakerFactory*>());
     const QString found = module.metaData().value(QLatin1String("IID")).toString();
-    QString cause;
-    if (found.isEmpty())
-        cause = module.errorString();
-    else if (found != expected)
-        cause = QStringLiteral("別の版のモジュールです（%1、この版は %2）").arg(found, expected);
-    else if (auto* factory = qobject_cast<SpeakerFactory*>(module.instance()))
-        return factory->makeSpeaker();
-    else
-        cause = module.errorString();
+    if (found == expected) {
+        if (auto* factory = qobject_cast<SpeakerFactory*>(module.instance()))
+            return factory->makeSpeaker();
+    }
+    // Qt says why when it refused the file (no metadata) or could not make the module.
+    const QString cause = found.isEmpty() || found == expected
+        ? module.errorString()
+        : QStringLiteral("別の版のモジュールです（%1、この版は %2）").arg(found, expected);
     std::fprintf(stderr, "ulmaro: 音の出力を読み込めないため、音は鳴りません: %s: %s\n", qPrintable(modulePath),
                  qPrintable(cause));
     return nullptr;
