@@ -1,12 +1,14 @@
 // Sounds: the WAV header read before a sound reaches the sound output, broken sounds skipped with
 // one line on stderr while the drill goes on, real sound objects that never hold the program up,
-// and the sound client's settings that keep it from writing files.
+// the sound client's settings that keep it from writing files, and speaker modules of another
+// build refused.
 #include "support/stderrcapture.h"
 #include "support/testprogram.h"
 
 #include "content/contenterror.h"
 #include "content/soundfile.h"
 #include "drill/drillscreen.h"
+#include "ui/sound/speakerloader.h"
 #include "ui/sound/speakersink.h"
 
 #include <QRegularExpression>
@@ -104,6 +106,8 @@ private slots:
     void oneSoundObjectPerFile();
     void soundObjectsOutliveBrokenFiles();
     void drillGoesOnAfterABrokenSound();
+    void foreignModulesRefused_data();
+    void foreignModulesRefused();
 
     void soundClientSettings_data();
     void soundClientSettings();
@@ -173,8 +177,8 @@ void SoundTest::brokenSoundsSkippedWithOneLine()
     const QString path = folder.path() + QStringLiteral("/bad.wav");
     const int objects = ui::soundEffectCount();
     StderrCapture stderrLines;
-    ui::SpeakerSink speaker;
-    speaker.play(path);
+    const auto speaker = ui::makeCheckedSpeakerSink(std::make_unique<ui::SpeakerSink>());
+    speaker->play(path);
     const QStringList lines = stderrLines.newLines();
     QCOMPARE(lines.size(), 1);
     QVERIFY2(lines.first().contains(path) && lines.first().contains(cause), qPrintable(lines.first()));
@@ -186,11 +190,11 @@ void SoundTest::oneSoundObjectPerFile()
 {
     const QString o = testsupport::shippedContent() + QStringLiteral("/音/o.wav");
     const QString x = testsupport::shippedContent() + QStringLiteral("/音/x.wav");
-    ui::SpeakerSink speaker;
+    const auto speaker = ui::makeCheckedSpeakerSink(std::make_unique<ui::SpeakerSink>());
     const int before = ui::soundEffectCount();
-    speaker.play(o);
-    speaker.play(x);
-    speaker.play(o);
+    speaker->play(o);
+    speaker->play(x);
+    speaker->play(o);
     QCOMPARE(ui::soundEffectCount(), before + 2);
     QCOMPARE(&ui::soundEffectFor(o), &ui::soundEffectFor(o));
     QCOMPARE(ui::soundEffectFor(o).source(), QUrl::fromLocalFile(o));
@@ -208,10 +212,10 @@ void SoundTest::soundObjectsOutliveBrokenFiles()
         ui::soundEffectFor(folder.path() + QLatin1Char('/') + name).play();
         QTest::qWait(200);  // time for the loader to fail on it
     }
-    ui::SpeakerSink speaker;
-    speaker.play(testsupport::shippedContent() + QStringLiteral("/音/dame.wav"));
+    const auto speaker = ui::makeCheckedSpeakerSink(std::make_unique<ui::SpeakerSink>());
+    speaker->play(testsupport::shippedContent() + QStringLiteral("/音/dame.wav"));
     QTest::qWait(200);
-    speaker.play(testsupport::shippedContent() + QStringLiteral("/音/gokaku.wav"));
+    speaker->play(testsupport::shippedContent() + QStringLiteral("/音/gokaku.wav"));
     QVERIFY(ui::soundEffectCount() >= 4);
 }
 
@@ -238,6 +242,31 @@ void SoundTest::drillGoesOnAfterABrokenSound()
     QVERIFY(drill.questionNumber() != question);
     QCOMPARE(drill.rules().missCount(), qint16(1));
     QVERIFY(log.errors.isEmpty());
+}
+
+void SoundTest::foreignModulesRefused_data()
+{
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("module of another build") << QStringLiteral(ULMARO_FOREIGN_SPEAKERS)
+                                             << "invalid.ulmaro.SpeakerFactory/0、この版は " ULMARO_SPEAKER_FACTORY_IID;
+    QTest::newRow("a file that is no module")
+        << shippedContent() + QStringLiteral("/音/o.wav") << "not a valid ELF object";
+}
+
+void SoundTest::foreignModulesRefused()
+{
+    QFETCH(QString, module);
+    QFETCH(QString, cause);
+    StderrCapture stderrLines;
+    const auto speaker = ui::makeSpeakerSinkFrom(module);
+    speaker->play(testsupport::shippedContent() + QStringLiteral("/音/o.wav"));
+    speaker->play(testsupport::shippedContent() + QStringLiteral("/音/x.wav"));
+    // Said once; and no code of the module ran, or it would have said so too.
+    const QStringList lines = stderrLines.newLines();
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().contains(module + QStringLiteral(": ")) && lines.first().contains(cause),
+             qPrintable(lines.first()));
 }
 
 void SoundTest::soundClientSettings_data()

@@ -1,11 +1,14 @@
 // Renders the program's screens, in named states, to PNG files without a display:
 //   QT_QPA_PLATFORM=offscreen ulmaro-screenshot OUTDIR [STATE...]
 // With no state named, every state is rendered. QT_SCALE_FACTOR=2 renders at 200 %.
-#include "support/testprogram.h"
-
+#include "app/program.h"
+#include "content/contentpath.h"
+#include "content/failurereport.h"
+#include "drill/drillclock.h"
 #include "drill/drillscreen.h"
-#include "ui/screen/controls.h"
+#include "drill/randomsource.h"
 #include "ui/controls/form.h"
+#include "ui/screen/controls.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +16,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -22,30 +26,71 @@ namespace {
 
 using app::ScreenId;
 
+// The drill's waits read this clock, which the tool moves by hand.
+struct HandClock : drill::Clock {
+    double now = 36000.0;  // 10:00:00
+    double secondsSinceMidnight() const override { return now; }
+};
+
 // The same questions every time, so the pictures do not change from run to run: numbers a fixed
-// step apart around [0, 1), more than the longest state draws.
-QList<double> steppedValues()
-{
-    QList<double> values;
+// step apart around [0, 1).
+struct SteppedRandom : drill::RandomSource {
     double value = 0.1;
-    for (int i = 0; i < 8192; ++i) {
+    double next() override
+    {
         value = std::fmod(value + 0.377, 1.0);
-        values << value;
+        return value;
     }
-    return values;
-}
+};
 
-// The program with the drill's clock and random source moved by hand, as the tests have it.
+// A content failure ends the tool: a picture of the screen behind the report would be none of it.
+struct StopOnFailure : content::FailureReporter {
+    void report(const content::ContentError& error) override
+    {
+        std::fprintf(stderr, "ulmaro-screenshot: %s\n", qPrintable(error.report()));
+        std::fflush(nullptr);
+        std::_Exit(1);
+    }
+};
+
+// The program with the drill's clock moved by hand, its draws stepped and its sounds silent.
 struct Run {
-    testsupport::TestProgram test;
-    Run() { test.randomValues = steppedValues(); }
+    HandClock* clock = nullptr;
+    StopOnFailure reporter;
+    app::Program program{
+        [this](ScreenId id, ui::ScreenHost& host) -> std::unique_ptr<ui::Screen> {
+            if (id != ScreenId::Drill)
+                return app::Program::makeScreen(id, host);
+            auto ownedClock = std::make_unique<HandClock>();
+            clock = ownedClock.get();
+            return std::make_unique<drill::DrillScreen>(host, std::move(ownedClock), std::make_unique<SteppedRandom>());
+        },
+        [](int) {}, &reporter, [] { return std::unique_ptr<ui::SoundSink>(std::make_unique<ui::SilentSink>()); }};
 
-    ui::Screen& open(ScreenId id) { return test.open(id); }
+    Run() = default;
+    Run(const Run&) = delete;
+    Run& operator=(const Run&) = delete;
+    // The screens go before the program, with whatever their windows left queued.
+    ~Run()
+    {
+        for (ScreenId id : app::kAllScreens)
+            if (program.isCreated(id))
+                program.screen(id).unload();
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    ui::Screen& open(ScreenId id)
+    {
+        program.show(id);
+        return program.screen(id);
+    }
     // Ticks a drill wait until it has ended, moving the clock half a second a tick.
     void runWait(ui::Screen& screen, const char* timer)
     {
         for (int i = 0; i < 8 && screen.timer(timer).isRunning(); ++i) {
-            test.clock->now += 0.5;
+            clock->now += 0.5;
             screen.tick(timer);
         }
     }
@@ -199,6 +244,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: ulmaro-screenshot OUTDIR [STATE...]\n");
         return 2;
     }
+    content::setAppPath(content::appPathFromFolder(QCoreApplication::applicationDirPath()));
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(outDir);
     QStringList wanted;

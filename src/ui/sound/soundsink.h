@@ -15,6 +15,12 @@ public:
     virtual void play(const QString& path) = 0;
 };
 
+// Plays nothing: for tools that render or time the screens.
+class SilentSink : public SoundSink {
+public:
+    void play(const QString& /*path*/) override {}
+};
+
 using SoundSinkFactory = std::function<std::unique_ptr<SoundSink>()>;
 
 // The machine's sound output.

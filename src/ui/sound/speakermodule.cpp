@@ -1,8 +1,23 @@
-// The speaker module's entry point, looked up by name when the first sound plays
-// (speakerloader.cpp).
+// The speaker module's root object, made by the program's loader (speakerloader.cpp) when the
+// first sound plays.
 #include "ui/sound/speakersink.h"
 
-extern "C" Q_DECL_EXPORT ui::SoundSink* ulmaroMakeSpeakerSink()
-{
-    return new ui::SpeakerSink;
-}
+#include <QObject>
+#include <QtPlugin>
+
+namespace ui {
+namespace {
+
+class SpeakerModule : public QObject, public SpeakerFactory {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID ULMARO_SPEAKER_FACTORY_IID)
+    Q_INTERFACES(ui::SpeakerFactory)
+
+public:
+    std::unique_ptr<Speaker> makeSpeaker() override { return std::make_unique<SpeakerSink>(); }
+};
+
+}  // namespace
+}  // namespace ui
+
+#include "speakermodule.moc"

@@ -1,8 +1,5 @@
 #include "speakersink.h"
 
-#include "content/contenterror.h"
-#include "content/soundfile.h"
-
 #include <QAudioDevice>
 #include <QDir>
 #include <QFile>
@@ -120,18 +117,16 @@ int soundEffectCount()
 
 void SpeakerSink::play(const QString& path)
 {
-    // The sound last set is the one that plays: a broken one silences the one before.
+    stop();
+    m_current = &soundEffectFor(path);
+    m_current->play();  // starts as soon as the file is loaded
+}
+
+void SpeakerSink::stop()
+{
     if (m_current)
         m_current->stop();
     m_current = nullptr;
-    try {
-        content::checkSound(path);
-    } catch (const content::ContentError& error) {
-        std::fprintf(stderr, "ulmaro: 音を鳴らしません: %s: %s\n", qPrintable(path), qPrintable(error.causeText()));
-        return;
-    }
-    m_current = &soundEffectFor(path);
-    m_current->play();  // starts as soon as the file is loaded
 }
 
 }  // namespace ui

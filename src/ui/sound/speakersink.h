@@ -1,17 +1,18 @@
 #pragma once
 
-#include "ui/sound/soundsink.h"
+#include "ui/sound/speakerfactory.h"
 
 class QSoundEffect;
 
 namespace ui {
 
-// Plays WAV files through Qt Multimedia. Sound is a nicety: a missing or broken file, or a machine
-// without a sound device, stays silent with one line on stderr and never stops the lesson. Each
-// file's header is read every time its name is set, before the sound output sees it.
-class SpeakerSink : public SoundSink {
+// Plays WAV files through Qt Multimedia, in the speaker module. Sound is a nicety: a machine
+// without a sound device, or a file the sound output cannot load, stays silent with one line on
+// stderr and never stops the lesson. (The program reads each file's header before it comes here.)
+class SpeakerSink : public Speaker {
 public:
     void play(const QString& path) override;
+    void stop() override;
 
 private:
     QSoundEffect* m_current = nullptr;
