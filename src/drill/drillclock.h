@@ -24,4 +24,11 @@ double secondsElapsed(qint32 start, double now);
 
 std::unique_ptr<Clock> makeSystemClock();
 
+// A clock that stands still until moved: for the tools that step the drill's waits themselves.
+struct HandClock : Clock {
+    explicit HandClock(double start) : now(start) {}
+    double secondsSinceMidnight() const override { return now; }
+    double now;
+};
+
 }  // namespace drill

@@ -16,9 +16,9 @@
 #include "app/startup.h"
 #include "drill/drillscreen.h"
 #include "principle/principlescreen.h"
-#include "ui/screen/controls.h"
 #include "ui/controls/form.h"
 #include "ui/pictures/picture.h"
+#include "ui/screen/controls.h"
 #include "ui/sound/soundsink.h"
 
 #include <QApplication>
@@ -286,30 +286,18 @@ void measureMemoryAndIdle()
 // In this process: switches, ticks and slides, with the bare window beside them.
 
 // Sounds are not what is measured here; the drill's answers stay silent.
-class SilentSink : public ui::SoundSink {
-public:
-    void play(const QString&) override {}
-};
-
-// The drill's waits end when the benchmark moves this clock.
-class HandClock : public drill::Clock {
-public:
-    double secondsSinceMidnight() const override { return now; }
-    double now = 36000.2;
-};
-
 struct Bench {
     bench::PaintWatch watch;
-    HandClock* drillClock = nullptr;
+    drill::HandClock* drillClock = nullptr;  // the drill's waits end when the benchmark moves it
     app::Program program{[this](ScreenId id, ui::ScreenHost& host) -> std::unique_ptr<ui::Screen> {
                              if (id != ScreenId::Drill)
                                  return app::Program::makeScreen(id, host);
-                             auto clock = std::make_unique<HandClock>();
+                             auto clock = std::make_unique<drill::HandClock>(36000.2);
                              drillClock = clock.get();
                              return std::make_unique<drill::DrillScreen>(host, std::move(clock));
                          },
                          [](int) {}, nullptr,
-                         [] { return std::unique_ptr<ui::SoundSink>(std::make_unique<SilentSink>()); }};
+                         [] { return std::unique_ptr<ui::SoundSink>(std::make_unique<ui::SilentSink>()); }};
 
     static constexpr ScreenId kScreens[] = {ScreenId::Menu,       ScreenId::Principle, ScreenId::Volta,
                                             ScreenId::Daniell,    ScreenId::Manganese, ScreenId::Lead,

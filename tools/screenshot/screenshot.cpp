@@ -26,12 +26,6 @@ namespace {
 
 using app::ScreenId;
 
-// The drill's waits read this clock, which the tool moves by hand.
-struct HandClock : drill::Clock {
-    double now = 36000.0;  // 10:00:00
-    double secondsSinceMidnight() const override { return now; }
-};
-
 // The same questions every time, so the pictures do not change from run to run: numbers a fixed
 // step apart around [0, 1).
 struct SteppedRandom : drill::RandomSource {
@@ -55,13 +49,13 @@ struct StopOnFailure : content::FailureReporter {
 
 // The program with the drill's clock moved by hand, its draws stepped and its sounds silent.
 struct Run {
-    HandClock* clock = nullptr;
+    drill::HandClock* clock = nullptr;
     StopOnFailure reporter;
     app::Program program{
         [this](ScreenId id, ui::ScreenHost& host) -> std::unique_ptr<ui::Screen> {
             if (id != ScreenId::Drill)
                 return app::Program::makeScreen(id, host);
-            auto ownedClock = std::make_unique<HandClock>();
+            auto ownedClock = std::make_unique<drill::HandClock>(36000.0);  // 10:00:00, moved by hand
             clock = ownedClock.get();
             return std::make_unique<drill::DrillScreen>(host, std::move(ownedClock), std::make_unique<SteppedRandom>());
         },
