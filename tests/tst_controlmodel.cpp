@@ -7,10 +7,10 @@
 
 #include "content/contentpath.h"
 #include "content/failurereport.h"
-#include "ui/screen/controls.h"
 #include "ui/controls/form.h"
-#include "ui/sound/speakerloader.h"
 #include "ui/layout/twips.h"
+#include "ui/screen/controls.h"
+#include "ui/sound/speakerloader.h"
 
 #include <QAccessible>
 #include <QElapsedTimer>

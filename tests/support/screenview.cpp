@@ -1,7 +1,7 @@
 #include "screenview.h"
 
-#include "ui/screen/controls.h"
 #include "ui/controls/form.h"
+#include "ui/screen/controls.h"
 
 #include <QHash>
 #include <QListWidget>

@@ -1,10 +1,10 @@
 #include "accessible.h"
 
+#include "ui/accessibility/reach.h"
 #include "ui/controls/clickarea.h"
 #include "ui/controls/form.h"
 #include "ui/controls/image.h"
 #include "ui/controls/label.h"
-#include "ui/accessibility/reach.h"
 #include "ui/layout/twips.h"
 
 #include <QAccessibleWidget>

@@ -1,5 +1,6 @@
 #include "screen.h"
 
+#include "ui/accessibility/reach.h"
 #include "ui/controls/commandbutton.h"
 #include "ui/controls/container.h"
 #include "ui/controls/form.h"
@@ -7,7 +8,6 @@
 #include "ui/controls/label.h"
 #include "ui/controls/listbox.h"
 #include "ui/controls/mediaplayer.h"
-#include "ui/accessibility/reach.h"
 #include "ui/controls/timer.h"
 
 #include "content/contentpath.h"
