@@ -1,5 +1,7 @@
 #include "picture.h"
 
+#include "threadhandoff.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -76,6 +78,7 @@ public:
         QSvgRenderer picture(m_path);
         m_valid = picture.isValid();
         m_image = renderedImage(picture, m_size, m_ratio);
+        ULMARO_HANDED_OVER(this);
         m_done.release();
     }
     bool isValid() const { return m_valid; }  // once done
@@ -84,6 +87,7 @@ public:
     {
         m_done.acquire();
         m_done.release();
+        ULMARO_TAKEN_OVER(this);
         return std::move(m_image);
     }
 
@@ -94,7 +98,11 @@ public:
     class Runner : public QRunnable {
     public:
         explicit Runner(std::shared_ptr<Job> job) : m_job(std::move(job)) {}
-        void run() override { m_job->render(); }
+        void run() override
+        {
+            ULMARO_TAKEN_OVER(this);  // from prepare(), through the pool's queue
+            m_job->render();
+        }
 
     private:
         std::shared_ptr<Job> m_job;
@@ -196,6 +204,7 @@ void PictureCache::prepare(const QString& resourcePath, QSize size, qreal ratio)
     auto job = std::make_shared<Job>(resourcePath, size, ratio);
     auto* runner = new Job::Runner(job);
     m_jobs.insert(key, {std::move(job), runner});
+    ULMARO_HANDED_OVER(runner);
     m_pool.start(runner);
 }
 
