@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and running Ulmaro needs on Debian 12, if anything is missing, then
 # configures and builds. Usage: scripts/setup.sh BUILD_DIR [CMAKE_OPTION...]
+# Builds every target, or only those ULMARO_TARGETS names (separated by spaces) and what they need.
 set -euo pipefail
 
 build_dir=${1:-build}
@@ -29,4 +30,5 @@ fi
 # Release: no debug information, the quickest build. For a debugger, configure the same folder
 # with -DCMAKE_BUILD_TYPE=RelWithDebInfo.
 cmake -S "$(dirname "$0")/.." -B "$build_dir" -DCMAKE_BUILD_TYPE=Release "$@"
-cmake --build "$build_dir" -j "$(nproc)"
+read -ra targets <<<"${ULMARO_TARGETS:-all}"
+cmake --build "$build_dir" -j "$(nproc)" --target "${targets[@]}"

@@ -1,5 +1,7 @@
 #include "picture.h"
 
+#include "threadhandoff.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -67,17 +69,16 @@ QImage renderedImage(QSvgRenderer& picture, QSize size, qreal ratio)
 
 // One render for a rendering thread, from a picture of its own parsed there: a parsed picture
 // keeps state while it is drawn, so two threads never share one.
-class PictureCache::Job : public QRunnable {
+class PictureCache::Job {
 public:
     Job(QString resourcePath, QSize size, qreal ratio) : m_path(std::move(resourcePath)), m_size(size), m_ratio(ratio)
-    {
-        setAutoDelete(false);
-    }
-    void run() override
+    {}
+    void render()
     {
         QSvgRenderer picture(m_path);
         m_valid = picture.isValid();
         m_image = renderedImage(picture, m_size, m_ratio);
+        ULMARO_HANDED_OVER(this);
         m_done.release();
     }
     bool isValid() const { return m_valid; }  // once done
@@ -86,8 +87,26 @@ public:
     {
         m_done.acquire();
         m_done.release();
+        ULMARO_TAKEN_OVER(this);
         return std::move(m_image);
     }
+
+    // What the pool runs, and deletes once it has run. It keeps a share of its job, so the job
+    // lives until this thread is done with it: the release() that lets take() return goes on to
+    // wake the taking thread through the semaphore's own address, and a semaphore destroyed
+    // while in use is undefined.
+    class Runner : public QRunnable {
+    public:
+        explicit Runner(std::shared_ptr<Job> job) : m_job(std::move(job)) {}
+        void run() override
+        {
+            ULMARO_TAKEN_OVER(this);  // from prepare(), through the pool's queue
+            m_job->render();
+        }
+
+    private:
+        std::shared_ptr<Job> m_job;
+    };
 
 private:
     QString m_path;
@@ -183,27 +202,32 @@ void PictureCache::prepare(const QString& resourcePath, QSize size, qreal ratio)
     if (size.isEmpty() || m_pixmaps.contains(key) || m_jobs.contains(key))
         return;
     auto job = std::make_shared<Job>(resourcePath, size, ratio);
-    m_jobs.insert(key, job);
-    m_pool.start(job.get());
+    auto* runner = new Job::Runner(job);
+    m_jobs.insert(key, {std::move(job), runner});
+    ULMARO_HANDED_OVER(runner);
+    m_pool.start(runner);
 }
 
 void PictureCache::collect(const Key* wanted)
 {
     for (auto it = m_jobs.begin(); it != m_jobs.end();) {
-        Job& job = *it.value();
+        Job& job = *it->job;
         const bool isWanted = wanted && it.key() == *wanted;
         if (!isWanted && !job.isDone()) {
             ++it;
             continue;
         }
-        // Not started yet: this thread renders it rather than wait behind the others.
-        if (!job.isDone() && m_pool.tryTake(&job))
-            job.run();
+        // Not started yet: this thread takes its runner back (ours to delete then) and renders it
+        // rather than wait behind the others. A runner that has started may be deleted by the
+        // time tryTake() looks, but tryTake() only compares it with those queued, and only this
+        // thread queues any, so none can be queued at its address meanwhile.
+        if (!job.isDone() && m_pool.tryTake(it->runner))
+            std::unique_ptr<QRunnable>(it->runner)->run();
         const QPixmap pixmap = QPixmap::fromImage(job.take());
         reportIfInvalid(it.key().path, job.isValid());
         ++m_renders;
         keep(it.key(), pixmap);
-        it = m_jobs.erase(it);
+        it = m_jobs.erase(it);  // the runner's share keeps the job until the pool deletes it
     }
 }
 

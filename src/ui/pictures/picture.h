@@ -69,6 +69,10 @@ private:
         quint64 lastUse;
     };
     class Job;
+    struct Pending {
+        std::shared_ptr<Job> job;  // shared with the runner the pool runs it from
+        QRunnable* runner;         // the pool's, until taken back before it starts
+    };
 
     void trimTo(qint64 limitBytes);
     void keep(const Key& key, const QPixmap& pixmap);
@@ -80,7 +84,7 @@ private:
     QHash<QString, QSize> m_sizes;
     QSet<QString> m_reported;
     QHash<Key, Entry> m_pixmaps;
-    QHash<Key, std::shared_ptr<Job>> m_jobs;
+    QHash<Key, Pending> m_jobs;
     qint64 m_limit;
     qint64 m_bytes = 0;
     quint64 m_uses = 0;
