@@ -257,15 +257,21 @@ void DrillFilesTest::shippedBankReads()
         QFAIL(qPrintable(error.report()));
     }
     QSet<int> used;
+    QList<int> atPosition(4, 0);
     for (int n = 1; n <= 30; ++n) {
         QVERIFY2(!bank.text[n].isEmpty(), qPrintable(QStringLiteral("question %1 is empty").arg(n)));
         QVERIFY2(bank.answer[n] >= 1 && bank.answer[n] <= 3, qPrintable(QStringLiteral("answer %1").arg(n)));
         used << bank.answer[n];
+        ++atPosition[qBound(0, int(bank.answer[n]), 3)];
+        // Every question is asked the same way.
+        QVERIFY2(bank.text[n].endsWith(QStringLiteral("どれか。")), qPrintable(bank.text[n]));
         // Every question has its choices to show.
         const QStringList choices = content::readLines(content::contentPath(drill::choiceFile(n)));
         QVERIFY2(choices.size() >= 3, qPrintable(drill::choiceFile(n)));
     }
     QCOMPARE(used.size(), 3);
+    // No answer position can be guessed: each holds a third of the answers.
+    QCOMPARE(atPosition, (QList<int>{0, 10, 10, 10}));
 }
 
 QTEST_GUILESS_MAIN(DrillFilesTest)
