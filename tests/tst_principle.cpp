@@ -228,9 +228,11 @@ void PrincipleTest::switchAnimationCycle()
     TestProgram program;
     Screen& s = program.open(ScreenId::Principle);
     next(s, 3);
+    QVERIFY(s.label("Label1").isVisibleTo(s.window()));  // スイッチを押してください
     QVERIFY(s.click("Picture4"));
     QVERIFY(!s.container("Picture4").ownVisible());
     QVERIFY(s.container("Picture5").ownVisible());
+    QVERIFY(!s.label("Label1").ownVisible());
     QCOMPARE(s.timer("Timer3").interval(), 100);
     QVERIFY(!s.container("Picture7").ownVisible());
     const QStringList pressed = snapshot(s);
@@ -310,7 +312,9 @@ void PrincipleTest::secondVisitToPageFour()
     QVERIFY(!s.container("Picture5").ownVisible());
     QVERIFY(!s.container("Picture7").ownVisible());
     QVERIFY(!s.container("Picture8").ownVisible());
+    QVERIFY(s.label("Label1").isVisibleTo(window));
     QVERIFY(s.click("Picture4"));
+    QVERIFY(!s.label("Label1").ownVisible());
     QVERIFY(s.tick("Timer3"));
     QCOMPARE(s.container("Picture7").picture().source(), QStringLiteral("\\画像\\アニメ\\g1.gif"));
     QVERIFY(s.container("Picture7").isVisibleTo(window));
