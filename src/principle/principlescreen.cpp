@@ -29,9 +29,9 @@ constexpr ControlSpec kLayout[] = {
     {"Frame4",   kNoIndex, Kind::Frame,         kForm,       kPageLeft, kPageTop, kPageWidth, kPageHeight, kHidden, panel(kPageBlue).named("4 ページ")},
     {"Picture5", kNoIndex, Kind::PictureBox,    "Frame4",    5430, 2985, 600,  360,  kHidden, panel(kSystemWindow, ":/principle/art/switch_down.svg", "押されたスイッチ").named("押されたスイッチ")},
     {"Picture4", kNoIndex, Kind::PictureBox,    "Frame4",    5505, 3000, 465,  270,  kShown,  panel(kSystemWindow, ":/principle/art/switch_up.svg", "スイッチ（押すと電流が流れます）").named("スイッチ").tab(kSwitchTab)},
-    {"Picture3", kNoIndex, Kind::PictureBox,    "Frame4",    2760, 2595, 5760, 3525, kShown,  panel(kSystemWindow, ":/principle/art/diagram.svg", "イオン化傾向の大きい金属Aと小さい金属Bを電解液に立て、スイッチを通して導線でつないだ図").named("金属Aと金属Bの電池の図")},
-    {"Picture8", kNoIndex, Kind::PictureBox,    "Picture3",  1380, 750,  135,  255,  kHidden, panel(kSystemWindow)},
-    {"Picture7", kNoIndex, Kind::PictureBox,    "Picture3",  1380, 1380, 135,  1455, kHidden, panel(kSystemWindow)},
+    {"Picture3", kNoIndex, Kind::PictureBox,    "Frame4",    2760, 2595, 5760, 3525, kShown,  panel(kSystemWindow, ":/principle/art/diagram.svg", "イオン化傾向の大きい金属Aと小さい金属Bを電解質の水溶液に立て、スイッチを通して導線でつないだ図。スイッチを押すと、Aから陽イオンが溶け出し、Aに残った電子が導線を通ってBへ流れ、Bの表面で水溶液中のH⁺が電子を受け取って水素の泡になる").named("金属Aと金属Bの電池の図")},
+    {"Picture8", kNoIndex, Kind::PictureBox,    "Picture3",  1380, 750,  3195, 195,  kHidden, panel(kSystemWindow)},
+    {"Picture7", kNoIndex, Kind::PictureBox,    "Picture3",  1380, 1380, 3195, 1455, kHidden, panel(kSystemWindow)},
     {"Label1",   kNoIndex, Kind::Label,         "Picture3",  1635, 45,   2700, 270,  kShown,  caption("スイッチを押してください", kPromptText)},
     {"List4",    kNoIndex, Kind::ListBox,       "Frame4",    750,  60,   9750, 6030, kShown,  list(kPageText, kPageTab).named("4 ページの説明")},
     {"Frame3",   kNoIndex, Kind::Frame,         kForm,       kPageLeft, kPageTop, kPageWidth, kPageHeight, kHidden, panel(kPageBlue).named("3 ページ")},
@@ -76,8 +76,8 @@ constexpr std::string_view kTableButton = "Command4";
 constexpr std::string_view kReactivityTable = "Picture6";
 constexpr std::string_view kTableBackButton = "Command5";  // 元に戻る
 // Page 4: the push switch, up and pressed, the words asking for it to be pressed, and the strips
-// of its animation: the ions going into the electrolyte and the electrons leaving the metal on
-// the wire.
+// of its animation: the electrons running in the wire from metal A to metal B, and in the
+// electrolyte the ions leaving A and the H⁺ taking up the electrons at B.
 constexpr std::string_view kSwitch = "Picture4";
 constexpr std::string_view kPressedSwitch = "Picture5";
 constexpr std::string_view kSwitchPrompt = "Label1";
