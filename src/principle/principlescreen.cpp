@@ -35,7 +35,7 @@ constexpr ControlSpec kLayout[] = {
     {"Label1",   kNoIndex, Kind::Label,         "Picture3",  1635, 45,   2700, 270,  kShown,  caption("スイッチを押してください", kPromptText)},
     {"List4",    kNoIndex, Kind::ListBox,       "Frame4",    750,  60,   9750, 6030, kShown,  list(kPageText, kPageTab).named("4 ページの説明")},
     {"Frame3",   kNoIndex, Kind::Frame,         kForm,       kPageLeft, kPageTop, kPageWidth, kPageHeight, kHidden, panel(kPageBlue).named("3 ページ")},
-    {"Picture6", kNoIndex, Kind::PictureBox,    "Frame3",    795,  60,   9630, 6015, kHidden, panel(kSystemWindow, ":/principle/art/reactivity.svg", "金属の反応性の表：水、酸、空気との反応").named("金属の反応性の表")},
+    {"Picture6", kNoIndex, Kind::PictureBox,    "Frame3",    795,  60,   9630, 6015, kHidden, panel(kSystemWindow, ":/principle/art/reactivity.svg", "金属の反応性の表：LiからAuまでの金属の、水、酸、空気との反応").named("金属の反応性の表")},
     {"Command5", kNoIndex, Kind::CommandButton, "Picture6",  7800, 180,  1500, 375,  kHidden, face(":/principle/art/face_back.svg", "元に戻る", kTableTab + 1)},
     {"Command4", kNoIndex, Kind::CommandButton, "Frame3",    7725, 4815, 2070, 405,  kShown,  face(":/principle/art/face_reactivity.svg", "金属の反応性", kTableTab)},
     {"Picture2", kNoIndex, Kind::PictureBox,    "Frame3",    1425, 2700, 8370, 1665, kShown,  panel(kSystemWindow, ":/principle/art/series.svg", "イオン化列：Li > K > Ca > Na > Mg > Al > Zn > Fe > Ni > Sn > Pb > (H₂) > Cu > Hg > Ag > Pt > Au").named("イオン化列")},
