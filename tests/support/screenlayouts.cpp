@@ -25,6 +25,7 @@ constexpr QRgb kNavy = qRgb(0, 0, 128);
 constexpr QRgb kLightBlue = qRgb(128, 128, 255);
 constexpr QRgb kMagenta = qRgb(255, 0, 255);
 constexpr QRgb kPageBlue = qRgb(0, 0, 192);
+constexpr QRgb kPromptRed = qRgb(198, 40, 40);
 
 constexpr bool kShown = true, kHidden = false;
 
@@ -166,9 +167,11 @@ const LaidOut kPrinciple[] = {
     {"page4", "Picture4", "Frame4", 5505, 3000, 465, 270, kShown},
     {"page4", "Picture3", "Frame4", 2760, 2595, 5760, 3525, kShown},
     {"page4", "List4", "Frame4", 750, 60, 9750, 6030, kShown, nullptr, kWhite, kNavy, "Picture4"},
+    {"page4", "Label1", "Picture3", 1635, 45, 2700, 270, kShown, "スイッチを押してください", kWhite, kPromptRed},
     {"pressed", "Picture5", "Frame4", 5430, 2985, 600, 360, kHidden},
-    {"animating", "Picture8", "Picture3", 1380, 750, 135, 255, kHidden},
-    {"animating", "Picture7", "Picture3", 1380, 1380, 135, 1455, kHidden},
+    // The strips run along the wire and through the electrolyte from metal A to metal B.
+    {"animating", "Picture8", "Picture3", 1380, 750, 3195, 195, kHidden},
+    {"animating", "Picture7", "Picture3", 1380, 1380, 3195, 1455, kHidden},
 };
 
 const LaidOut kDrillStart[] = {

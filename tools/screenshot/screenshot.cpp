@@ -180,7 +180,7 @@ std::vector<State> allStates()
                       }});
     states.push_back({"principle-page4-sliding", [](Run& r) -> ui::Screen& { return principleAt(r, 4, 50); }});
     states.push_back({"principle-page4", [](Run& r) -> ui::Screen& { return principleAt(r, 4, 80); }});
-    for (int frame : {1, 5, 9}) {
+    for (int frame : {1, 3, 5, 7, 9}) {
         states.push_back({"principle-switch-frame" + std::to_string(frame), [frame](Run& r) -> ui::Screen& {
                               ui::Screen& s = principleAt(r, 4, 80);
                               s.click("Picture4");
