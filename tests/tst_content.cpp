@@ -157,6 +157,8 @@ void ContentTest::encodings_data()
         << "電" + lost + "a" + emoji << QStringList{"undecodable 1:2"};
     QTest::newRow("UTF-8 byte-order mark, then a byte that is not UTF-8") << "\xEF\xBB\xBF" + cell.toUtf8()
             + "\x81" << int(TextEncoding::Utf8) << cell + lost << QStringList{"undecodable 1:9"};
+    QTest::newRow("half-width katakana, UTF-8 but for the last byte")
+        << QByteArray("\xC3\xBD\xC4") << int(TextEncoding::ShiftJis) << QStringLiteral("ﾃｽﾄ") << QStringList{};
     QTest::newRow("UTF-8 cut in the middle of a character")
         << cell.toUtf8().chopped(1) << int(TextEncoding::Utf8) << cell.chopped(1) + lost << QStringList{"cut 1:8"};
     QTest::newRow("Shift-JIS cut in the middle of a two-byte character")
