@@ -21,6 +21,11 @@ namespace {
 const QByteArray kRemove = "<remove>";
 const QByteArray kFolder = "<folder>";
 
+// Files that several tests spoil.
+const QString kManganese = QStringLiteral("説明/マンガン/正極.txt");
+const QString kQuestions = QStringLiteral("説明/ドリル/問題.txt");
+const QString kAnswers = QStringLiteral("説明/ドリル/正解.txt");
+
 QByteArray shipped(const QString& relative)
 {
     QFile file(testsupport::shippedContent() + QLatin1Char('/') + relative);
@@ -116,10 +121,8 @@ void CheckerTest::formsATeacherMaySavePass()
     const QString positive = QStringLiteral("説明/ボルタ/正極.txt");
     folder.writeBytes(negative, shipped(negative).replace("\r\n", "\r"));
     folder.writeBytes(positive, shipped(positive).replace("\r\n", "\n"));
-    const QString questions = QStringLiteral("説明/ドリル/問題.txt");
-    folder.writeBytes(questions, withLine(questions, 1, QStringLiteral("\"電池とは, 何か\"")));
-    const QString answers = QStringLiteral("説明/ドリル/正解.txt");
-    folder.writeBytes(answers, shipped(answers).trimmed().replace("\r\n", ",") + "\r\n");
+    folder.writeBytes(kQuestions, withLine(kQuestions, 1, QStringLiteral("\"電池とは, 何か\"")));
+    folder.writeBytes(kAnswers, shipped(kAnswers).trimmed().replace("\r\n", ",") + "\r\n");
     ContentChecker checker(folder.path());
     const QList<Finding> findings = checker.run();
     QVERIFY2(findings.isEmpty(), qPrintable(linesOf(findings)));
@@ -131,12 +134,9 @@ void CheckerTest::eachProblemNamed_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("words");
-    const QString manganese = QStringLiteral("説明/マンガン/正極.txt");
     const QString porous = QStringLiteral("説明/ダニエル/素焼き板.txt");
     const QString introduction = QStringLiteral("説明/ドリル/説明.txt");
     const QString page = QStringLiteral("説明/原理/p2.txt");
-    const QString questions = QStringLiteral("説明/ドリル/問題.txt");
-    const QString answers = QStringLiteral("説明/ドリル/正解.txt");
     const QString choices = QStringLiteral("説明/ドリル/選択肢/a3.txt");
     const QByteArray many = QByteArray("行\r\n").repeated(40);
     const QByteArray frame = shipped(QStringLiteral("画像/アニメ/zn_1.gif"));
@@ -147,7 +147,7 @@ void CheckerTest::eachProblemNamed_data()
     QTest::newRow("missing explanation") << "説明/ボルタ/正極.txt" << kRemove << 0 << "見つかりません";
     QTest::newRow("folder in a text's place") << "説明/鉛蓄電池/負極.txt" << kFolder << 0 << "フォルダーです";
     QTest::newRow("line too wide for its list")
-        << manganese << withLine(manganese, 3, QStringLiteral("とても長い行で、一覧の幅には入りきりません")) << 3
+        << kManganese << withLine(kManganese, 3, QStringLiteral("とても長い行で、一覧の幅には入りきりません")) << 3
         << "一覧の幅";
     QTest::newRow("explanation needs a scroll bar")
         << porous << shipped(porous) + sjis(QString::fromUtf8(many)) << 0 << "スクロール";
@@ -156,16 +156,16 @@ void CheckerTest::eachProblemNamed_data()
     QTest::newRow("page line too wide") << page << withLine(page, 2, QString(60, QChar(0x96FB))) << 2 << "一覧の幅";
     QTest::newRow("byte that decodes as nothing") << page << shipped(page) + "\x81\x20\r\n"
                                                   << int(shipped(page).count('\n') + 1) << "読めない文字";
-    QTest::newRow("29 questions") << questions << sjis(QStringLiteral("問\r\n").repeated(29)) << 0
+    QTest::newRow("29 questions") << kQuestions << sjis(QStringLiteral("問\r\n").repeated(29)) << 0
                                   << "30 個必要ですが、29 個";
-    QTest::newRow("unclosed quote") << questions << withLine(questions, 5, QStringLiteral("\"閉じない")) << 5
+    QTest::newRow("unclosed quote") << kQuestions << withLine(kQuestions, 5, QStringLiteral("\"閉じない")) << 5
                                     << "引用符";
-    QTest::newRow("question too wide") << questions << withLine(questions, 2, QString(40, QChar(0x96FB))) << 2
+    QTest::newRow("question too wide") << kQuestions << withLine(kQuestions, 2, QString(40, QChar(0x96FB))) << 2
                                        << "問題の欄の幅";
     QTest::newRow("answer that is no button")
-        << answers << withLine(answers, 4, QStringLiteral("4")) << 4 << "1・2・3 のどれでもない";
+        << kAnswers << withLine(kAnswers, 4, QStringLiteral("4")) << 4 << "1・2・3 のどれでもない";
     QTest::newRow("answer that is no number")
-        << answers << withLine(answers, 6, QStringLiteral("二")) << 6 << "数値ではありません";
+        << kAnswers << withLine(kAnswers, 6, QStringLiteral("二")) << 6 << "数値ではありません";
     QTest::newRow("missing choice file") << "説明/ドリル/選択肢/a7.txt" << kRemove << 0 << "見つかりません";
     QTest::newRow("choices need a scroll bar")
         << choices << shipped(choices) + sjis(QString::fromUtf8(many)) << 0 << "スクロール";
@@ -218,11 +218,8 @@ void CheckerTest::garbledTextsFound_data()
     QTest::addColumn<QStringList>("findings");  // how each line of the report begins, in order
     const QString volta = QStringLiteral("説明/ボルタ/負極.txt");
     const QString page = QStringLiteral("説明/原理/p1.txt");
-    const QString manganese = QStringLiteral("説明/マンガン/正極.txt");
     const QString lead = QStringLiteral("説明/鉛蓄電池/正極.txt");
     const QString choices = QStringLiteral("説明/ドリル/選択肢/a1.txt");
-    const QString questions = QStringLiteral("説明/ドリル/問題.txt");
-    const QString answers = QStringLiteral("説明/ドリル/正解.txt");
     const auto textOf = [](const QString& relative) { return content::decodeText(shipped(relative)).text; };
     const QByteArray utf8Mark = "\xEF\xBB\xBF";
 
@@ -231,7 +228,7 @@ void CheckerTest::garbledTextsFound_data()
     QTest::newRow("UTF-16 big endian, a note") << page << encodeUtf16(textOf(page), QStringConverter::Utf16BE)
                                                << QStringList{"注意: " + page + ": UTF-16 で保存されています"};
     QTest::newRow("UTF-8 byte-order mark in the answers")
-        << answers << utf8Mark + shipped(answers) << QStringList{"注意: " + answers + ": UTF-8 で保存されています"};
+        << kAnswers << utf8Mark + shipped(kAnswers) << QStringList{"注意: " + kAnswers + ": UTF-8 で保存されています"};
     QTest::newRow("bytes that are no character")
         << page << withLineBytes(page, 2, sjis(QStringLiteral("電池")) + "\x85\x40" + sjis(QStringLiteral("です")))
         << QStringList{page + " 2 行目 3 文字目: 読めない文字があります（Shift-JIS でも UTF-8 でもない"};
@@ -241,8 +238,9 @@ void CheckerTest::garbledTextsFound_data()
                        QStringLiteral("%1 1 行目 %2 文字目: 読めない文字があります（UTF-8 として正しくない")
                            .arg(lead)
                            .arg(textOf(lead).indexOf(QLatin1Char('\r')) + 1)};
-    QTest::newRow("NUL") << manganese << withLineBytes(manganese, 3, sjis(QStringLiteral("亜鉛")) + QByteArray(1, '\0'))
-                         << QStringList{manganese + " 3 行目 3 文字目: NUL 文字"};
+    QTest::newRow("NUL") << kManganese
+                         << withLineBytes(kManganese, 3, sjis(QStringLiteral("亜鉛")) + QByteArray(1, '\0'))
+                         << QStringList{kManganese + " 3 行目 3 文字目: NUL 文字"};
     const QStringList choiceLines = content::decodeLines(shipped(choices));
     const QString lastPlace =
         QStringLiteral(" %1 行目 %2 文字目: ").arg(choiceLines.size()).arg(choiceLines.last().size());
@@ -253,10 +251,10 @@ void CheckerTest::garbledTextsFound_data()
     QTest::newRow("nothing but a byte-order mark")
         << volta << QByteArray("\xFF\xFE")
         << QStringList{"注意: " + volta + ": UTF-16", volta + ": 何も書かれていません"};
-    const QString fourth = content::decodeLines(shipped(questions)).at(3);
+    const QString fourth = content::decodeLines(shipped(kQuestions)).at(3);
     QTest::newRow("a question asked twice")
-        << questions << withLine(questions, 9, QStringLiteral("  ") + fourth)
-        << QStringList{questions + " 9 行目 3 文字目: 9 番目の問題が、4 番目の問題（4 行目）と同じです"};
+        << kQuestions << withLine(kQuestions, 9, QStringLiteral("  ") + fourth)
+        << QStringList{kQuestions + " 9 行目 3 文字目: 9 番目の問題が、4 番目の問題（4 行目）と同じです"};
 }
 
 void CheckerTest::garbledTextsFound()
