@@ -1,5 +1,6 @@
 #include "screen.h"
 
+#include "ui/accessibility/reach.h"
 #include "ui/controls/commandbutton.h"
 #include "ui/controls/container.h"
 #include "ui/controls/form.h"
@@ -7,7 +8,6 @@
 #include "ui/controls/label.h"
 #include "ui/controls/listbox.h"
 #include "ui/controls/mediaplayer.h"
-#include "ui/accessibility/reach.h"
 #include "ui/controls/timer.h"
 
 #include "content/contentpath.h"
@@ -316,6 +316,16 @@ void Screen::loadPicture(ControlRef ref, const QString& relativePath) const
     const QString path = content::contentPath(relativePath);
     Picture picture = Picture::fromImage(content::readPicture(path));
     picture.setSource(relativePath);
+    if (auto* img = dynamic_cast<Image*>(&target))
+        img->setPicture(std::move(picture));
+    else
+        as<Container>(target, "Image or PictureBox").setPicture(std::move(picture));
+}
+
+void Screen::setStoredPicture(ControlRef ref, std::string_view resourcePath) const
+{
+    Control& target = control(ref);
+    Picture picture = m_host.pictures().stored(resourcePath.empty() ? target.row().content.picture : resourcePath);
     if (auto* img = dynamic_cast<Image*>(&target))
         img->setPicture(std::move(picture));
     else
