@@ -107,7 +107,7 @@ void KeyboardTest::tabGoesRoundInOrder_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("order");  // from the focus the screen gives; * stands for any words
     QTest::newRow("menu") << int(ScreenId::Menu) << QStringList{}
-                          << QStringList{"電池の原理", "ボルタの電池", "ダニエル電池", "マンガン電池",
+                          << QStringList{"電池の原理", "ボルタの電池", "ダニエル電池", "マンガン乾電池",
                                          "鉛蓄電池",   "電池のドリル", "終了"};
     QTest::newRow("lesson, open") << int(ScreenId::Volta) << QStringList{} << QStringList{"スイッチ", "メニュー"};
     QTest::newRow("lesson, closed") << int(ScreenId::Volta) << QStringList{"Image13"}
