@@ -36,6 +36,11 @@ QString frameOf(ui::Screen& s, const char* image)
     return s.image(image).picture().source();
 }
 
+QString nameOf(ui::Screen& s, const char* control)
+{
+    return s.control(control).widget().accessibleName();
+}
+
 struct Positions {
     double top5, left6, top7;
 };
@@ -62,6 +67,8 @@ private slots:
     void insideViewHidesTheListWhichKeepsItsLines();
     void framesPerCell_data();
     void framesPerCell();
+    void voltaLampDimsAndZincKeepsBubbling();
+    void daniellSolutionPalesEachCycle();
 };
 
 void LessonsTest::statesOfTheTemplate()
@@ -333,8 +340,8 @@ void LessonsTest::framesPerCell_data()
     QTest::addColumn<QString>("second");
     QTest::newRow("Voltaic") << int(ScreenId::Volta) << "zn_"
                              << "h_";
-    QTest::newRow("Daniell") << int(ScreenId::Daniell) << "zn_"
-                             << "cu_";
+    QTest::newRow("Daniell: sulfate ions with the zinc ions") << int(ScreenId::Daniell) << "znso4_"
+                                                              << "cu_";
     QTest::newRow("manganese: the same frame twice") << int(ScreenId::Manganese) << "h_"
                                                      << "h_";
     QTest::newRow("lead: the so4_x frame first") << int(ScreenId::Lead) << "so4_x"
@@ -355,6 +362,71 @@ void LessonsTest::framesPerCell()
         QCOMPARE(frameOf(s, "Image3"), QStringLiteral("\\画像\\アニメ\\%1%2.gif").arg(first).arg(step));
         QCOMPARE(frameOf(s, "Image4"), QStringLiteral("\\画像\\アニメ\\%1%2.gif").arg(second).arg(step));
     }
+}
+
+void LessonsTest::voltaLampDimsAndZincKeepsBubbling()
+{
+    using Lamp = lessons::VoltaScreen::Lamp;
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId::Volta);
+    auto& volta = static_cast<lessons::VoltaScreen&>(s);
+    s.click("Image13");
+    // Closed, the zinc still reacts with the acid: a few bubbles stay on it, swapping as elsewhere.
+    s.tick("Timer2");
+    QVERIFY(shown(s, "Image10") && shown(s, "Image11") && shown(s, "Image8"));
+    QCOMPARE(frameOf(s, "Image10"), QStringLiteral("\\画像\\アニメ\\awa3.gif"));
+    QCOMPARE(frameOf(s, "Image11"), QStringLiteral("\\画像\\アニメ\\awa4.gif"));
+    s.tick("Timer2");
+    QCOMPARE(frameOf(s, "Image10"), QStringLiteral("\\画像\\アニメ\\awa4.gif"));
+
+    // The lamp dims within seconds, heard as well as seen.
+    QCOMPARE(volta.lamp(), Lamp::Bright);
+    for (int tick = 3; tick < lessons::VoltaScreen::kDimmingTicks; ++tick)
+        s.tick("Timer2");
+    QCOMPARE(volta.lamp(), Lamp::Bright);
+    s.tick("Timer2");
+    QCOMPARE(volta.lamp(), Lamp::Dimming);
+    QCOMPARE(frameOf(s, "Image12"), QStringLiteral(":/lessons/art/volta/circuit_dimming.svg"));
+    for (int tick = lessons::VoltaScreen::kDimmingTicks; tick < lessons::VoltaScreen::kDimTicks + 10; ++tick)
+        s.tick("Timer2");
+    QCOMPARE(volta.lamp(), Lamp::Dim);
+    QCOMPARE(nameOf(s, "Image12"), QStringLiteral("暗くなった豆電球"));
+
+    // Opened and closed again, the lamp is bright once more, as the layout draws it.
+    s.click("Image13");
+    s.click("Image13");
+    QCOMPARE(volta.lamp(), Lamp::Bright);
+    QCOMPARE(frameOf(s, "Image12"), QStringLiteral(":/lessons/art/circuit_closed.svg"));
+    QCOMPARE(nameOf(s, "Image12"), QStringLiteral("点灯した豆電球"));
+}
+
+void LessonsTest::daniellSolutionPalesEachCycle()
+{
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId::Daniell);
+    const QString full = QStringLiteral(":/lessons/art/daniell/cell.svg");
+    QCOMPARE(frameOf(s, "Image1"), full);
+    s.click("Image13");
+    s.click("Command1");
+    for (int cycle = 1; cycle <= 6; ++cycle) {
+        for (int tick = 1; tick < lessons::LessonScreen::kStepsPerCycle; ++tick)
+            s.tick("Timer1");
+        const QString before = frameOf(s, "Image1");
+        s.tick("Timer1");  // the blank tick ends the cycle
+        const QString paler = QStringLiteral(":/lessons/art/daniell/cell_paler%1.svg").arg(qMin(cycle, 4));
+        QCOMPARE(frameOf(s, "Image1"), paler);
+        QVERIFY(cycle > 4 || before != paler);
+    }
+    // A visit starts with a fresh solution.
+    s.click("Command4");
+    TestProgram::settle();
+    test.screen(ScreenId::Menu).click({"Command1", 2});
+    QCOMPARE(frameOf(s, "Image1"), full);
+    s.click("Image13");
+    s.click("Command1");
+    for (int tick = 0; tick < lessons::LessonScreen::kStepsPerCycle; ++tick)
+        s.tick("Timer1");
+    QCOMPARE(frameOf(s, "Image1"), QStringLiteral(":/lessons/art/daniell/cell_paler1.svg"));
 }
 
 QTEST_MAIN(LessonsTest)

@@ -53,11 +53,19 @@ struct PictureSeries {
 };
 
 constexpr PictureSeries kPictures[] = {
-    {"画像/アニメ/zn_", 3, ScreenId::Volta, "Image3"},     {"画像/アニメ/h_", 3, ScreenId::Volta, "Image4"},
-    {"画像/アニメ/cu_", 3, ScreenId::Daniell, "Image4"},   {"画像/アニメ/so4_x", 3, ScreenId::Lead, "Image3"},
-    {"画像/アニメ/so4_", 3, ScreenId::Lead, "Image4"},     {"画像/アニメ/awa", 2, ScreenId::Volta, "Image8"},
-    {"画像/アニメ/g", 9, ScreenId::Principle, "Picture7"}, {"画像/アニメ/e", 9, ScreenId::Principle, "Picture8"},
-    {"画像/maru", 0, ScreenId::Drill, "Image5"},           {"画像/batu", 0, ScreenId::Drill, "Image5"},
+    {"画像/アニメ/zn_", 3, ScreenId::Volta, "Image3"},
+    {"画像/アニメ/h_", 3, ScreenId::Volta, "Image4"},
+    {"画像/アニメ/cu_", 3, ScreenId::Daniell, "Image4"},
+    {"画像/アニメ/so4_x", 3, ScreenId::Lead, "Image3"},
+    {"画像/アニメ/so4_", 3, ScreenId::Lead, "Image4"},
+    {"画像/アニメ/awa", 2, ScreenId::Volta, "Image8"},
+    {"画像/アニメ/g", 9, ScreenId::Principle, "Picture7"},
+    {"画像/アニメ/e", 9, ScreenId::Principle, "Picture8"},
+    {"画像/アニメ/awa3", 0, ScreenId::Volta, "Image11"},
+    {"画像/アニメ/awa4", 0, ScreenId::Volta, "Image11"},
+    {"画像/アニメ/znso4_", 3, ScreenId::Daniell, "Image3"},
+    {"画像/maru", 0, ScreenId::Drill, "Image5"},
+    {"画像/batu", 0, ScreenId::Drill, "Image5"},
     {"画像/gmedal", 0, ScreenId::Drill, "Image5"},
 };
 

@@ -27,22 +27,22 @@ constexpr ControlSpec kLayout[] = {
     {"Image16",  kNoIndex, Kind::Image,         kForm, 4590, 6510, 6750, 495,  kHidden, picture(":/lessons/art/lead/reaction_positive.svg", "PbO₂ + SO₄²⁻ + 4H⁺ + 2e⁻ → PbSO₄ + 2H₂O").named("PbO₂ + SO₄²⁻ + 4H⁺ + 2e⁻ → PbSO₄ + 2H₂O")},
     {"Image15",  kNoIndex, Kind::Image,         kForm, 135,  6510, 3945, 495,  kHidden, picture(":/lessons/art/lead/reaction_negative.svg", "Pb + SO₄²⁻ → PbSO₄ + 2e⁻").named("Pb + SO₄²⁻ → PbSO₄ + 2e⁻")},
     {"Image14",  kNoIndex, Kind::Image,         kForm, 2490, 6465, 6300, 600,  kHidden, picture(":/lessons/art/lead/notation.svg", "(−) Pb | H₂SO₄aq | PbO₂ (+)").named("(−) Pb | H₂SO₄aq | PbO₂ (+)")},
-    rows::emf("起電力　２ Ｖ"),
+    rows::emf("起電力　約2.0 V"),
     {"Label6",   kNoIndex, Kind::Label,         kForm, 8640, 2355, 435,  360,  kHidden, caption("＋", kSignStyle)},
     {"Label5",   kNoIndex, Kind::Label,         kForm, 2220, 2355, 435,  360,  kHidden, caption("－", kSignStyle)},
     rows::kPrompt,
     rows::kWireElectrons,
     rows::kClosedCircuit,
     {"Label3",   kNoIndex, Kind::Label,         kForm, 4980, 4335, 1410, 360,  kShown,  caption("希硫酸", kNameStyle)},
-    {"Label2",   kNoIndex, Kind::Label,         kForm, 8640, 1920, 1665, 375,  kShown,  caption("二酸化鉛板", kNameStyle)},
-    {"Label1",   kNoIndex, Kind::Label,         kForm, 1665, 1935, 990,  375,  kShown,  caption("鉛　板", kNameStyle)},
+    {"Label2",   kNoIndex, Kind::Label,         kForm, 8640, 1920, 1665, 375,  kShown,  caption("酸化鉛(IV)板", kNameStyle)},
+    {"Label1",   kNoIndex, Kind::Label,         kForm, 1665, 1935, 990,  375,  kShown,  caption("鉛板", kNameStyle)},
     {"Image7",   kNoIndex, Kind::Image,         kForm, 8055, 2100, 420,  3000, kHidden, picture(":/lessons/art/electrons_positive.svg")},
     {"Image5",   kNoIndex, Kind::Image,         kForm, 2925, 2670, 435,  3000, kHidden, picture(":/lessons/art/electrons_negative.svg")},
     {"Image4",   kNoIndex, Kind::Image,         kForm, 5700, 2925, 345,  3015, kHidden, none()},
     {"Image3",   kNoIndex, Kind::Image,         kForm, 3500, 2925, 315,  3045, kHidden, none()},
     rows::title(":/lessons/art/panel_lead.svg", "鉛蓄電池"),
     rows::drawing(":/lessons/art/lead/cell.svg", "鉛蓄電池の図",
-                  "鉛蓄電池の図：希硫酸に鉛板と酸化鉛(IV)の板（二酸化鉛板）を立て、豆電球とスイッチを導線でつないだもの、右上にイオンの色の見本（硫酸イオン SO₄²⁻）"),
+                  "鉛蓄電池の図：希硫酸に鉛板と酸化鉛(IV)板を立て、豆電球とスイッチを導線でつないだもの、右上にイオンの色の見本（硫酸イオン SO₄²⁻）"),
 };
 // clang-format on
 
@@ -54,10 +54,9 @@ constexpr Enlargement kViews[] = {
 
 constexpr int kOneElectrolyteLabel[] = {kNoIndex};
 
-// Sulfate ions towards the lead plate (first stream) and towards the lead dioxide plate.
+// Sulfate ions towards the lead plate (first stream) and towards the lead(IV) oxide plate.
 constexpr LessonSetup kLead{"鉛蓄電池", kLayout, "so4_x", "so4_", kViews, kOneElectrolyteLabel};
 static_assert(hasTemplateRows(kLead), "the table lacks a row the lesson template uses");
-
 }  // namespace
 
 std::unique_ptr<ui::Screen> makeLead(ui::ScreenHost& host)

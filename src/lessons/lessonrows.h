@@ -36,9 +36,9 @@ inline constexpr ControlSpec kClosedCircuit{"Image12", kNoIndex, Kind::Image, kF
 // clang-format on
 
 // The rows of one cell whose place or words differ: built by these, so the tables stay short.
-constexpr ControlSpec emf(std::string_view words)
+constexpr ControlSpec emf(std::string_view words, double width = 2955)
 {
-    return {"Label7", kNoIndex, Kind::Label, kForm, 4200, 330, 2955, 390, kHidden, caption(words, kEmfStyle)};
+    return {"Label7", kNoIndex, Kind::Label, kForm, 4200, 330, width, 390, kHidden, caption(words, kEmfStyle)};
 }
 constexpr ControlSpec title(std::string_view panel, std::string_view words)
 {

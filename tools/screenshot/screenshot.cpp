@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -199,6 +200,19 @@ std::vector<State> allStates()
     addLesson(states, "daniell", ScreenId::Daniell, true, "porous");
     addLesson(states, "manganese", ScreenId::Manganese, true, "inside");
     addLesson(states, "lead", ScreenId::Lead, true, "inside");
+    // The Voltaic cell's lamp as it dims, counted in bubble ticks after closing.
+    for (const auto& [name, ticks] : {std::pair{"volta-dimming", 20}, std::pair{"volta-dim", 50}})
+        states.push_back({name, [ticks](Run& r) -> ui::Screen& {
+                              ui::Screen& s = lessonState(r, ScreenId::Volta, 1, nullptr, 0);
+                              for (int i = 1; i < ticks; ++i)
+                                  s.tick("Timer2");
+                              return s;
+                          }});
+    // The copper(II) sulfate solution after four cycles of the flow, and after more.
+    for (const auto& [name, cycles] : {std::pair{"daniell-paler", 2}, std::pair{"daniell-palest", 6}})
+        states.push_back({name, [cycles](Run& r) -> ui::Screen& {
+                              return lessonState(r, ScreenId::Daniell, 1, "Command1", 4 * cycles + 1);
+                          }});
     states.push_back({"drillstart", [](Run& r) -> ui::Screen& { return r.open(ScreenId::DrillStart); }});
     states.push_back({"drill-asking", [](Run& r) -> ui::Screen& { return r.open(ScreenId::Drill); }});
     states.push_back({"drill-right", [](Run& r) -> ui::Screen& {
