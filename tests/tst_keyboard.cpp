@@ -120,7 +120,7 @@ void KeyboardTest::tabGoesRoundInOrder_data()
         << QStringList{"スイッチ", "電子の流れ", "負極拡大", "正極拡大", "素焼板拡大", "メニュー"};
     QTest::newRow("lesson with the inside view")
         << int(ScreenId::Lead) << QStringList{"Image13", "Command5"}
-        << QStringList{"スイッチ", "電子の流れ", "負極拡大", "正極拡大", "内部の構造", "メニュー"};
+        << QStringList{"スイッチ", "電子の流れ", "負極拡大", "正極拡大", "内部の構造", "充電", "メニュー"};
     // A page's text is a stop once it has risen, unless a picture lies over its middle.
     QTest::newRow("principle, page 1 rising")
         << int(ScreenId::Principle) << QStringList{} << QStringList{"次ページ", "メニュー"};

@@ -2,6 +2,9 @@
 // enlargement views, and what each cell has beyond the template.
 #include "support/testprogram.h"
 
+#include "content/contentpath.h"
+#include "content/textfile.h"
+#include "lessons/leadscreen.h"
 #include "lessons/lessonscreen.h"
 #include "lessons/voltascreen.h"
 #include "ui/controls/form.h"
@@ -41,6 +44,11 @@ QString nameOf(ui::Screen& s, const char* control)
     return s.control(control).widget().accessibleName();
 }
 
+QStringList linesOf(const QString& file)
+{
+    return content::readLines(content::contentPath(file));
+}
+
 struct Positions {
     double top5, left6, top7;
 };
@@ -69,6 +77,7 @@ private slots:
     void framesPerCell();
     void voltaLampDimsAndZincKeepsBubbling();
     void daniellSolutionPalesEachCycle();
+    void leadChargesAndDischarges();
 };
 
 void LessonsTest::statesOfTheTemplate()
@@ -427,6 +436,67 @@ void LessonsTest::daniellSolutionPalesEachCycle()
     for (int tick = 0; tick < lessons::LessonScreen::kStepsPerCycle; ++tick)
         s.tick("Timer1");
     QCOMPARE(frameOf(s, "Image1"), QStringLiteral(":/lessons/art/daniell/cell_paler1.svg"));
+}
+
+void LessonsTest::leadChargesAndDischarges()
+{
+    using Mode = lessons::LeadScreen::Mode;
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId::Lead);
+    auto& lead = static_cast<lessons::LeadScreen&>(s);
+    QVERIFY(!shown(s, "Command6"));
+    s.click("Image13");
+    QVERIFY(shown(s, "Command6"));
+    QCOMPARE(lead.mode(), Mode::Discharging);
+
+    // 充電, by the keyboard: the source in the drawing, the charging reactions, the flow backwards.
+    QTest::keyClick(&s.button("Command6"), Qt::Key_Space);
+    QCOMPARE(lead.mode(), Mode::Charging);
+    QVERIFY(s.button("Command6").isChecked());
+    QCOMPARE(frameOf(s, "Image12"), QStringLiteral("\\画像\\充電\\dengen.gif"));
+    QCOMPARE(frameOf(s, "Image15"), QStringLiteral("\\画像\\充電\\fukyoku.gif"));
+    QCOMPARE(nameOf(s, "Image15"), QStringLiteral("PbSO₄ + 2e⁻ → Pb + SO₄²⁻"));
+    QCOMPARE(nameOf(s, "Image16"), QStringLiteral("PbSO₄ + 2H₂O → PbO₂ + SO₄²⁻ + 4H⁺ + 2e⁻"));
+    QVERIFY(shown(s, "Image15") && shown(s, "Image16") && s.timer("Timer1").isRunning());
+    for (int step = 1; step <= 3; ++step) {
+        s.tick("Timer1");
+        QCOMPARE(frameOf(s, "Image3"), QStringLiteral("\\画像\\アニメ\\so4_cx%1.gif").arg(step));
+        QCOMPARE(frameOf(s, "Image4"), QStringLiteral("\\画像\\アニメ\\so4_c%1.gif").arg(step));
+        // Electrons sink into the lead plate, run left and rise out of the lead(IV) oxide plate.
+        const double back = 300.0 * (3 - step);
+        QCOMPARE(positions(s).top5, 2670.0 - back);
+        QCOMPARE(positions(s).left6, 3960.0 + back);
+        QCOMPARE(positions(s).top7, 2100.0 + back);
+    }
+
+    // The close-ups follow the mode, and say that the acid grows denser again.
+    s.click("Command2");
+    QCOMPARE(frameOf(s, "Image17"), QStringLiteral("\\画像\\充電\\fukyoku_kakudai.gif"));
+    QCOMPARE(s.list("List1").items(), linesOf(QStringLiteral("\\説明\\鉛蓄電池\\充電負極.txt")));
+    s.click("Command3");
+    QCOMPARE(frameOf(s, "Image18"), QStringLiteral("\\画像\\充電\\seikyoku_kakudai.gif"));
+    QCOMPARE(s.list("List1").items(), linesOf(QStringLiteral("\\説明\\鉛蓄電池\\充電正極.txt")));
+    QVERIFY(s.list("List1").items().join(QString()).contains(QStringLiteral("密度は再び")));
+
+    // Pressed again, by the mouse: discharging, with the layout's pictures and names, from step 1.
+    s.click("Command6");
+    QCOMPARE(lead.mode(), Mode::Discharging);
+    QVERIFY(!s.button("Command6").isChecked());
+    QCOMPARE(frameOf(s, "Image12"), QStringLiteral(":/lessons/art/circuit_closed.svg"));
+    QCOMPARE(frameOf(s, "Image17"), QStringLiteral(":/lessons/art/lead/zoom_negative.svg"));
+    QCOMPARE(nameOf(s, "Image16"), QStringLiteral("PbO₂ + SO₄²⁻ + 4H⁺ + 2e⁻ → PbSO₄ + 2H₂O"));
+    s.tick("Timer1");
+    QCOMPARE(frameOf(s, "Image3"), QStringLiteral("\\画像\\アニメ\\so4_x1.gif"));
+    QCOMPARE(positions(s).top5, 2670.0);
+    s.click("Command2");
+    QCOMPARE(s.list("List1").items(), linesOf(QStringLiteral("\\説明\\鉛蓄電池\\負極.txt")));
+
+    // Opening the circuit while charging leaves a discharging cell, the button gone with the rest.
+    s.click("Command6");
+    s.click("Image13");
+    QCOMPARE(lead.mode(), Mode::Discharging);
+    QVERIFY(!shown(s, "Command6"));
+    QCOMPARE(frameOf(s, "Image16"), QStringLiteral(":/lessons/art/lead/reaction_positive.svg"));
 }
 
 QTEST_MAIN(LessonsTest)

@@ -18,6 +18,8 @@ Lesson ion streams (three frames each, 400 ms apart, then one blank tick):
                  SO4 2- crossing the porous plate leftwards
     so4_x1..3    SO4 2- moving left, towards the lead plate
     so4_1..3     SO4 2- moving right, towards the lead(IV) oxide plate
+    so4_cx1..3   charging: SO4 2- moving right, away from the lead plate
+    so4_c1..3    charging: SO4 2- moving left, away from the lead(IV) oxide plate
 Voltaic cell gas bubbles (alternated every 50 ms):
     awa1, awa2   at the plate where hydrogen forms
     awa3, awa4   the few that still form at the zinc plate while the circuit
@@ -256,6 +258,8 @@ STREAMS = [
     ("cu_", 23, 201, CU, +1, hexrgb("#1040C0")),
     ("so4_x", 21, 203, SO4, -1, hexrgb("#E07800")),
     ("so4_", 23, 201, SO4, +1, hexrgb("#E07800")),
+    ("so4_cx", 21, 203, SO4, +1, hexrgb("#E07800")),
+    ("so4_c", 23, 201, SO4, -1, hexrgb("#E07800")),
 ]
 
 # The Daniell cell's first stream reaches from just right of the zinc plate

@@ -98,6 +98,7 @@ constexpr LessonRow kLessonRows[] = {
     {"load",          "Label1",    {{2115, 1935,  990,  375}, {2115, 1935,  990,  375}, {2790, 2505,  990,  375}, {1665, 1935,  990,  375}}, kCaption, {"亜鉛板", "亜鉛板", "亜鉛筒", "鉛板"}},
     {"bubbles",       "Image11",   {{3015, 2835,  135, 3225}, kAbsent,                  kAbsent,                  kAbsent}},
     {"bubbles",       "Image10",   {{3945, 2835,  135, 3240}, kAbsent,                  kAbsent,                  kAbsent}},
+    {"closed",        "Command6",  {kAbsent,                  kAbsent,                  kAbsent,                  {9390, 5745, 1665,  510}}, kPlain,   {nullptr, nullptr, nullptr, "充電"}},
     {"closed",        "Command5",  {kAbsent,                  {9390, 5055, 1665,  510}, {9390, 4455, 1665,  510}, {9390, 5055, 1665,  510}}, kPlain,   {nullptr, "素焼板拡大", "内部の構造", "内部の構造"}},
     {"closed",        "Command3",  {{9375, 4935, 1665,  510}, {9390, 4380, 1665,  510}, {9390, 3765, 1665,  510}, {9390, 4380, 1665,  510}}, kPlain,   "正極拡大"},
     {"closed",        "Command2",  {{9375, 4245, 1665,  510}, {9390, 3690, 1665,  510}, {9390, 3075, 1665,  510}, {9390, 3690, 1665,  510}}, kPlain,   "負極拡大"},
@@ -325,13 +326,15 @@ void Visit::reach(const QString& moment)
             screen.tick("Timer2");
         if (is("flowing"))
             press(QStringLiteral("Command1"));
+        if (is("charging"))
+            press(QStringLiteral("Command6"));
         if (is("negative"))
             press(QStringLiteral("Command2"));
         if (is("positive"))
             press(QStringLiteral("Command3"));
         if (is("third"))
             press(QStringLiteral("Command5"));
-        if (is("flowing"))
+        if (is("flowing") || is("charging"))
             screen.tick("Timer1");
     }
 }

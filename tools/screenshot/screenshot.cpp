@@ -213,6 +213,24 @@ std::vector<State> allStates()
         states.push_back({name, [cycles](Run& r) -> ui::Screen& {
                               return lessonState(r, ScreenId::Daniell, 1, "Command1", 4 * cycles + 1);
                           }});
+    // The lead cell charging: the flow, each close-up, and discharging again.
+    for (int step = 1; step <= 3; ++step)
+        states.push_back({"lead-charge-step" + std::to_string(step), [step](Run& r) -> ui::Screen& {
+                              return lessonState(r, ScreenId::Lead, 1, "Command6", step);
+                          }});
+    for (const char* button : {"Command2", "Command3"})
+        states.push_back({std::string("lead-charge-") + (button[7] == '2' ? "negative" : "positive"),
+                          [button](Run& r) -> ui::Screen& {
+                              ui::Screen& s = lessonState(r, ScreenId::Lead, 1, "Command6", 1);
+                              s.click(button);
+                              return s;
+                          }});
+    states.push_back({"lead-discharge-again", [](Run& r) -> ui::Screen& {
+                          ui::Screen& s = lessonState(r, ScreenId::Lead, 1, "Command6", 1);
+                          s.click("Command6");
+                          s.tick("Timer1");
+                          return s;
+                      }});
     states.push_back({"drillstart", [](Run& r) -> ui::Screen& { return r.open(ScreenId::DrillStart); }});
     states.push_back({"drill-asking", [](Run& r) -> ui::Screen& { return r.open(ScreenId::Drill); }});
     states.push_back({"drill-right", [](Run& r) -> ui::Screen& {
