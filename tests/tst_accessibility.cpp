@@ -206,6 +206,8 @@ void AccessibilityTest::everyObjectHasARoleAndAName_data()
         QTest::addRow("%s flowing", cell) << int(lesson) << QStringList{"Image13", "Command1", "Timer1*2"};
         QTest::addRow("%s enlarged", cell) << int(lesson) << QStringList{"Image13", "Command2"};
     }
+    QTest::newRow("lead charging, enlarged")
+        << int(ScreenId::Lead) << QStringList{"Image13", "Command6", "Timer1*2", "Command3"};
     QTest::newRow("principle page 1") << int(ScreenId::Principle) << QStringList{"Timer1*69"};
     QTest::newRow("principle table") << int(ScreenId::Principle)
                                      << QStringList{"Command2", "Command2", "Timer2*69", "Command4"};
