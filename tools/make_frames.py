@@ -14,10 +14,16 @@ Lesson ion streams (three frames each, 400 ms apart, then one blank tick):
     zn_1..3      Zn2+ leaving the zinc plate (left of the strip), moving right
     h_1..3       H+ moving right, towards the positive electrode
     cu_1..3      Cu2+ moving right, towards the copper plate
+    znso4_1..3   the Daniell cell's: Zn2+ leaving the zinc plate as in zn_, and
+                 SO4 2- crossing the porous plate leftwards
     so4_x1..3    SO4 2- moving left, towards the lead plate
-    so4_1..3     SO4 2- moving right, towards the lead dioxide plate
+    so4_1..3     SO4 2- moving right, towards the lead(IV) oxide plate
+    so4_cx1..3   charging: SO4 2- moving right, away from the lead plate
+    so4_c1..3    charging: SO4 2- moving left, away from the lead(IV) oxide plate
 Voltaic cell gas bubbles (alternated every 50 ms):
-    awa1, awa2
+    awa1, awa2   at the plate where hydrogen forms
+    awa3, awa4   the few that still form at the zinc plate while the circuit
+                 is closed
 Principle screen strips (nine frames, 100 ms apart, then one blank tick):
     g1..g9       metal ions budding from metal A's surface into the electrolyte,
                  and hydrogen ions taking up electrons at metal B
@@ -219,19 +225,19 @@ JITTER = [
 ]
 
 
-def ion_stream(w, h, sprite, frame, direction, trail_colour):
+def ion_stream(w, h, sprite, frame, direction, trail_colour, rows=WAVE_ROWS):
     """One frame (1..3) of a stream of ions moving sideways.
 
     direction +1 moves right (ions enter at the left), -1 moves left."""
     cv = Canvas(w, h)
     d = len(sprite)
-    pitch = (h - d - 2) / (WAVE_ROWS - 1 + 2 / 3.0)
+    pitch = (h - d - 2) / (rows - 1 + 2 / 3.0)
     step = (w - d - 1) / 2.0          # three positions across the strip
     for wave in range(3):
         stage = frame - 1 - wave      # 0: just entered, 1: middle, 2: far side
         if stage < 0:
             continue
-        for row in range(WAVE_ROWS):
+        for row in range(rows):
             dx, dy = JITTER[wave][row]
             y = int(round(1 + row * pitch + wave * pitch / 3.0)) + dy
             y = max(0, min(h - d, y))
@@ -252,7 +258,28 @@ STREAMS = [
     ("cu_", 23, 201, CU, +1, hexrgb("#1040C0")),
     ("so4_x", 21, 203, SO4, -1, hexrgb("#E07800")),
     ("so4_", 23, 201, SO4, +1, hexrgb("#E07800")),
+    ("so4_cx", 21, 203, SO4, +1, hexrgb("#E07800")),
+    ("so4_c", 23, 201, SO4, -1, hexrgb("#E07800")),
 ]
+
+# The Daniell cell's first stream reaches from just right of the zinc plate
+# (x 208 of its drawing) to the copper-ion stream (x 343), across the porous
+# plate at x 313-319: the zinc ions leave the plate in its left 21 px, and the
+# sulfate ions cross the porous plate leftwards in a band around it, fewer of
+# them so they read as a second, thinner stream.
+ZNSO4_W, ZNSO4_H = 135, 203
+ZNSO4_BAND_LEFT, ZNSO4_BAND_W = 78, 55   # x 286-340 of the drawing
+ZNSO4_BAND_ROWS = 4
+
+
+def zinc_and_sulfate_frame(frame):
+    cv = Canvas(ZNSO4_W, ZNSO4_H)
+    zinc = ion_stream(21, ZNSO4_H, ZN, frame, +1, hexrgb("#8A9098"))
+    sulfate = ion_stream(ZNSO4_BAND_W, ZNSO4_H, SO4, frame, -1, hexrgb("#E07800"),
+                         rows=ZNSO4_BAND_ROWS)
+    cv.blit(zinc.px, 0, 0)
+    cv.blit(sulfate.px, ZNSO4_BAND_LEFT, 0)
+    return cv
 
 
 # ---------------------------------------------------------------------------
@@ -261,14 +288,16 @@ STREAMS = [
 
 BUBBLE_W, BUBBLE_H = 9, 215
 BUBBLE_PITCH = 14
+FEW_BUBBLES = 4   # one bubble in four at the zinc plate of the closed cell
 
 
-def bubble_column(phase):
+def bubble_column(phase, every=1):
     """A column of hydrogen bubbles along a plate face.
 
     Both pictures show the same stream of bubbles; phase 1 has every bubble
     half a pitch higher than phase 0, so swapping the two pictures makes
-    the column seem to rise.  Bubbles grow a little as they climb."""
+    the column seem to rise.  Bubbles grow a little as they climb.  With
+    every > 1 only each every-th bubble of the stream is drawn."""
     cv = Canvas(BUBBLE_W, BUBBLE_H)
     # sizes and sideways wobble repeat along the stream; a bubble keeps its
     # own size and wobble in both pictures so the eye pairs it with itself
@@ -277,6 +306,8 @@ def bubble_column(phase):
     shift = phase * BUBBLE_PITCH // 2
     n = BUBBLE_H // BUBBLE_PITCH + 2
     for k in range(n):
+        if k % every:
+            continue
         cy = BUBBLE_H - 4 - k * BUBBLE_PITCH - shift
         d = sizes[k % len(sizes)]
         if cy < BUBBLE_H * 0.55 and d < 9:
@@ -446,8 +477,12 @@ def main():
     for prefix, w, h, sprite, direction, tc in STREAMS:
         for n in (1, 2, 3):
             save(ion_stream(w, h, sprite, n, direction, tc), "%s%d.gif" % (prefix, n))
+    for n in (1, 2, 3):
+        save(zinc_and_sulfate_frame(n), "znso4_%d.gif" % n)
     save(bubble_column(0), "awa1.gif")
     save(bubble_column(1), "awa2.gif")
+    save(bubble_column(0, FEW_BUBBLES), "awa3.gif")
+    save(bubble_column(1, FEW_BUBBLES), "awa4.gif")
     for k in range(1, 10):
         save(metal_ion_frame(k), "g%d.gif" % k)
         save(electron_frame(k), "e%d.gif" % k)
