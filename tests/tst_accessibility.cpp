@@ -150,25 +150,30 @@ void AccessibilityTest::screensReadInOrder_data()
     QTest::addColumn<int>("screen");
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("menu") << int(ScreenId::Menu) << QStringList{}
-                          << QStringList{"frame メニュー",           "image 電池のしくみ",
-                                         "push button 電池の原理",   "push button ボルタの電池",
-                                         "push button ダニエル電池", "image 乾電池と豆電球の図",
-                                         "push button マンガン電池", "push button 鉛蓄電池",
-                                         "push button 電池のドリル", "push button 終了"};
+    QTest::newRow("menu") << int(ScreenId::Menu) << QStringList{} << QStringList{"frame メニュー",
+                                                                                 "image 電池のしくみ",
+                                                                                 "push button 電池の原理",
+                                                                                 "push button ボルタの電池",
+                                                                                 "push button ダニエル電池",
+                                                                                 "image 乾電池と豆電球の図",
+                                                                                 "push button マンガン乾電池",
+                                                                                 "push button 鉛蓄電池",
+                                                                                 "push button 電池のドリル",
+                                                                                 "push button 終了"};
     // Titles first, then down the screen line by line, each line from the left.
     QTest::newRow("Voltaic cell, switch closed") << int(ScreenId::Volta) << QStringList{"Image13", "Timer2*1"}
                                                  << QStringList{"frame ボルタの電池",
                                                                 "image ボルタの電池",
-                                                                "label 起電力　1．1Ｖ",
+                                                                "label 起電力　約1.1 V（はじめ）",
                                                                 "push button メニュー",
                                                                 "image ボルタの電池の図",
                                                                 "image 点灯した豆電球",
                                                                 "check box スイッチ",
                                                                 "label 亜鉛板",
-                                                                "label 銅　板",
+                                                                "label 銅板",
                                                                 "label －",
                                                                 "label ＋",
+                                                                "image 亜鉛板に出る水素の泡",
                                                                 "image 銅板に出る水素の泡",
                                                                 "push button 電子の流れ",
                                                                 "label 希硫酸",
@@ -201,6 +206,8 @@ void AccessibilityTest::everyObjectHasARoleAndAName_data()
         QTest::addRow("%s flowing", cell) << int(lesson) << QStringList{"Image13", "Command1", "Timer1*2"};
         QTest::addRow("%s enlarged", cell) << int(lesson) << QStringList{"Image13", "Command2"};
     }
+    QTest::newRow("lead charging, enlarged")
+        << int(ScreenId::Lead) << QStringList{"Image13", "Command6", "Timer1*2", "Command3"};
     QTest::newRow("principle page 1") << int(ScreenId::Principle) << QStringList{"Timer1*69"};
     QTest::newRow("principle table") << int(ScreenId::Principle)
                                      << QStringList{"Command2", "Command2", "Timer2*69", "Command4"};

@@ -21,6 +21,11 @@ namespace {
 const QByteArray kRemove = "<remove>";
 const QByteArray kFolder = "<folder>";
 
+// Files that several tests spoil.
+const QString kManganese = QStringLiteral("説明/マンガン/正極.txt");
+const QString kQuestions = QStringLiteral("説明/ドリル/問題.txt");
+const QString kAnswers = QStringLiteral("説明/ドリル/正解.txt");
+
 QByteArray shipped(const QString& relative)
 {
     QFile file(testsupport::shippedContent() + QLatin1Char('/') + relative);
@@ -32,12 +37,17 @@ QByteArray sjis(const QString& text)
     return encodeShiftJis(text);
 }
 
-// The shipped file with its n-th line (from 1) replaced.
-QByteArray withLine(const QString& relative, int n, const QString& line)
+// The shipped file with its n-th line (from 1) replaced, by a text or by bytes as they stand.
+QByteArray withLineBytes(const QString& relative, int n, const QByteArray& line)
 {
     QList<QByteArray> lines = shipped(relative).split('\n');
-    lines[n - 1] = sjis(line) + '\r';
+    lines[n - 1] = line + '\r';
     return lines.join('\n');
+}
+
+QByteArray withLine(const QString& relative, int n, const QString& line)
+{
+    return withLineBytes(relative, n, sjis(line));
 }
 
 // A copy of the shipped content with one file put in another form.
@@ -85,6 +95,10 @@ private slots:
     void eachProblemNamed_data();
     void eachProblemNamed();
     void utf8IsANoteNotAProblem();
+    void garbledTextsFound_data();
+    void garbledTextsFound();
+    void rowLimits_data();
+    void rowLimits();
     void measuresAsTheScreensShow();
     void commandLine_data();
     void commandLine();
@@ -107,10 +121,8 @@ void CheckerTest::formsATeacherMaySavePass()
     const QString positive = QStringLiteral("説明/ボルタ/正極.txt");
     folder.writeBytes(negative, shipped(negative).replace("\r\n", "\r"));
     folder.writeBytes(positive, shipped(positive).replace("\r\n", "\n"));
-    const QString questions = QStringLiteral("説明/ドリル/問題.txt");
-    folder.writeBytes(questions, withLine(questions, 1, QStringLiteral("\"電池とは, 何か\"")));
-    const QString answers = QStringLiteral("説明/ドリル/正解.txt");
-    folder.writeBytes(answers, shipped(answers).trimmed().replace("\r\n", ",") + "\r\n");
+    folder.writeBytes(kQuestions, withLine(kQuestions, 1, QStringLiteral("\"電池とは, 何か\"")));
+    folder.writeBytes(kAnswers, shipped(kAnswers).trimmed().replace("\r\n", ",") + "\r\n");
     folder.remove(QStringLiteral("\\説明\\ドリル\\解説.txt"));  // a drill without reasons
     ContentChecker checker(folder.path());
     const QList<Finding> findings = checker.run();
@@ -123,12 +135,9 @@ void CheckerTest::eachProblemNamed_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("words");
-    const QString manganese = QStringLiteral("説明/マンガン/正極.txt");
     const QString porous = QStringLiteral("説明/ダニエル/素焼き板.txt");
     const QString introduction = QStringLiteral("説明/ドリル/説明.txt");
     const QString page = QStringLiteral("説明/原理/p2.txt");
-    const QString questions = QStringLiteral("説明/ドリル/問題.txt");
-    const QString answers = QStringLiteral("説明/ドリル/正解.txt");
     const QString choices = QStringLiteral("説明/ドリル/選択肢/a3.txt");
     const QString reasons = QStringLiteral("説明/ドリル/解説.txt");
     const QByteArray many = QByteArray("行\r\n").repeated(40);
@@ -140,7 +149,7 @@ void CheckerTest::eachProblemNamed_data()
     QTest::newRow("missing explanation") << "説明/ボルタ/正極.txt" << kRemove << 0 << "見つかりません";
     QTest::newRow("folder in a text's place") << "説明/鉛蓄電池/負極.txt" << kFolder << 0 << "フォルダーです";
     QTest::newRow("line too wide for its list")
-        << manganese << withLine(manganese, 3, QStringLiteral("とても長い行で、一覧の幅には入りきりません")) << 3
+        << kManganese << withLine(kManganese, 3, QStringLiteral("とても長い行で、一覧の幅には入りきりません")) << 3
         << "一覧の幅";
     QTest::newRow("explanation needs a scroll bar")
         << porous << shipped(porous) + sjis(QString::fromUtf8(many)) << 0 << "スクロール";
@@ -149,16 +158,16 @@ void CheckerTest::eachProblemNamed_data()
     QTest::newRow("page line too wide") << page << withLine(page, 2, QString(60, QChar(0x96FB))) << 2 << "一覧の幅";
     QTest::newRow("byte that decodes as nothing") << page << shipped(page) + "\x81\x20\r\n"
                                                   << int(shipped(page).count('\n') + 1) << "読めない文字";
-    QTest::newRow("29 questions") << questions << sjis(QStringLiteral("問\r\n").repeated(29)) << 0
+    QTest::newRow("29 questions") << kQuestions << sjis(QStringLiteral("問\r\n").repeated(29)) << 0
                                   << "30 個必要ですが、29 個";
-    QTest::newRow("unclosed quote") << questions << withLine(questions, 5, QStringLiteral("\"閉じない")) << 5
+    QTest::newRow("unclosed quote") << kQuestions << withLine(kQuestions, 5, QStringLiteral("\"閉じない")) << 5
                                     << "引用符";
-    QTest::newRow("question too wide") << questions << withLine(questions, 2, QString(40, QChar(0x96FB))) << 2
+    QTest::newRow("question too wide") << kQuestions << withLine(kQuestions, 2, QString(40, QChar(0x96FB))) << 2
                                        << "問題の欄の幅";
     QTest::newRow("answer that is no button")
-        << answers << withLine(answers, 4, QStringLiteral("4")) << 4 << "1・2・3 のどれでもない";
+        << kAnswers << withLine(kAnswers, 4, QStringLiteral("4")) << 4 << "1・2・3 のどれでもない";
     QTest::newRow("answer that is no number")
-        << answers << withLine(answers, 6, QStringLiteral("二")) << 6 << "数値ではありません";
+        << kAnswers << withLine(kAnswers, 6, QStringLiteral("二")) << 6 << "数値ではありません";
     QByteArray lineShort = shipped(reasons);
     lineShort.chop(2);
     lineShort.truncate(lineShort.lastIndexOf('\n') + 1);
@@ -173,6 +182,10 @@ void CheckerTest::eachProblemNamed_data()
     QTest::newRow("broken frame") << "画像/アニメ/zn_1.gif" << frame.left(frame.size() / 2) << 0
                                   << "画像として読み込めません";
     QTest::newRow("frame of the wrong size") << "画像/アニメ/h_2.gif" << solidGif(30, 30, Qt::red) << 0 << "23 × 201";
+    QTest::newRow("frame of the right width, too short")
+        << "画像/アニメ/h_2.gif" << solidGif(23, 200, Qt::red) << 0 << "大きさが 23 × 200 ピクセル";
+    QTest::newRow("frame of the right height, too narrow")
+        << "画像/アニメ/h_2.gif" << solidGif(22, 201, Qt::red) << 0 << "大きさが 22 × 201 ピクセル";
     QTest::newRow("result picture of the wrong size")
         << "画像/gmedal.gif" << solidGif(10, 10, Qt::red) << 0 << "211 × 207";
     QTest::newRow("missing result picture") << "画像/batu.gif" << kRemove << 0 << "見つかりません";
@@ -206,6 +219,101 @@ void CheckerTest::utf8IsANoteNotAProblem()
     QVERIFY(findings.first().note);
     QCOMPARE(findings.first().path, file);
     QVERIFY(findings.first().toLine().startsWith(QStringLiteral("注意: ")));
+}
+
+void CheckerTest::garbledTextsFound_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("findings");  // how each line of the report begins, in order
+    const QString volta = QStringLiteral("説明/ボルタ/負極.txt");
+    const QString page = QStringLiteral("説明/原理/p1.txt");
+    const QString lead = QStringLiteral("説明/鉛蓄電池/正極.txt");
+    const QString choices = QStringLiteral("説明/ドリル/選択肢/a1.txt");
+    const auto textOf = [](const QString& relative) { return content::decodeText(shipped(relative)).text; };
+    const QByteArray utf8Mark = "\xEF\xBB\xBF";
+
+    QTest::newRow("UTF-16 little endian, a note") << volta << encodeUtf16(textOf(volta), QStringConverter::Utf16LE)
+                                                  << QStringList{"注意: " + volta + ": UTF-16 で保存されています"};
+    QTest::newRow("UTF-16 big endian, a note") << page << encodeUtf16(textOf(page), QStringConverter::Utf16BE)
+                                               << QStringList{"注意: " + page + ": UTF-16 で保存されています"};
+    QTest::newRow("UTF-8 byte-order mark in the answers")
+        << kAnswers << utf8Mark + shipped(kAnswers) << QStringList{"注意: " + kAnswers + ": UTF-8 で保存されています"};
+    QTest::newRow("bytes that are no character")
+        << page << withLineBytes(page, 2, sjis(QStringLiteral("電池")) + "\x85\x40" + sjis(QStringLiteral("です")))
+        << QStringList{page + " 2 行目 3 文字目: 読めない文字があります（Shift-JIS でも UTF-8 でもない"};
+    QTest::newRow("a byte that is not UTF-8 after a UTF-8 mark")
+        << lead << utf8Mark + textOf(lead).toUtf8().insert(textOf(lead).toUtf8().indexOf('\r'), '\xFF')
+        << QStringList{"注意: " + lead + ": UTF-8",
+                       QStringLiteral("%1 1 行目 %2 文字目: 読めない文字があります（UTF-8 として正しくない")
+                           .arg(lead)
+                           .arg(textOf(lead).indexOf(QLatin1Char('\r')) + 1)};
+    QTest::newRow("NUL") << kManganese
+                         << withLineBytes(kManganese, 3, sjis(QStringLiteral("亜鉛")) + QByteArray(1, '\0'))
+                         << QStringList{kManganese + " 3 行目 3 文字目: NUL 文字"};
+    const QStringList choiceLines = content::decodeLines(shipped(choices));
+    const QString lastPlace =
+        QStringLiteral(" %1 行目 %2 文字目: ").arg(choiceLines.size()).arg(choiceLines.last().size());
+    QTest::newRow("Shift-JIS cut in the middle of a character")
+        << choices << shipped(choices).chopped(3)
+        << QStringList{choices + lastPlace + "文字の途中でファイルが終わっています"};
+    QTest::newRow("empty") << volta << QByteArray() << QStringList{volta + ": 何も書かれていません"};
+    QTest::newRow("nothing but a byte-order mark")
+        << volta << QByteArray("\xFF\xFE")
+        << QStringList{"注意: " + volta + ": UTF-16", volta + ": 何も書かれていません"};
+    const QString fourth = content::decodeLines(shipped(kQuestions)).at(3);
+    QTest::newRow("a question asked twice")
+        << kQuestions << withLine(kQuestions, 9, QStringLiteral("  ") + fourth)
+        << QStringList{kQuestions + " 9 行目 3 文字目: 9 番目の問題が、4 番目の問題（4 行目）と同じです"};
+}
+
+void CheckerTest::garbledTextsFound()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, findings);
+    Spoilt copy(file, bytes);
+    const QList<Finding> found = copy.check();
+    QCOMPARE(found.size(), findings.size());
+    for (qsizetype i = 0; i < found.size(); ++i)
+        QVERIFY2(found[i].toLine().startsWith(findings[i]), qPrintable(linesOf(found)));
+}
+
+void CheckerTest::rowLimits_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<int>("linesPast");  // lines beyond what the list shows
+    const QString porous = QStringLiteral("説明/ダニエル/素焼き板.txt");
+    const QString choices = QStringLiteral("説明/ドリル/選択肢/a3.txt");
+    QTest::newRow("explanation as long as its list") << porous << int(ScreenId::Daniell) << 0;
+    QTest::newRow("explanation one line longer") << porous << int(ScreenId::Daniell) << 1;
+    QTest::newRow("choices as many as their list shows") << choices << int(ScreenId::Drill) << 0;
+    QTest::newRow("choices one line more") << choices << int(ScreenId::Drill) << 1;
+}
+
+void CheckerTest::rowLimits()
+{
+    QFETCH(QString, file);
+    QFETCH(int, screen);
+    QFETCH(int, linesPast);
+    TestProgram test;
+    const auto made = app::Program::makeScreen(ScreenId(screen), test.program());
+    const auto listRow = std::find_if(made->layout().begin(), made->layout().end(),
+                                      [](const ui::ControlSpec& row) { return row.name == std::string_view("List1"); });
+    QVERIFY(listRow != made->layout().end());
+    const int rows = ui::ListBox(*listRow, nullptr).visibleRows();
+    QVERIFY(rows > 1);
+    Spoilt copy(file, sjis(QStringLiteral("行\r\n").repeated(rows + linesPast)));
+    const QList<Finding> findings = copy.check();
+    if (linesPast == 0) {
+        QVERIFY2(findings.isEmpty(), qPrintable(linesOf(findings)));
+        return;
+    }
+    QCOMPARE(findings.size(), 1);
+    QVERIFY2(findings.first().text.startsWith(
+                 QStringLiteral("%1 行あります。一覧に見えるのは %2 行まで").arg(rows + 1).arg(rows)),
+             qPrintable(linesOf(findings)));
 }
 
 void CheckerTest::measuresAsTheScreensShow()

@@ -10,6 +10,10 @@
 
 #include <QtTest>
 
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using content::ContentError;
 using namespace testsupport;
 
@@ -26,6 +30,7 @@ private slots:
     void encodings_data();
     void encodings();
     void missingAndUnreadableTexts();
+    void forbiddenTextNamedAsSuch();
 
     void firstFrameOfAnimatedGif();
     void transparencyKept();
@@ -90,23 +95,81 @@ void ContentTest::codePage932Characters()
     QCOMPARE(content::decodeLines(bytes), QStringList{QStringLiteral("①～－ｱｲ髙")});
 }
 
+namespace {
+
+// A text's flaws as "kind line:column", front to back.
+QStringList flawsOf(const content::DecodedText& decoded)
+{
+    QStringList flaws;
+    for (const content::TextFlawPlace& place : decoded.flaws) {
+        const char* kind = place.flaw == content::TextFlaw::Nul ? "NUL"
+            : place.flaw == content::TextFlaw::Cut              ? "cut"
+                                                                : "undecodable";
+        flaws << QStringLiteral("%1 %2:%3").arg(QLatin1String(kind)).arg(place.line).arg(place.column);
+    }
+    return flaws;
+}
+
+}  // namespace
+
 void ContentTest::encodings_data()
 {
     using content::TextEncoding;
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("encoding");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("flaws");
     const QString cell = QStringLiteral("電池の負極：亜鉛");
-    QTest::newRow("Shift-JIS, not valid UTF-8") << encodeShiftJis(cell) << int(TextEncoding::ShiftJis) << cell;
-    QTest::newRow("UTF-8") << cell.toUtf8() << int(TextEncoding::Utf8) << cell;
-    QTest::newRow("UTF-8 with a byte-order mark") << "\xEF\xBB\xBF" + cell.toUtf8() << int(TextEncoding::Utf8) << cell;
-    QTest::newRow("ASCII alone") << QByteArray("1\r\n2\r\n") << int(TextEncoding::ShiftJis) << "1\r\n2\r\n";
+    const QString lost = QStringLiteral("\uFFFD");
+    QTest::newRow("Shift-JIS, not valid UTF-8")
+        << encodeShiftJis(cell) << int(TextEncoding::ShiftJis) << cell << QStringList{};
+    QTest::newRow("UTF-8") << cell.toUtf8() << int(TextEncoding::Utf8) << cell << QStringList{};
+    QTest::newRow("UTF-8 with a byte-order mark")
+        << "\xEF\xBB\xBF" + cell.toUtf8() << int(TextEncoding::Utf8) << cell << QStringList{};
+    QTest::newRow("ASCII alone") << QByteArray("1\r\n2\r\n") << int(TextEncoding::ShiftJis) << "1\r\n2\r\n"
+                                 << QStringList{};
+    const QString misread = content::decodeShiftJis(cell.toUtf8() + "\xFF");
     QTest::newRow("UTF-8 but for one byte")
-        << cell.toUtf8() + "\xFF" << int(TextEncoding::ShiftJis) << content::decodeShiftJis(cell.toUtf8() + "\xFF");
+        << cell.toUtf8() + "\xFF" << int(TextEncoding::ShiftJis) << misread
+        << QStringList{QStringLiteral("undecodable 1:%1").arg(misread.indexOf(QChar(QChar::ReplacementCharacter)) + 1)};
     // Two half-width katakana whose Shift-JIS bytes are also a UTF-8 letter: a real text is
     // never that short and never made of such pairs alone.
     QTest::newRow("Shift-JIS that is also UTF-8")
-        << QByteArray("\xC3\xBD") << int(TextEncoding::Utf8) << QStringLiteral("\u00FD");
+        << QByteArray("\xC3\xBD") << int(TextEncoding::Utf8) << QStringLiteral("\u00FD") << QStringList{};
+
+    const QString twoLines = cell + QStringLiteral("\r\n二行目\r\n");
+    QTest::newRow("UTF-16 little endian, as Notepad saves \"Unicode\"")
+        << encodeUtf16(twoLines, QStringConverter::Utf16LE) << int(TextEncoding::Utf16) << twoLines << QStringList{};
+    QTest::newRow("UTF-16 big endian") << encodeUtf16(twoLines, QStringConverter::Utf16BE) << int(TextEncoding::Utf16)
+                                       << twoLines << QStringList{};
+    QTest::newRow("UTF-16 with a NUL") << encodeUtf16(QStringLiteral("a\r\nb") + QChar(0) + "c",
+                                                      QStringConverter::Utf16LE)
+                                       << int(TextEncoding::Utf16) << "a\r\nb" + lost + "c" << QStringList{"NUL 2:2"};
+    QTest::newRow("UTF-16 cut in the middle of a character")
+        << encodeUtf16(cell, QStringConverter::Utf16LE).chopped(1) << int(TextEncoding::Utf16) << cell.chopped(1) + lost
+        << QStringList{"cut 1:8"};
+    const QString emoji = QStringLiteral("電\U0001F50B");
+    QTest::newRow("UTF-16 cut between the halves of a character")
+        << encodeUtf16(emoji, QStringConverter::Utf16BE).chopped(2) << int(TextEncoding::Utf16) << "電" + lost
+        << QStringList{"cut 1:2"};
+    QTest::newRow("UTF-16 with half a character inside")
+        << encodeUtf16(emoji + "a" + emoji, QStringConverter::Utf16LE).remove(6, 2) << int(TextEncoding::Utf16)
+        << "電" + lost + "a" + emoji << QStringList{"undecodable 1:2"};
+    QTest::newRow("UTF-8 byte-order mark, then a byte that is not UTF-8") << "\xEF\xBB\xBF" + cell.toUtf8()
+            + "\x81" << int(TextEncoding::Utf8) << cell + lost << QStringList{"undecodable 1:9"};
+    QTest::newRow("half-width katakana, UTF-8 but for the last byte")
+        << QByteArray("\xC3\xBD\xC4") << int(TextEncoding::ShiftJis) << QStringLiteral("ﾃｽﾄ") << QStringList{};
+    QTest::newRow("UTF-8 cut in the middle of a character")
+        << cell.toUtf8().chopped(1) << int(TextEncoding::Utf8) << cell.chopped(1) + lost << QStringList{"cut 1:8"};
+    QTest::newRow("Shift-JIS cut in the middle of a two-byte character")
+        << encodeShiftJis(twoLines + cell).chopped(1) << int(TextEncoding::ShiftJis)
+        << twoLines + cell.chopped(1) + lost << QStringList{"cut 3:8"};
+    QTest::newRow("Shift-JIS with NULs") << QByteArray("\0a\r\n\0\0", 6) << int(TextEncoding::ShiftJis)
+                                         << lost + "a\r\n" + lost + lost << QStringList{"NUL 1:1", "NUL 2:1"};
+    QTest::newRow("Shift-JIS with bytes that are no character")
+        << QByteArray("a\x85\x40\xFD\r\n\x82\r\n") << int(TextEncoding::ShiftJis)
+        << "a" + lost + lost + "\r\n" + lost + "\r\n"
+        << QStringList{"undecodable 1:2", "undecodable 2:1"};
 }
 
 void ContentTest::encodings()
@@ -114,9 +177,11 @@ void ContentTest::encodings()
     QFETCH(QByteArray, bytes);
     QFETCH(int, encoding);
     QFETCH(QString, text);
+    QFETCH(QStringList, flaws);
     const content::DecodedText decoded = content::decodeText(bytes);
     QCOMPARE(int(decoded.encoding), encoding);
     QCOMPARE(decoded.text, text);
+    QCOMPARE(flawsOf(decoded), flaws);
     QCOMPARE(content::decodeLines(bytes), content::splitLines(text));
 }
 
@@ -140,6 +205,65 @@ void ContentTest::missingAndUnreadableTexts()
         QCOMPARE(error.cause(), ContentError::Cause::Folder);
         QVERIFY(error.report().contains(QStringLiteral("フォルダーです")));
     }
+}
+
+namespace {
+
+// How a read ended, as the exit code of a child that tried it.
+enum ReadOutcome { ForbiddenNamed, RefusedOtherwise, WasRead, CannotBecomeNobody, ChildLost };
+
+int readOutcome(const QString& path)
+{
+    try {
+        content::readContentFile(path);
+        return WasRead;
+    } catch (const ContentError& error) {
+        const bool named = error.cause() == ContentError::Cause::Unreadable
+            && error.report().contains(QStringLiteral("読み取りが許されていません"));
+        return named ? ForbiddenNamed : RefusedOtherwise;
+    }
+}
+
+// Root is never refused a read, so a child becomes nobody (65534) to try it.
+int readOutcomeAsNobody(const QString& path)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr gid_t kNoGroup = 65534;
+        constexpr uid_t kNobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNoGroup) != 0 || ::setuid(kNobody) != 0)
+            ::_exit(CannotBecomeNobody);
+        ::_exit(readOutcome(path));  // nothing of the test's own to tidy up in the child
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return ChildLost;
+    return WEXITSTATUS(status);
+}
+
+}  // namespace
+
+void ContentTest::forbiddenTextNamedAsSuch()
+{
+    ContentFolder folder;
+    folder.writeText(QStringLiteral("\\説明\\a.txt"), QStringLiteral("一\r\n"));
+    const QString path = folder.path() + QStringLiteral("/説明/a.txt");
+    constexpr auto kOpen = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+        | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    QVERIFY(QFile::setPermissions(folder.path(), kOpen));
+    QVERIFY(QFile::setPermissions(folder.path() + QStringLiteral("/説明"), kOpen));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    int outcome = ChildLost;
+    if (::geteuid() == 0) {
+        outcome = readOutcomeAsNobody(path);
+        if (outcome == CannotBecomeNobody)
+            QSKIP("running as root, whom no read is refused, and a child could not become nobody (65534)");
+    } else {
+        outcome = readOutcome(path);
+        if (outcome == WasRead)
+            QSKIP("this user may read a file without read permission, so no read can be refused here");
+    }
+    QCOMPARE(outcome, int(ForbiddenNamed));
 }
 
 void ContentTest::firstFrameOfAnimatedGif()

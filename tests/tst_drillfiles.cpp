@@ -105,6 +105,13 @@ void DrillFilesTest::questionFields_data()
         << numbered(1, 30);
     QTest::newRow("fields past the thirtieth unread")
         << lines(numbered(1, 30) + QStringList{QStringLiteral("\"閉じない引用符")}) << numbered(1, 30);
+    const QString crlf = QStringLiteral("\r\n");
+    QTest::newRow("UTF-8 with a byte-order mark")
+        << "\xEF\xBB\xBF" + (numbered(1, 30).join(crlf) + crlf).toUtf8() << numbered(1, 30);
+    QTest::newRow("UTF-8 mark, and a byte that is not UTF-8") << "\xEF\xBB\xBF" + numbered(1, 30).join(crlf).toUtf8()
+            + "\xFF\r\n" << numbered(1, 29) + QStringList{QStringLiteral("問30\uFFFD")};
+    QTest::newRow("UTF-16 with a byte-order mark")
+        << encodeUtf16(numbered(1, 30).join(crlf) + crlf, QStringConverter::Utf16LE) << numbered(1, 30);
 }
 
 void DrillFilesTest::questionFields()
@@ -133,6 +140,7 @@ void DrillFilesTest::answerFields_data()
         << encodeShiftJis(digits.join(QLatin1String(" , ")) + QStringLiteral("\r\n")) << pattern;
     QTest::newRow("blanks between numbers") << encodeShiftJis(digits.join(QLatin1String("  "))) << pattern;
     QTest::newRow("blanks before line ends") << lines(digits, " \t\r\n") << pattern;
+    QTest::newRow("UTF-8 with a byte-order mark") << "\xEF\xBB\xBF" + lines(digits) << pattern;
     QTest::newRow("empty field reads 0") << encodeShiftJis(QStringLiteral("2,,") + digits.mid(2).join(QLatin1Char(',')))
                                          << QList<int>{2, 0} + pattern.mid(2);
 }

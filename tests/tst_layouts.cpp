@@ -146,7 +146,7 @@ void LayoutsTest::windows_data()
     QTest::newRow("principle") << int(ScreenId::Principle) << "電池の原理";
     QTest::newRow("Voltaic") << int(ScreenId::Volta) << "ボルタの電池";
     QTest::newRow("Daniell") << int(ScreenId::Daniell) << "ダニエル電池";
-    QTest::newRow("manganese") << int(ScreenId::Manganese) << "マンガン電池";
+    QTest::newRow("manganese") << int(ScreenId::Manganese) << "マンガン乾電池";
     QTest::newRow("lead") << int(ScreenId::Lead) << "鉛蓄電池";
     QTest::newRow("drill start") << int(ScreenId::DrillStart) << "ドリルスタート";
     QTest::newRow("drill") << int(ScreenId::Drill) << "ドリル";

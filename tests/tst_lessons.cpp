@@ -2,6 +2,9 @@
 // enlargement views, and what each cell has beyond the template.
 #include "support/testprogram.h"
 
+#include "content/contentpath.h"
+#include "content/textfile.h"
+#include "lessons/leadscreen.h"
 #include "lessons/lessonscreen.h"
 #include "lessons/voltascreen.h"
 #include "ui/controls/form.h"
@@ -36,6 +39,16 @@ QString frameOf(ui::Screen& s, const char* image)
     return s.image(image).picture().source();
 }
 
+QString nameOf(ui::Screen& s, const char* control)
+{
+    return s.control(control).widget().accessibleName();
+}
+
+QStringList linesOf(const QString& file)
+{
+    return content::readLines(content::contentPath(file));
+}
+
 struct Positions {
     double top5, left6, top7;
 };
@@ -62,6 +75,9 @@ private slots:
     void insideViewHidesTheListWhichKeepsItsLines();
     void framesPerCell_data();
     void framesPerCell();
+    void voltaLampDimsAndZincKeepsBubbling();
+    void daniellSolutionPalesEachCycle();
+    void leadChargesAndDischarges();
 };
 
 void LessonsTest::statesOfTheTemplate()
@@ -333,8 +349,8 @@ void LessonsTest::framesPerCell_data()
     QTest::addColumn<QString>("second");
     QTest::newRow("Voltaic") << int(ScreenId::Volta) << "zn_"
                              << "h_";
-    QTest::newRow("Daniell") << int(ScreenId::Daniell) << "zn_"
-                             << "cu_";
+    QTest::newRow("Daniell: sulfate ions with the zinc ions") << int(ScreenId::Daniell) << "znso4_"
+                                                              << "cu_";
     QTest::newRow("manganese: the same frame twice") << int(ScreenId::Manganese) << "h_"
                                                      << "h_";
     QTest::newRow("lead: the so4_x frame first") << int(ScreenId::Lead) << "so4_x"
@@ -355,6 +371,132 @@ void LessonsTest::framesPerCell()
         QCOMPARE(frameOf(s, "Image3"), QStringLiteral("\\画像\\アニメ\\%1%2.gif").arg(first).arg(step));
         QCOMPARE(frameOf(s, "Image4"), QStringLiteral("\\画像\\アニメ\\%1%2.gif").arg(second).arg(step));
     }
+}
+
+void LessonsTest::voltaLampDimsAndZincKeepsBubbling()
+{
+    using Lamp = lessons::VoltaScreen::Lamp;
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId::Volta);
+    auto& volta = static_cast<lessons::VoltaScreen&>(s);
+    s.click("Image13");
+    // Closed, the zinc still reacts with the acid: a few bubbles stay on it, swapping as elsewhere.
+    s.tick("Timer2");
+    QVERIFY(shown(s, "Image10") && shown(s, "Image11") && shown(s, "Image8"));
+    QCOMPARE(frameOf(s, "Image10"), QStringLiteral("\\画像\\アニメ\\awa3.gif"));
+    QCOMPARE(frameOf(s, "Image11"), QStringLiteral("\\画像\\アニメ\\awa4.gif"));
+    s.tick("Timer2");
+    QCOMPARE(frameOf(s, "Image10"), QStringLiteral("\\画像\\アニメ\\awa4.gif"));
+
+    // The lamp dims within seconds, heard as well as seen.
+    QCOMPARE(volta.lamp(), Lamp::Bright);
+    for (int tick = 3; tick < lessons::VoltaScreen::kDimmingTicks; ++tick)
+        s.tick("Timer2");
+    QCOMPARE(volta.lamp(), Lamp::Bright);
+    s.tick("Timer2");
+    QCOMPARE(volta.lamp(), Lamp::Dimming);
+    QCOMPARE(frameOf(s, "Image12"), QStringLiteral(":/lessons/art/volta/circuit_dimming.svg"));
+    for (int tick = lessons::VoltaScreen::kDimmingTicks; tick < lessons::VoltaScreen::kDimTicks + 10; ++tick)
+        s.tick("Timer2");
+    QCOMPARE(volta.lamp(), Lamp::Dim);
+    QCOMPARE(nameOf(s, "Image12"), QStringLiteral("暗くなった豆電球"));
+
+    // Opened and closed again, the lamp is bright once more, as the layout draws it.
+    s.click("Image13");
+    s.click("Image13");
+    QCOMPARE(volta.lamp(), Lamp::Bright);
+    QCOMPARE(frameOf(s, "Image12"), QStringLiteral(":/lessons/art/circuit_closed.svg"));
+    QCOMPARE(nameOf(s, "Image12"), QStringLiteral("点灯した豆電球"));
+}
+
+void LessonsTest::daniellSolutionPalesEachCycle()
+{
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId::Daniell);
+    const QString full = QStringLiteral(":/lessons/art/daniell/cell.svg");
+    QCOMPARE(frameOf(s, "Image1"), full);
+    s.click("Image13");
+    s.click("Command1");
+    for (int cycle = 1; cycle <= 6; ++cycle) {
+        for (int tick = 1; tick < lessons::LessonScreen::kStepsPerCycle; ++tick)
+            s.tick("Timer1");
+        const QString before = frameOf(s, "Image1");
+        s.tick("Timer1");  // the blank tick ends the cycle
+        const QString paler = QStringLiteral(":/lessons/art/daniell/cell_paler%1.svg").arg(qMin(cycle, 4));
+        QCOMPARE(frameOf(s, "Image1"), paler);
+        QVERIFY(cycle > 4 || before != paler);
+    }
+    // A visit starts with a fresh solution.
+    s.click("Command4");
+    TestProgram::settle();
+    test.screen(ScreenId::Menu).click({"Command1", 2});
+    QCOMPARE(frameOf(s, "Image1"), full);
+    s.click("Image13");
+    s.click("Command1");
+    for (int tick = 0; tick < lessons::LessonScreen::kStepsPerCycle; ++tick)
+        s.tick("Timer1");
+    QCOMPARE(frameOf(s, "Image1"), QStringLiteral(":/lessons/art/daniell/cell_paler1.svg"));
+}
+
+void LessonsTest::leadChargesAndDischarges()
+{
+    using Mode = lessons::LeadScreen::Mode;
+    TestProgram test;
+    ui::Screen& s = test.open(ScreenId::Lead);
+    auto& lead = static_cast<lessons::LeadScreen&>(s);
+    QVERIFY(!shown(s, "Command6"));
+    s.click("Image13");
+    QVERIFY(shown(s, "Command6"));
+    QCOMPARE(lead.mode(), Mode::Discharging);
+
+    // 充電, by the keyboard: the source in the drawing, the charging reactions, the flow backwards.
+    QTest::keyClick(&s.button("Command6"), Qt::Key_Space);
+    QCOMPARE(lead.mode(), Mode::Charging);
+    QVERIFY(s.button("Command6").isChecked());
+    QCOMPARE(frameOf(s, "Image12"), QStringLiteral("\\画像\\充電\\dengen.gif"));
+    QCOMPARE(frameOf(s, "Image15"), QStringLiteral("\\画像\\充電\\fukyoku.gif"));
+    QCOMPARE(nameOf(s, "Image15"), QStringLiteral("PbSO₄ + 2e⁻ → Pb + SO₄²⁻"));
+    QCOMPARE(nameOf(s, "Image16"), QStringLiteral("PbSO₄ + 2H₂O → PbO₂ + SO₄²⁻ + 4H⁺ + 2e⁻"));
+    QVERIFY(shown(s, "Image15") && shown(s, "Image16") && s.timer("Timer1").isRunning());
+    for (int step = 1; step <= 3; ++step) {
+        s.tick("Timer1");
+        QCOMPARE(frameOf(s, "Image3"), QStringLiteral("\\画像\\アニメ\\so4_cx%1.gif").arg(step));
+        QCOMPARE(frameOf(s, "Image4"), QStringLiteral("\\画像\\アニメ\\so4_c%1.gif").arg(step));
+        // Electrons sink into the lead plate, run left and rise out of the lead(IV) oxide plate.
+        const double back = 300.0 * (3 - step);
+        QCOMPARE(positions(s).top5, 2670.0 - back);
+        QCOMPARE(positions(s).left6, 3960.0 + back);
+        QCOMPARE(positions(s).top7, 2100.0 + back);
+    }
+
+    // The close-ups follow the mode, and say that the acid grows denser again.
+    s.click("Command2");
+    QCOMPARE(frameOf(s, "Image17"), QStringLiteral("\\画像\\充電\\fukyoku_kakudai.gif"));
+    QCOMPARE(s.list("List1").items(), linesOf(QStringLiteral("\\説明\\鉛蓄電池\\充電負極.txt")));
+    s.click("Command3");
+    QCOMPARE(frameOf(s, "Image18"), QStringLiteral("\\画像\\充電\\seikyoku_kakudai.gif"));
+    QCOMPARE(s.list("List1").items(), linesOf(QStringLiteral("\\説明\\鉛蓄電池\\充電正極.txt")));
+    QVERIFY(s.list("List1").items().join(QString()).contains(QStringLiteral("密度は再び")));
+
+    // Pressed again, by the mouse: discharging, with the layout's pictures and names, from step 1.
+    s.click("Command6");
+    QCOMPARE(lead.mode(), Mode::Discharging);
+    QVERIFY(!s.button("Command6").isChecked());
+    QCOMPARE(frameOf(s, "Image12"), QStringLiteral(":/lessons/art/circuit_closed.svg"));
+    QCOMPARE(frameOf(s, "Image17"), QStringLiteral(":/lessons/art/lead/zoom_negative.svg"));
+    QCOMPARE(nameOf(s, "Image16"), QStringLiteral("PbO₂ + SO₄²⁻ + 4H⁺ + 2e⁻ → PbSO₄ + 2H₂O"));
+    s.tick("Timer1");
+    QCOMPARE(frameOf(s, "Image3"), QStringLiteral("\\画像\\アニメ\\so4_x1.gif"));
+    QCOMPARE(positions(s).top5, 2670.0);
+    s.click("Command2");
+    QCOMPARE(s.list("List1").items(), linesOf(QStringLiteral("\\説明\\鉛蓄電池\\負極.txt")));
+
+    // Opening the circuit while charging leaves a discharging cell, the button gone with the rest.
+    s.click("Command6");
+    s.click("Image13");
+    QCOMPARE(lead.mode(), Mode::Discharging);
+    QVERIFY(!shown(s, "Command6"));
+    QCOMPARE(frameOf(s, "Image16"), QStringLiteral(":/lessons/art/lead/reaction_positive.svg"));
 }
 
 QTEST_MAIN(LessonsTest)

@@ -44,16 +44,19 @@ void LessonViewsTest::flowAfterAnEnlargementHidesEveryView()
 void LessonViewsTest::openingTheSwitchWhileFlowingStopsTheClock_data()
 {
     QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("moment");
     for (const Lesson& cell : lessons())
-        QTest::newRow(cell.name) << int(cell.id);
+        QTest::newRow(cell.name) << int(cell.id) << "flowing";
+    QTest::newRow("鉛蓄電池, charging") << int(ScreenId::Lead) << "charging";
 }
 
 void LessonViewsTest::openingTheSwitchWhileFlowingStopsTheClock()
 {
     QFETCH(int, screen);
+    QFETCH(QString, moment);
     TestProgram program;
     Visit lesson(program, ScreenId(screen));
-    lesson.reach(QStringLiteral("flowing"));
+    lesson.reach(moment);
     QVERIFY(lesson.screen.tick("Timer1"));
     lesson.press(QStringLiteral("Image13"));
     QVERIFY2(!lesson.screen.timer("Timer1").isRunning(), "the animation clock still runs");

@@ -59,8 +59,8 @@ void NavigationTest::everyScreenBuildsFromItsTable()
 
 void NavigationTest::eachButtonOpensItsScreenAndNoOther()
 {
-    const QStringList captions{"電池の原理",   "ボルタの電池", "ダニエル電池",
-                               "マンガン電池", "鉛蓄電池",     "ドリルスタート"};
+    const QStringList captions{"電池の原理",     "ボルタの電池", "ダニエル電池",
+                               "マンガン乾電池", "鉛蓄電池",     "ドリルスタート"};
     for (int i = 0; i < 6; ++i) {
         TestProgram test;
         ui::Screen& menu = test.open(ScreenId::Menu);

@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace testsupport;
 using app::ScreenId;
 using ui::Screen;
@@ -77,6 +79,7 @@ private slots:
     void switchAnimationCycle();
     void closingTableStopsAnimation();
     void secondVisitToPageFour();
+    void animationCarriesTheElectronsInTheWireToMetalB();
     void leavingAndReopeningStartsAfresh_data();
     void leavingAndReopeningStartsAfresh();
     void missingPageText();
@@ -228,9 +231,11 @@ void PrincipleTest::switchAnimationCycle()
     TestProgram program;
     Screen& s = program.open(ScreenId::Principle);
     next(s, 3);
+    QVERIFY(s.label("Label1").isVisibleTo(s.window()));  // スイッチを押してください
     QVERIFY(s.click("Picture4"));
     QVERIFY(!s.container("Picture4").ownVisible());
     QVERIFY(s.container("Picture5").ownVisible());
+    QVERIFY(!s.label("Label1").ownVisible());
     QCOMPARE(s.timer("Timer3").interval(), 100);
     QVERIFY(!s.container("Picture7").ownVisible());
     const QStringList pressed = snapshot(s);
@@ -310,10 +315,99 @@ void PrincipleTest::secondVisitToPageFour()
     QVERIFY(!s.container("Picture5").ownVisible());
     QVERIFY(!s.container("Picture7").ownVisible());
     QVERIFY(!s.container("Picture8").ownVisible());
+    QVERIFY(s.label("Label1").isVisibleTo(window));
     QVERIFY(s.click("Picture4"));
+    QVERIFY(!s.label("Label1").ownVisible());
     QVERIFY(s.tick("Timer3"));
     QCOMPARE(s.container("Picture7").picture().source(), QStringLiteral("\\画像\\アニメ\\g1.gif"));
     QVERIFY(s.container("Picture7").isVisibleTo(window));
+}
+
+namespace {
+
+// Colours the eye cannot tell apart: a frame repeats the drawing's shading to within a step or two.
+bool nearly(QRgb a, QRgb b)
+{
+    return qAbs(qRed(a) - qRed(b)) <= 2 && qAbs(qGreen(a) - qGreen(b)) <= 2 && qAbs(qBlue(a) - qBlue(b)) <= 2;
+}
+
+// The pixels where two pictures of one size differ.
+QList<QPoint> changes(const QImage& a, const QImage& b)
+{
+    QList<QPoint> changed;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (!nearly(a.pixel(x, y), b.pixel(x, y)))
+                changed << QPoint(x, y);
+    return changed;
+}
+
+// The colour most of a row of the picture has.
+QRgb groundOf(const QImage& picture, int y)
+{
+    QHash<QRgb, int> seen;
+    QRgb most = 0;
+    for (int x = 0; x < picture.width(); ++x)
+        if (++seen[picture.pixel(x, y)] > seen.value(most))
+            most = picture.pixel(x, y);
+    return most;
+}
+
+bool anyBetween(const QList<QPoint>& points, int fromX, int toX)
+{
+    return std::any_of(points.begin(), points.end(), [&](const QPoint& p) { return p.x() >= fromX && p.x() < toX; });
+}
+
+}  // namespace
+
+// The strips repeat the drawing beneath them, so that only the particles seem to move: the
+// electrons in the wire (an electron is 7 px across, the wire 3), out of metal A and on to metal
+// B; in the electrolyte, whose shade changes with depth, the ions at both metals' faces.
+void PrincipleTest::animationCarriesTheElectronsInTheWireToMetalB()
+{
+    TestProgram program;
+    Screen& s = program.open(ScreenId::Principle);
+    next(s, 3);
+    QWidget& diagram = s.container("Picture3");
+    const QRect wireStrip = s.container("Picture8").geometry();
+    const QRect ionStrip = s.container("Picture7").geometry();
+    const auto shot = [&](const QRect& strip) {
+        return diagram.grab(strip).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage wire = shot(wireStrip);
+    const QImage solution = shot(ionStrip);
+    // The wire is what is not the white ground of its stretch.
+    QList<QPoint> wirePixels;
+    for (int y = 0; y < wire.height(); ++y)
+        for (int x = 0; x < wire.width(); ++x)
+            if (wire.pixel(x, y) != groundOf(wire, 0))
+                wirePixels << QPoint(x, y);
+    QVERIFY(!wirePixels.isEmpty());
+
+    QVERIFY(s.click("Picture4"));
+    for (int n = 1; n <= principle::PrincipleScreen::kAnimationFrames; ++n) {
+        QVERIFY(s.tick("Timer3"));
+        const QString frame = QStringLiteral("frame %1").arg(n);
+        const QImage electrons = shot(wireStrip);
+        const QImage ions = shot(ionStrip);
+        for (int y = 0; y < solution.height(); ++y)
+            QVERIFY2(nearly(groundOf(ions, y), groundOf(solution, y)), qPrintable(frame));
+
+        const QList<QPoint> moved = changes(electrons, wire);
+        for (const QPoint& p : moved) {
+            const bool onWire = std::any_of(wirePixels.begin(), wirePixels.end(), [&](const QPoint& w) {
+                return qAbs(w.x() - p.x()) <= 2 && qAbs(w.y() - p.y()) <= 2;
+            });
+            QVERIFY2(onWire, qPrintable(frame + QStringLiteral(": beside the wire at %1,%2").arg(p.x()).arg(p.y())));
+        }
+        // Leaving A's clip at the strip's left end and reaching B's at its right end.
+        QVERIFY2(anyBetween(moved, 0, 10), qPrintable(frame));
+        QVERIFY2(anyBetween(moved, wire.width() - 10, wire.width()), qPrintable(frame));
+        // Ions leave metal A's face, the strip's left edge, and H⁺ take up electrons at B's, its right.
+        const QList<QPoint> reacting = changes(ions, solution);
+        QVERIFY2(anyBetween(reacting, 0, 3), qPrintable(frame));
+        QVERIFY2(anyBetween(reacting, solution.width() - 8, solution.width()), qPrintable(frame));
+    }
 }
 
 void PrincipleTest::leavingAndReopeningStartsAfresh_data()

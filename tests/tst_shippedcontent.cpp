@@ -8,6 +8,7 @@
 #include "content/textfile.h"
 #include "drill/questionbank.h"
 #include "ui/controls/listbox.h"
+#include "ui/layout/twips.h"
 
 #include <QtTest>
 
@@ -43,6 +44,15 @@ QStringList hiddenUnderPictures(ui::ListBox& list)
         }
     }
     return faults;
+}
+
+// A picture box's size in pixels, as its screen's layout gives it.
+QSize stripSize(const ui::Screen& screen, std::string_view name)
+{
+    for (const ui::ControlSpec& row : screen.layout())
+        if (row.name == name)
+            return {ui::twipsToPixels(row.width), ui::twipsToPixels(row.height)};
+    return {};
 }
 
 }  // namespace
@@ -159,9 +169,13 @@ void ShippedContentTest::framesLetTheDrawingShowThrough_data()
         for (const char* prefix : {"h_", "cu_", "so4_"})
             QTest::addRow("%s%d", prefix, n) << anime + prefix + QString::number(n) + ".gif" << QSize(23, 201) << false;
     }
+    // The principle's strips are as large as the stretch of the drawing their frames repeat.
+    TestProgram program;
+    const QSize ionStrip = stripSize(program.screen(ScreenId::Principle), "Picture7");
+    const QSize electronStrip = stripSize(program.screen(ScreenId::Principle), "Picture8");
     for (int n = 1; n <= 9; ++n) {
-        QTest::addRow("g%d", n) << anime + "g" + QString::number(n) + ".gif" << QSize(9, 97) << true;
-        QTest::addRow("e%d", n) << anime + "e" + QString::number(n) + ".gif" << QSize(9, 17) << true;
+        QTest::addRow("g%d", n) << anime + "g" + QString::number(n) + ".gif" << ionStrip << true;
+        QTest::addRow("e%d", n) << anime + "e" + QString::number(n) + ".gif" << electronStrip << true;
     }
     QTest::newRow("awa1") << anime + "awa1.gif" << QSize(9, 215) << false;
     QTest::newRow("awa2") << anime + "awa2.gif" << QSize(9, 215) << false;

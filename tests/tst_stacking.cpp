@@ -32,7 +32,7 @@ void StackingTest::menuButtonsOpenWhatTheirWordsSay_data()
     QTest::newRow("電池の原理") << 0 << "電池の原理";
     QTest::newRow("ボルタの電池") << 1 << "ボルタの電池";
     QTest::newRow("ダニエル電池") << 2 << "ダニエル電池";
-    QTest::newRow("マンガン電池") << 3 << "マンガン電池";
+    QTest::newRow("マンガン乾電池") << 3 << "マンガン乾電池";
     QTest::newRow("鉛蓄電池") << 4 << "鉛蓄電池";
     QTest::newRow("電池のドリル") << 5 << "ドリルスタート";
     QTest::newRow("終了") << 6 << "";

@@ -14,13 +14,20 @@ Lesson ion streams (three frames each, 400 ms apart, then one blank tick):
     zn_1..3      Zn2+ leaving the zinc plate (left of the strip), moving right
     h_1..3       H+ moving right, towards the positive electrode
     cu_1..3      Cu2+ moving right, towards the copper plate
+    znso4_1..3   the Daniell cell's: Zn2+ leaving the zinc plate as in zn_, and
+                 SO4 2- crossing the porous plate leftwards
     so4_x1..3    SO4 2- moving left, towards the lead plate
-    so4_1..3     SO4 2- moving right, towards the lead dioxide plate
+    so4_1..3     SO4 2- moving right, towards the lead(IV) oxide plate
+    so4_cx1..3   charging: SO4 2- moving right, away from the lead plate
+    so4_c1..3    charging: SO4 2- moving left, away from the lead(IV) oxide plate
 Voltaic cell gas bubbles (alternated every 50 ms):
-    awa1, awa2
+    awa1, awa2   at the plate where hydrogen forms
+    awa3, awa4   the few that still form at the zinc plate while the circuit
+                 is closed
 Principle screen strips (nine frames, 100 ms apart, then one blank tick):
-    g1..g9       metal ions budding from metal A's surface into the electrolyte
-    e1..e9       electrons rising along the lead wire of metal A
+    g1..g9       metal ions budding from metal A's surface into the electrolyte,
+                 and hydrogen ions taking up electrons at metal B
+    e1..e9       electrons running in the wire from metal A to metal B
 
 Running it again rewrites every file byte for byte, so `git status` shows
 only the frames a change to this script meant to change.
@@ -178,7 +185,6 @@ CU = ion_sprite(9, hexrgb("#1040C0"), hexrgb("#061848"), hexrgb("#FFFFFF"), "+",
                 highlight=hexrgb("#5C84E8"))
 SO4 = ion_sprite(9, hexrgb("#F09000"), hexrgb("#5A3000"), hexrgb("#2A1400"), "-",
                  highlight=hexrgb("#FFD080"), arm=2)
-METAL_ION = ion_sprite(7, hexrgb("#F0582A"), hexrgb("#5C1A08"), hexrgb("#FFFFFF"), "+")
 ELECTRON = ion_sprite(7, hexrgb("#FFE800"), hexrgb("#5A4A00"), hexrgb("#5A4A00"), "-")
 
 BUBBLE_FILL = hexrgb("#EEF7FF")
@@ -219,19 +225,19 @@ JITTER = [
 ]
 
 
-def ion_stream(w, h, sprite, frame, direction, trail_colour):
+def ion_stream(w, h, sprite, frame, direction, trail_colour, rows=WAVE_ROWS):
     """One frame (1..3) of a stream of ions moving sideways.
 
     direction +1 moves right (ions enter at the left), -1 moves left."""
     cv = Canvas(w, h)
     d = len(sprite)
-    pitch = (h - d - 2) / (WAVE_ROWS - 1 + 2 / 3.0)
+    pitch = (h - d - 2) / (rows - 1 + 2 / 3.0)
     step = (w - d - 1) / 2.0          # three positions across the strip
     for wave in range(3):
         stage = frame - 1 - wave      # 0: just entered, 1: middle, 2: far side
         if stage < 0:
             continue
-        for row in range(WAVE_ROWS):
+        for row in range(rows):
             dx, dy = JITTER[wave][row]
             y = int(round(1 + row * pitch + wave * pitch / 3.0)) + dy
             y = max(0, min(h - d, y))
@@ -252,7 +258,28 @@ STREAMS = [
     ("cu_", 23, 201, CU, +1, hexrgb("#1040C0")),
     ("so4_x", 21, 203, SO4, -1, hexrgb("#E07800")),
     ("so4_", 23, 201, SO4, +1, hexrgb("#E07800")),
+    ("so4_cx", 21, 203, SO4, +1, hexrgb("#E07800")),
+    ("so4_c", 23, 201, SO4, -1, hexrgb("#E07800")),
 ]
+
+# The Daniell cell's first stream reaches from just right of the zinc plate
+# (x 208 of its drawing) to the copper-ion stream (x 343), across the porous
+# plate at x 313-319: the zinc ions leave the plate in its left 21 px, and the
+# sulfate ions cross the porous plate leftwards in a band around it, fewer of
+# them so they read as a second, thinner stream.
+ZNSO4_W, ZNSO4_H = 135, 203
+ZNSO4_BAND_LEFT, ZNSO4_BAND_W = 78, 55   # x 286-340 of the drawing
+ZNSO4_BAND_ROWS = 4
+
+
+def zinc_and_sulfate_frame(frame):
+    cv = Canvas(ZNSO4_W, ZNSO4_H)
+    zinc = ion_stream(21, ZNSO4_H, ZN, frame, +1, hexrgb("#8A9098"))
+    sulfate = ion_stream(ZNSO4_BAND_W, ZNSO4_H, SO4, frame, -1, hexrgb("#E07800"),
+                         rows=ZNSO4_BAND_ROWS)
+    cv.blit(zinc.px, 0, 0)
+    cv.blit(sulfate.px, ZNSO4_BAND_LEFT, 0)
+    return cv
 
 
 # ---------------------------------------------------------------------------
@@ -261,14 +288,16 @@ STREAMS = [
 
 BUBBLE_W, BUBBLE_H = 9, 215
 BUBBLE_PITCH = 14
+FEW_BUBBLES = 4   # one bubble in four at the zinc plate of the closed cell
 
 
-def bubble_column(phase):
+def bubble_column(phase, every=1):
     """A column of hydrogen bubbles along a plate face.
 
     Both pictures show the same stream of bubbles; phase 1 has every bubble
     half a pitch higher than phase 0, so swapping the two pictures makes
-    the column seem to rise.  Bubbles grow a little as they climb."""
+    the column seem to rise.  Bubbles grow a little as they climb.  With
+    every > 1 only each every-th bubble of the stream is drawn."""
     cv = Canvas(BUBBLE_W, BUBBLE_H)
     # sizes and sideways wobble repeat along the stream; a bubble keeps its
     # own size and wobble in both pictures so the eye pairs it with itself
@@ -277,6 +306,8 @@ def bubble_column(phase):
     shift = phase * BUBBLE_PITCH // 2
     n = BUBBLE_H // BUBBLE_PITCH + 2
     for k in range(n):
+        if k % every:
+            continue
         cy = BUBBLE_H - 4 - k * BUBBLE_PITCH - shift
         d = sizes[k % len(sizes)]
         if cy < BUBBLE_H * 0.55 and d < 9:
@@ -293,17 +324,33 @@ def bubble_column(phase):
 # Principle screen strips
 # ---------------------------------------------------------------------------
 
-G_W, G_H = 9, 97
-E_W, E_H = 9, 17
-
-# Where the strips stand in the diagram (src/principle/art/diagram.svg): the
-# ion strip at x 92-100, y 92-188, in the electrolyte, whose colour runs from
-# #CDEAFF at its surface (y 86) to #AED9FA at the vessel's floor (y 219); the
-# electron strip at x 92-100, y 50-66, on the diagram's white ground.
+# Where the strips stand in the diagram (src/principle/art/diagram.svg), both
+# from x 92, the right face of metal A, to x 304, just short of metal B's left
+# face at 305: the ion strip at y 92-188 in the electrolyte, whose colour runs
+# from #CDEAFF at its surface (y 86) to #AED9FA at the vessel's floor (y 219);
+# the electron strip at y 50-62, on the diagram's white ground, over the wire.
+STRIP_LEFT = 92
+G_W, G_H = 213, 97
+E_W, E_H = 213, 13
 G_TOP = 92
+E_TOP = 50
 SOLUTION_TOP, SOLUTION_BOTTOM = 86, 219
 SOLUTION_TOP_COLOUR, SOLUTION_BOTTOM_COLOUR = hexrgb("#CDEAFF"), hexrgb("#AED9FA")
 DIAGRAM_WHITE = hexrgb("#FFFFFF")
+WIRE = hexrgb("#1A3C9E")
+
+# The wire as the diagram draws it, in diagram pixels (x0, y0, x1, y1, end
+# excluded): from metal A's clip to the switch's left post, the two posts
+# (the switch's own picture lies over them above y 50) and on to B's clip.
+WIRE_RECTS = [(92, 56, 189, 59), (186, 45, 189, 59), (208, 45, 211, 59), (208, 56, 305, 59)]
+
+# The electrons' path along the middle of the wire, as (x, y) corners: out
+# of A's clip, up the left post to where the switch hides it, across under the
+# switch, down the right post and into B's clip.  Its ends lie under the clips,
+# so the electrons come out of one and go into the other.
+E_PATH = [(88, 57), (187, 57), (187, 45), (209, 45), (209, 57), (309, 57)]
+E_PITCH = 12
+E_STEP = 4
 
 
 def electrolyte(row):
@@ -313,52 +360,105 @@ def electrolyte(row):
                  for a, b in zip(SOLUTION_TOP_COLOUR, SOLUTION_BOTTOM_COLOUR))
 
 
-# Metal ions of the principle screen: (top at emergence, frame at which the
-# ion starts to come out of the metal, downward drift per frame once free).
+def on_path(s):
+    """The point at distance s along E_PATH, or None past either end."""
+    if s < 0:
+        return None
+    for (x0, y0), (x1, y1) in zip(E_PATH, E_PATH[1:]):
+        length = abs(x1 - x0) + abs(y1 - y0)
+        if s <= length:
+            f = s / float(length)
+            return int(round(x0 + (x1 - x0) * f)), int(round(y0 + (y1 - y0) * f))
+        s -= length
+    return None
+
+
+def electron_frame(k):
+    """Frame k (1..9): the wire, and a file of electrons moving along it from
+    A to B, E_STEP px per frame; one every E_PITCH px, so it wraps."""
+    cv = Canvas(E_W, E_H, lambda row: DIAGRAM_WHITE)
+    for x0, y0, x1, y1 in WIRE_RECTS:
+        for y in range(y0, y1):
+            for x in range(x0, x1):
+                cv.put(x - STRIP_LEFT, y - E_TOP, WIRE)
+    total = sum(abs(x1 - x0) + abs(y1 - y0) for (x0, y0), (x1, y1) in zip(E_PATH, E_PATH[1:]))
+    r = len(ELECTRON) // 2
+    for j in range(total // E_PITCH + 2):
+        point = on_path(j * E_PITCH + (E_STEP * k) % E_PITCH)
+        if point is not None:
+            cv.blit(ELECTRON, point[0] - r - STRIP_LEFT, point[1] - r - E_TOP)
+    return cv
+
+
+# Ions of metal A, drawn in A's own grey: (top at emergence, frame at which
+# the ion starts to come out of the metal, downward drift per frame once free).
+A_ION = ion_sprite(7, hexrgb("#E2E5EA"), hexrgb("#3C4248"), hexrgb("#202428"), "+")
 G_IONS = [(6, 1, 1), (30, 2, 1), (54, 3, 1), (78, 4, 1), (18, 5, 2), (42, 6, 1),
           (66, 7, 1), (1, 8, 0)]
+A_ION_PACE = 2  # px a frame away from the metal once whole
 
-# An ion leaves the metal as a bud at the strip's left edge, which touches the
-# metal's surface, grows to a whole ion in two frames and only then drifts off.
-BUD_SIZES = (3, 5)
-METAL_ION_BUDS = [ion_sprite(d, hexrgb("#F0582A"), hexrgb("#5C1A08"), hexrgb("#F0582A"), "+", arm=0)
-                  for d in BUD_SIZES]
+# An ion comes out of the metal's face, the strip's left edge, over two frames
+# (the part still inside the metal is not drawn), and only then drifts off.
+A_ION_EMERGING = (-5, -3)
+
+# At metal B (the strip's right edge): hydrogen ions come to the surface, where
+# the electrons that came through the wire wait, take one each, and each pair
+# leaves as a bubble of hydrogen, 2H+ + 2e- -> H2.  (top of the upper ion,
+# frame it sets out); the two ions of a pair come one above the other.
+H_SITES = [(6, 2), (34, 3), (64, 1), (77, 6)]
+H_PAIR_GAP = 11   # from the upper ion's top to the lower one's
+H_APPROACH = 3    # frames the ions take to reach the electrons
+H_PACE = 5        # px a frame on their way
+BUBBLE_RISE = 3   # px a frame
+H2_BUBBLES = [bubble_sprite(d, BUBBLE_FILL, BUBBLE_EDGE, BUBBLE_GLINT) for d in (5, 7, 9)]
 
 
-def metal_ion_frame(k):
-    """Frame k (1..9): ions come out of metal A, one after another, and
-    spread right and downward into the electrolyte."""
-    cv = Canvas(G_W, G_H, electrolyte)
-    d = len(METAL_ION)
+def a_ions(cv, k):
+    d = len(A_ION)
     for top, start, drift in G_IONS:
         t = k - start             # frames since this ion began to leave
         if t < 0:
             continue
-        if t < len(BUD_SIZES):
-            bud = METAL_ION_BUDS[t]
-            cv.blit(bud, 0, min(top, G_H - d) + (d - len(bud)) // 2)
+        y = min(top, G_H - d)
+        if t < len(A_ION_EMERGING):
+            cv.blit(A_ION, A_ION_EMERGING[t], y)
             continue
-        free = t - len(BUD_SIZES)      # frames since it became a whole ion
-        x = min(free, G_W - d)         # away from the metal, 1 px per frame
-        y = min(top + drift * free, G_H - d)
-        cv.blit(METAL_ION, x, y)
-    return cv
+        free = t - len(A_ION_EMERGING)  # frames since it came wholly out
+        cv.blit(A_ION, free * A_ION_PACE, min(top + drift * free, G_H - d))
 
 
-E_PITCH = 12
-E_STEP = 4
+def hydrogen_at_b(cv, k):
+    e = len(ELECTRON)
+    h = len(H)
+    surface = G_W                      # B's face, just right of the strip
+    for top, start in H_SITES:
+        t = k - start
+        if t < 0:
+            continue
+        pair = (top, top + H_PAIR_GAP)
+        if t <= H_APPROACH:
+            # the electrons show on B's face, the ions close in on them
+            for y in pair:
+                cv.blit(ELECTRON, surface - e, y + (h - e) // 2)
+            x = surface - e - h - (H_APPROACH - t) * H_PACE
+            for y in pair:
+                cv.blit(H, x, y)
+            continue
+        # each ion has taken its electron: the pair is a hydrogen molecule,
+        # a bubble that grows on the face and rises along it
+        grown = min(t - H_APPROACH - 1, len(H2_BUBBLES) - 1)
+        bubble = H2_BUBBLES[grown]
+        b = len(bubble)
+        cy = top + (H_PAIR_GAP + h) // 2 - (t - H_APPROACH - 1) * BUBBLE_RISE
+        cv.blit(bubble, surface - b - 1, cy - b // 2)
 
 
-def electron_frame(k):
-    """Frame k (1..9): a file of electrons moving up beside the lead wire,
-    E_STEP px per frame; the file repeats every E_PITCH px so it wraps."""
-    cv = Canvas(E_W, E_H, lambda row: DIAGRAM_WHITE)
-    d = len(ELECTRON)
-    off = (E_STEP * k) % E_PITCH
-    x = (E_W - d) // 2
-    for j in range(-2, E_H // E_PITCH + 3):
-        y = 3 + j * E_PITCH - off
-        cv.blit(ELECTRON, x, y)
+def metal_ion_frame(k):
+    """Frame k (1..9): ions come out of metal A, one after another, and spread
+    into the electrolyte; at metal B hydrogen ions take up the electrons."""
+    cv = Canvas(G_W, G_H, electrolyte)
+    a_ions(cv, k)
+    hydrogen_at_b(cv, k)
     return cv
 
 
@@ -377,8 +477,12 @@ def main():
     for prefix, w, h, sprite, direction, tc in STREAMS:
         for n in (1, 2, 3):
             save(ion_stream(w, h, sprite, n, direction, tc), "%s%d.gif" % (prefix, n))
+    for n in (1, 2, 3):
+        save(zinc_and_sulfate_frame(n), "znso4_%d.gif" % n)
     save(bubble_column(0), "awa1.gif")
     save(bubble_column(1), "awa2.gif")
+    save(bubble_column(0, FEW_BUBBLES), "awa3.gif")
+    save(bubble_column(1, FEW_BUBBLES), "awa4.gif")
     for k in range(1, 10):
         save(metal_ion_frame(k), "g%d.gif" % k)
         save(electron_frame(k), "e%d.gif" % k)

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QHash>
 
 #include <stdexcept>
 
@@ -38,6 +39,8 @@ constexpr ListedText kTexts[] = {
     {"説明/マンガン/正極.txt", ScreenId::Manganese, "List1", true},
     {"説明/鉛蓄電池/負極.txt", ScreenId::Lead, "List1", true},
     {"説明/鉛蓄電池/正極.txt", ScreenId::Lead, "List1", true},
+    {"説明/鉛蓄電池/充電負極.txt", ScreenId::Lead, "List1", true},
+    {"説明/鉛蓄電池/充電正極.txt", ScreenId::Lead, "List1", true},
     {"説明/原理/p1.txt", ScreenId::Principle, "List1", false},
     {"説明/原理/p2.txt", ScreenId::Principle, "List2", false},
     {"説明/原理/p3.txt", ScreenId::Principle, "List3", false},
@@ -53,17 +56,60 @@ struct PictureSeries {
 };
 
 constexpr PictureSeries kPictures[] = {
-    {"画像/アニメ/zn_", 3, ScreenId::Volta, "Image3"},     {"画像/アニメ/h_", 3, ScreenId::Volta, "Image4"},
-    {"画像/アニメ/cu_", 3, ScreenId::Daniell, "Image4"},   {"画像/アニメ/so4_x", 3, ScreenId::Lead, "Image3"},
-    {"画像/アニメ/so4_", 3, ScreenId::Lead, "Image4"},     {"画像/アニメ/awa", 2, ScreenId::Volta, "Image8"},
-    {"画像/アニメ/g", 9, ScreenId::Principle, "Picture7"}, {"画像/アニメ/e", 9, ScreenId::Principle, "Picture8"},
-    {"画像/maru", 0, ScreenId::Drill, "Image5"},           {"画像/batu", 0, ScreenId::Drill, "Image5"},
+    {"画像/アニメ/zn_", 3, ScreenId::Volta, "Image3"},
+    {"画像/アニメ/h_", 3, ScreenId::Volta, "Image4"},
+    {"画像/アニメ/cu_", 3, ScreenId::Daniell, "Image4"},
+    {"画像/アニメ/so4_x", 3, ScreenId::Lead, "Image3"},
+    {"画像/アニメ/so4_", 3, ScreenId::Lead, "Image4"},
+    {"画像/アニメ/awa", 2, ScreenId::Volta, "Image8"},
+    {"画像/アニメ/g", 9, ScreenId::Principle, "Picture7"},
+    {"画像/アニメ/e", 9, ScreenId::Principle, "Picture8"},
+    {"画像/アニメ/awa3", 0, ScreenId::Volta, "Image11"},
+    {"画像/アニメ/awa4", 0, ScreenId::Volta, "Image11"},
+    {"画像/アニメ/znso4_", 3, ScreenId::Daniell, "Image3"},
+    {"画像/アニメ/so4_cx", 3, ScreenId::Lead, "Image3"},
+    {"画像/アニメ/so4_c", 3, ScreenId::Lead, "Image4"},
+    {"画像/充電/dengen", 0, ScreenId::Lead, "Image12"},
+    {"画像/充電/fukyoku", 0, ScreenId::Lead, "Image15"},
+    {"画像/充電/seikyoku", 0, ScreenId::Lead, "Image16"},
+    {"画像/充電/fukyoku_kakudai", 0, ScreenId::Lead, "Image17"},
+    {"画像/充電/seikyoku_kakudai", 0, ScreenId::Lead, "Image18"},
+    {"画像/maru", 0, ScreenId::Drill, "Image5"},
+    {"画像/batu", 0, ScreenId::Drill, "Image5"},
     {"画像/gmedal", 0, ScreenId::Drill, "Image5"},
 };
 
 constexpr const char* kSounds[] = {"音/o.wav", "音/x.wav", "音/pan.wav", "音/dame.wav", "音/gokaku.wav"};
 
 const char* const kContentFolders[] = {"説明", "画像", "音"};
+
+QString encodingName(content::TextEncoding encoding)
+{
+    switch (encoding) {
+    case content::TextEncoding::ShiftJis: return QStringLiteral("Shift-JIS");
+    case content::TextEncoding::Utf8: return QStringLiteral("UTF-8");
+    case content::TextEncoding::Utf16: return QStringLiteral("UTF-16");
+    }
+    return {};
+}
+
+QString flawText(content::TextFlaw flaw, content::TextEncoding encoding)
+{
+    switch (flaw) {
+    case content::TextFlaw::Undecodable:
+        return QStringLiteral("読めない文字があります（%1）。Shift-JIS か UTF-8 で保存し直してください。")
+            .arg(encoding == content::TextEncoding::ShiftJis
+                     ? QStringLiteral("Shift-JIS でも UTF-8 でもない書き方です")
+                     : QStringLiteral("%1 として正しくない書き方です").arg(encodingName(encoding)));
+    case content::TextFlaw::Nul:
+        return QStringLiteral(
+            "NUL 文字（値が 0 の見えない文字）があります。画面では「\uFFFD」になるので、消してください。");
+    case content::TextFlaw::Cut:
+        return QStringLiteral("文字の途中でファイルが終わっています（ファイルが途中で切れています）。"
+                              "最後の文字が「\uFFFD」になるので、書き直してください。");
+    }
+    return {};
+}
 
 // "\説明\ドリル\問題.txt" as the screens write it, to "説明/ドリル/問題.txt".
 QString relativeOf(const QString& screenPath)
@@ -78,6 +124,8 @@ QString Finding::toLine() const
     QString where = path;
     if (line > 0)
         where += QStringLiteral(" %1 行目").arg(line);
+    if (column > 0)
+        where += QStringLiteral(" %1 文字目").arg(column);
     return (note ? QStringLiteral("注意: ") : QString()) + where + QStringLiteral(": ") + text;
 }
 
@@ -109,14 +157,14 @@ const ui::ControlSpec& ContentChecker::row(ScreenId screen, std::string_view con
     throw std::logic_error("no control " + std::string(control) + " in a screen's layout");
 }
 
-void ContentChecker::problem(const QString& path, int line, const QString& text)
+void ContentChecker::problem(const QString& path, int line, const QString& text, int column)
 {
-    m_findings << Finding{path, line, text, false};
+    m_findings << Finding{path, line, column, text, false};
 }
 
 void ContentChecker::note(const QString& path, const QString& text)
 {
-    m_findings << Finding{path, 0, text, true};
+    m_findings << Finding{path, 0, 0, text, true};
 }
 
 std::optional<QByteArray> ContentChecker::readBytes(const QString& relative)
@@ -133,15 +181,15 @@ std::optional<QByteArray> ContentChecker::readBytes(const QString& relative)
 QStringList ContentChecker::decodeChecked(const QString& relative, const QByteArray& bytes)
 {
     const content::DecodedText decoded = content::decodeText(bytes);
-    if (decoded.encoding == content::TextEncoding::Utf8)
-        note(relative, QStringLiteral("UTF-8 で保存されています。このまま読めます。"));
-    QStringList lines = content::splitLines(decoded.text);
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        if (lines[i].contains(QChar(QChar::ReplacementCharacter)))
-            problem(relative, int(i + 1),
-                    QStringLiteral("読めない文字があります（Shift-JIS でも UTF-8 でもない書き方です）。"
-                                   "Shift-JIS か UTF-8 で保存し直してください。"));
-    return lines;
+    if (decoded.encoding != content::TextEncoding::ShiftJis)
+        note(relative, QStringLiteral("%1 で保存されています。このまま読めます。").arg(encodingName(decoded.encoding)));
+    if (decoded.text.isEmpty())
+        problem(
+            relative, 0,
+            QStringLiteral("何も書かれていません（空の文章です）。画面に何も出ないので、文章を書き入れてください。"));
+    for (const content::TextFlawPlace& place : decoded.flaws)
+        problem(relative, place.line, flawText(place.flaw, decoded.encoding), place.column);
+    return content::splitLines(decoded.text);
 }
 
 void ContentChecker::checkListedText(const QString& relative, ScreenId screen, std::string_view listName, bool mustFit)
@@ -183,7 +231,20 @@ void ContentChecker::checkDrillBank()
             const ui::Label label(row(ScreenId::Drill, "Label1"), nullptr);
             const QFontMetrics metrics(label.font());
             const int room = label.geometry().width();
+            QHash<QString, int> firstAsked;  // question text to its number
             for (int n = 1; n <= drill::kQuestionCount; ++n) {
+                // An empty question is a blank line, not a question asked twice.
+                const int first = firstAsked.value(bank.text[n], n);
+                if (first == n && !bank.text[n].isEmpty())
+                    firstAsked.insert(bank.text[n], n);
+                else if (first != n)
+                    problem(questions, bank.textLine[n],
+                            QStringLiteral("%1 番目の問題が、%2 番目の問題（%3 行目）と同じです。"
+                                           "同じ問題が二度出るので、どちらかを別の問題にしてください。")
+                                .arg(n)
+                                .arg(first)
+                                .arg(bank.textLine[first]),
+                            bank.textColumn[n]);
                 const int width = metrics.horizontalAdvance(bank.text[n]);
                 if (width > room)
                     problem(questions, bank.textLine[n],

@@ -20,12 +20,14 @@ namespace check {
 // One thing the checker found about one content file, in Japanese: a problem that a teacher
 // should mend, or a note (such as a text saved in UTF-8) that needs nothing done.
 struct Finding {
-    QString path;  // relative to the application folder, written with "/"
-    int line = 0;  // the line of the file, or 0
+    QString path;    // relative to the application folder, written with "/"
+    int line = 0;    // the line of the file, or 0
+    int column = 0;  // the character of that line, from 1, or 0
     QString text;
     bool note = false;
 
-    // The finding as one line of output: "説明/マンガン/正極.txt 15 行目: 一覧の幅 …".
+    // The finding as one line of output: "説明/マンガン/正極.txt 15 行目: 一覧の幅 …", with
+    // " 3 文字目" after the line where a single character is meant.
     QString toLine() const;
 };
 
@@ -50,7 +52,7 @@ public:
 private:
     const ui::ControlSpec& row(app::ScreenId screen, std::string_view control);
     QString absolute(const QString& relative) const;
-    void problem(const QString& path, int line, const QString& text);
+    void problem(const QString& path, int line, const QString& text, int column = 0);
     void note(const QString& path, const QString& text);
 
     std::optional<QByteArray> readBytes(const QString& relative);

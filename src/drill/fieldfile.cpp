@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <limits>
 
 namespace drill {
@@ -62,10 +63,21 @@ int FieldReader::fieldLine() const
         const QChar c = m_text.at(m_countedTo);
         const bool crBeforeLf = c == QLatin1Char('\r') && m_countedTo + 1 < m_text.size()
             && m_text.at(m_countedTo + 1) == QLatin1Char('\n');
-        if (isLineEnd(c) && !crBeforeLf)
+        if (isLineEnd(c) && !crBeforeLf) {
             ++m_linesBefore;
+            m_lineStart = m_countedTo + 1;
+        }
     }
     return m_linesBefore + 1;
+}
+
+int FieldReader::fieldColumn() const
+{
+    fieldLine();
+    const QStringView before = QStringView(m_text).sliced(m_lineStart, m_fieldStart - m_lineStart);
+    // A character beyond the 16-bit range is two QChars, the second a low surrogate.
+    return int(before.size() - std::count_if(before.begin(), before.end(), [](QChar c) { return c.isLowSurrogate(); }))
+        + 1;
 }
 
 bool FieldReader::readText(QString& field)

@@ -21,8 +21,10 @@ public:
 
     // Whether the field last read began with a quote that nothing closes.
     bool unclosedQuote() const { return m_unclosedQuote; }
-    // The line (from 1) on which the field last read begins.
+    // The line (from 1) on which the field last read begins, and its column there (in
+    // characters, from 1).
     int fieldLine() const;
+    int fieldColumn() const;
 
 private:
     void skipBlanks();
@@ -36,6 +38,7 @@ private:
     bool m_unclosedQuote = false;
     mutable qsizetype m_countedTo = 0;
     mutable int m_linesBefore = 0;
+    mutable qsizetype m_lineStart = 0;
 };
 
 // A number field as a signed 16-bit value. An empty field reads as 0.

@@ -29,6 +29,7 @@ void parseQuestions(QuestionBank& bank, const QString& questionsPath, const QByt
         if (!texts.readText(bank.text[n]))
             tooFew(questionsPath, n - 1);
         bank.textLine[n] = texts.fieldLine();
+        bank.textColumn[n] = texts.fieldColumn();
         // Otherwise the rest of the file would be this one question, and the count would be
         // reported short instead of the quote.
         if (texts.unclosedQuote())

@@ -14,8 +14,9 @@ struct QuestionBank {
     std::array<QString, kQuestionCount + 1> text;
     std::array<qint16, kQuestionCount + 1> answer{};
     std::array<QString, kQuestionCount + 1> reason;
-    // The line of its file each field begins on, for reports.
+    // Where in its file each field begins, for reports: the line, and for a question its column.
     std::array<int, kQuestionCount + 1> textLine{};
+    std::array<int, kQuestionCount + 1> textColumn{};
     std::array<int, kQuestionCount + 1> answerLine{};
 };
 

@@ -14,6 +14,8 @@ inline constexpr std::string_view kPositiveButton = "Command3";  // 正極拡大
 inline constexpr std::string_view kPositiveView = "Image18";
 inline constexpr std::string_view kInsideButton = "Command5";  // 内部の構造
 inline constexpr std::string_view kInsideView = "Image8";
+// The lead cell's 充電, below the lesson buttons: it switches between discharging and charging.
+inline constexpr std::string_view kChargeButton = "Command6";
 
 }  // namespace lessons
 
@@ -26,8 +28,8 @@ using namespace ui;
 // clang-format off
 // Tab order: the switch first (a lesson opens with the focus on it), the lesson buttons from the
 // top down, the explanation, メニュー.
-inline constexpr int kExplanationTab = 5;
-inline constexpr ControlSpec kMenuButton{"Command4", kNoIndex, Kind::CommandButton, kForm, 9420, 255, 1665, 510, kShown, face(":/ui/art/face_menu.svg", "メニュー", 6)};
+inline constexpr int kExplanationTab = 6;
+inline constexpr ControlSpec kMenuButton{"Command4", kNoIndex, Kind::CommandButton, kForm, 9420, 255, 1665, 510, kShown, face(":/ui/art/face_menu.svg", "メニュー", 7)};
 inline constexpr ControlSpec kAnimationClock{"Timer1", kNoIndex, Kind::Timer, kForm, 0, 0, 0, 0, kHidden, none()};
 inline constexpr ControlSpec kSwitch{"Image13", kNoIndex, Kind::Image, kForm, 6900, 1500, 480, 330, kShown, switchArea("スイッチ", 0)};
 inline constexpr ControlSpec kPrompt{"Label4", kNoIndex, Kind::Label, kForm, 3825, 6585, 3705, 345, kShown, caption("スイッチを押してください", kPromptStyle)};
@@ -36,9 +38,9 @@ inline constexpr ControlSpec kClosedCircuit{"Image12", kNoIndex, Kind::Image, kF
 // clang-format on
 
 // The rows of one cell whose place or words differ: built by these, so the tables stay short.
-constexpr ControlSpec emf(std::string_view words)
+constexpr ControlSpec emf(std::string_view words, double width = 2955)
 {
-    return {"Label7", kNoIndex, Kind::Label, kForm, 4200, 330, 2955, 390, kHidden, caption(words, kEmfStyle)};
+    return {"Label7", kNoIndex, Kind::Label, kForm, 4200, 330, width, 390, kHidden, caption(words, kEmfStyle)};
 }
 constexpr ControlSpec title(std::string_view panel, std::string_view words)
 {
@@ -51,7 +53,11 @@ constexpr ControlSpec drawing(std::string_view art, std::string_view name, std::
 constexpr ControlSpec lessonButton(std::string_view name, double left, double top, std::string_view art,
                                    std::string_view words)
 {
-    const int tab = name == kFlowButton ? 1 : name == kNegativeButton ? 2 : name == kPositiveButton ? 3 : 4;
+    const int tab = name == kFlowButton ? 1
+        : name == kNegativeButton       ? 2
+        : name == kPositiveButton       ? 3
+        : name == kInsideButton         ? 4
+                                        : 5;
     return {name, kNoIndex, Kind::CommandButton, kForm, left, top, 1665, 510, kHidden, face(art, words, tab)};
 }
 

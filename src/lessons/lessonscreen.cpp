@@ -99,8 +99,8 @@ void LessonScreen::enlargementPressed(const Enlargement& view)
     setMovingPicturesVisible(false);
     hideEnlargements();
     setVisible(view.picture, true);
-    if (view.explanation) {
-        loadList(kExplanation, QString::fromUtf8(view.explanation));
+    if (const char* explanation = explanationOf(view)) {
+        loadList(kExplanation, QString::fromUtf8(explanation));
         setVisible(kExplanation, true);
     } else {
         setVisible(kExplanation, false);
@@ -120,9 +120,12 @@ void LessonScreen::animationTicked()
     m_state.animStep = qint16(m_state.animStep + 1);
     const int step = m_state.animStep;
     if (step >= 1 && step < kStepsPerCycle) {
-        loadPicture(kNegativeSideIons, framePath(m_setup.stream1Prefix, step));
-        loadPicture(kPositiveSideIons, framePath(m_setup.stream2Prefix, step));
-        const int offset = kStepTwips * (step - 1);
+        const Flow now = flow();
+        loadPicture(kNegativeSideIons, framePath(now.stream1Prefix, step));
+        loadPicture(kPositiveSideIons, framePath(now.stream2Prefix, step));
+        // Run backwards, each picture starts where it ends when running forwards.
+        const int forward = kStepTwips * (step - 1);
+        const int offset = now.reversed ? kStepTwips * (kStepsPerCycle - 2) - forward : forward;
         image(kNegativeElectrons).setTopTwips(m_state.negativeElectronsHomeTop - offset);
         image(kWireElectrons).setLeftTwips(m_state.wireElectronsHomeLeft + offset);
         image(kPositiveElectrons).setTopTwips(m_state.positiveElectronsHomeTop + offset);
@@ -130,7 +133,14 @@ void LessonScreen::animationTicked()
     } else if (step == kStepsPerCycle) {
         m_state.animStep = 0;
         setMovingPicturesVisible(false);
+        afterCycle();
     }
+}
+
+void LessonScreen::restartCycle()
+{
+    m_state.animStep = 0;
+    setMovingPicturesVisible(false);
 }
 
 void LessonScreen::startAnimation()

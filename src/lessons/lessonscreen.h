@@ -17,6 +17,14 @@ struct Enlargement {
     const char* explanation;  // relative path, or nullptr: the view hides the list
 };
 
+// How the electron-flow animation runs: the frames of each ion stream, and whether the electrons
+// go the other way round, into the negative electrode (a cell being charged).
+struct Flow {
+    const char* stream1Prefix;  // "\画像\アニメ\" + prefix + N + ".gif"
+    const char* stream2Prefix;
+    bool reversed;
+};
+
 // The rows the template works on every cell, by what each is for the learner; each string is the
 // row's name in the cells' tables.
 inline constexpr std::string_view kSwitch = "Image13";
@@ -130,12 +138,20 @@ protected:
     virtual void afterCircuitOpened() {}
     virtual void afterFlowStarted() {}
     virtual void afterAnimationStopped() {}
+    virtual void afterCycle() {}  // the blank tick that ends each cycle of the flow
+
+    virtual Flow flow() const { return {m_setup.stream1Prefix, m_setup.stream2Prefix, false}; }
+    // The explanation an enlargement loads into the list, or nullptr for none.
+    virtual const char* explanationOf(const Enlargement& view) const { return view.explanation; }
 
     const State& lessonState() const { return m_state; }
+    // What 電子の流れ does: the flow shown and running, from the step after the last one shown.
+    void flowPressed();
+    // The next tick begins a cycle afresh, with nothing of the old one left on show.
+    void restartCycle();
 
 private:
     void switchPressed();
-    void flowPressed();
     void enlargementPressed(const Enlargement& view);
     void menuPressed();
     void animationTicked();

@@ -22,27 +22,27 @@ constexpr ControlSpec kLayout[] = {
     rows::kAnimationClock,
     {"Image8",   kNoIndex, Kind::Image,         kForm, 1545, 1590, 3855, 4440, kHidden, stretched(":/lessons/art/manganese/cutaway.svg", "マンガン乾電池の内部：正極端子、絶縁体、炭素棒、MnO₂+C（正極）、ZnCl₂, NH₄Cl（電解液）、亜鉛筒（負極）").named("マンガン乾電池の内部")},
     rows::kSwitch,
-    {"Image18",  kNoIndex, Kind::Image,         kForm, 2910, 1440, 4920, 4350, kHidden, picture(":/lessons/art/manganese/zoom_positive.svg", "正極の拡大図：炭素棒のそばの酸化マンガン(IV)が H⁺ と炭素棒からの e⁻ を受け取って還元され、Mn₂O₃ と H₂O になる（2MnO₂ + 2H⁺ + 2e⁻ → Mn₂O₃ + H₂O）").named("正極の拡大図")},
-    {"Image17",  kNoIndex, Kind::Image,         kForm, 2745, 1500, 5025, 4320, kHidden, picture(":/lessons/art/manganese/zoom_negative.svg", "負極の拡大図：亜鉛筒の亜鉛が亜鉛イオンとなって電子が残り、亜鉛イオンは NH₃ を受け取って [Zn(NH₃)₄]²⁺ となり、H⁺ が正極へ移る").named("負極の拡大図")},
-    {"Image16",  kNoIndex, Kind::Image,         kForm, 5820, 6015, 5625, 495,  kHidden, picture(":/lessons/art/manganese/reaction_positive.svg", "②正極：2MnO₂ + 2H⁺ + 2e⁻ → Mn₂O₃ + H₂O").named("②正極：2MnO₂ + 2H⁺ + 2e⁻ → Mn₂O₃ + H₂O")},
-    {"Image15",  kNoIndex, Kind::Image,         kForm, 165,  6570, 6000, 495,  kHidden, picture(":/lessons/art/manganese/reaction_negative.svg", "①負極：Zn + 4NH₄⁺ → [Zn(NH₃)₄]²⁺ + 4H⁺ + 2e⁻").named("①負極：Zn + 4NH₄⁺ → [Zn(NH₃)₄]²⁺ + 4H⁺ + 2e⁻")},
+    {"Image18",  kNoIndex, Kind::Image,         kForm, 2910, 1440, 4920, 4350, kHidden, picture(":/lessons/art/manganese/zoom_positive.svg", "正極の拡大図：炭素棒のまわりの黒い合剤の中で、酸化マンガン(IV)の粒がペーストからの H⁺ と炭素棒からの e⁻ を受け取って還元され、MnO(OH) になる（MnO₂ + H⁺ + e⁻ → MnO(OH)）").named("正極の拡大図")},
+    {"Image17",  kNoIndex, Kind::Image,         kForm, 2745, 1500, 5025, 4320, kHidden, picture(":/lessons/art/manganese/zoom_negative.svg", "負極の拡大図：亜鉛筒の亜鉛が亜鉛イオン Zn²⁺ となって溶け出し電子が残る。Zn²⁺ はペーストの Cl⁻ や水と結びつく。NH₄⁺ から生じた H⁺ は正極へ移る").named("負極の拡大図")},
+    {"Image16",  kNoIndex, Kind::Image,         kForm, 5820, 6015, 5625, 495,  kHidden, picture(":/lessons/art/manganese/reaction_positive.svg", "②正極：MnO₂ + H⁺ + e⁻ → MnO(OH)").named("②正極：MnO₂ + H⁺ + e⁻ → MnO(OH)")},
+    {"Image15",  kNoIndex, Kind::Image,         kForm, 165,  6570, 6000, 495,  kHidden, picture(":/lessons/art/manganese/reaction_negative.svg", "①負極：Zn → Zn²⁺ + 2e⁻").named("①負極：Zn → Zn²⁺ + 2e⁻")},
     {"Image14",  kNoIndex, Kind::Image,         kForm, 2235, 6420, 6750, 600,  kHidden, picture(":/lessons/art/manganese/notation.svg", "(−) Zn | ZnCl₂aq, NH₄Claq | MnO₂·C (+)").named("(−) Zn | ZnCl₂aq, NH₄Claq | MnO₂·C (+)")},
-    rows::emf("起電力　1．５Ｖ"),
+    rows::emf("起電力　1.5 V"),
     {"Label6",   kNoIndex, Kind::Label,         kForm, 8175, 2325, 435,  360,  kHidden, caption("＋", kSignStyle)},
     {"Label5",   kNoIndex, Kind::Label,         kForm, 3810, 2520, 435,  360,  kHidden, caption("－", kSignStyle)},
     rows::kPrompt,
     rows::kWireElectrons,
     rows::kClosedCircuit,
-    {"Label3",   kNoIndex, Kind::Label,         kForm, 3900, 4305, 2625, 360,  kShown,  caption("塩化アンモニウム", kNameStyle)},
+    {"Label3",   kNoIndex, Kind::Label,         kForm, 3900, 4305, 2625, 360,  kShown,  caption("ZnCl₂・NH₄Cl", kNameStyle)},
     {"Label2",   kNoIndex, Kind::Label,         kForm, 8175, 1920, 990,  375,  kShown,  caption("炭素棒", kNameStyle)},
     {"Label1",   kNoIndex, Kind::Label,         kForm, 2790, 2505, 990,  375,  kShown,  caption("亜鉛筒", kNameStyle)},
     {"Image7",   kNoIndex, Kind::Image,         kForm, 7575, 1605, 420,  3000, kHidden, picture(":/lessons/art/electrons_positive.svg")},
     {"Image5",   kNoIndex, Kind::Image,         kForm, 2340, 3225, 435,  3000, kHidden, picture(":/lessons/art/electrons_negative.svg")},
     {"Image4",   kNoIndex, Kind::Image,         kForm, 5500, 2925, 345,  3015, kHidden, none()},
     {"Image3",   kNoIndex, Kind::Image,         kForm, 3000, 2925, 315,  3045, kHidden, none()},
-    rows::title(":/lessons/art/panel_manganese.svg", "マンガン電池"),
-    rows::drawing(":/lessons/art/manganese/cell.svg", "マンガン電池の図",
-                  "マンガン乾電池の断面図：亜鉛筒、塩化亜鉛と塩化アンモニウムのペースト、酸化マンガン(IV)と炭素棒、右上にイオンの色の見本（水素イオン H⁺）"),
+    rows::title(":/lessons/art/panel_manganese.svg", "マンガン乾電池"),
+    rows::drawing(":/lessons/art/manganese/cell.svg", "マンガン乾電池の図",
+                  "マンガン乾電池の断面図：亜鉛筒、塩化亜鉛と塩化アンモニウムのペースト、炭素棒のまわりの酸化マンガン(IV)と炭素の粉の黒い合剤、右上にイオンの色の見本（水素イオン H⁺）"),
 };
 // clang-format on
 
@@ -55,7 +55,7 @@ constexpr Enlargement kViews[] = {
 constexpr int kOneElectrolyteLabel[] = {kNoIndex};
 
 // Both ion streams play the hydrogen-ion frames.
-constexpr LessonSetup kManganese{"マンガン電池", kLayout, "h_", "h_", kViews, kOneElectrolyteLabel};
+constexpr LessonSetup kManganese{"マンガン乾電池", kLayout, "h_", "h_", kViews, kOneElectrolyteLabel};
 static_assert(hasTemplateRows(kManganese), "the table lacks a row the lesson template uses");
 
 }  // namespace

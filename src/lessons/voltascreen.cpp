@@ -6,6 +6,8 @@
 
 #include "ui/screen/controls.h"
 
+#include <QWidget>
+
 namespace lessons {
 namespace {
 
@@ -27,7 +29,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image16",  kNoIndex, Kind::Image,         kForm, 6390, 6435, 3000, 600,  kHidden, picture(":/lessons/art/volta/reaction_positive.svg", "2H⁺ + 2e⁻ → H₂").named("2H⁺ + 2e⁻ → H₂")},
     {"Image15",  kNoIndex, Kind::Image,         kForm, 1920, 6435, 3000, 600,  kHidden, picture(":/lessons/art/volta/reaction_negative.svg", "Zn → Zn²⁺ + 2e⁻").named("Zn → Zn²⁺ + 2e⁻")},
     {"Image14",  kNoIndex, Kind::Image,         kForm, 2310, 6435, 6750, 600,  kHidden, picture(":/lessons/art/volta/notation.svg", "(−) Zn | H₂SO₄aq | Cu (+)").named("(−) Zn | H₂SO₄aq | Cu (+)")},
-    rows::emf("起電力　1．1Ｖ"),
+    rows::emf("起電力　約1.1 V（はじめ）", 4740),
     {"Label6",   kNoIndex, Kind::Label,         kForm, 8175, 2325, 435,  360,  kHidden, caption("＋", kSignStyle)},
     {"Label5",   kNoIndex, Kind::Label,         kForm, 2670, 2355, 435,  360,  kHidden, caption("－", kSignStyle)},
     rows::kPrompt,
@@ -36,7 +38,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image11",  kNoIndex, Kind::Image,         kForm, 3015, 2835, 135,  3225, kHidden, none()},
     {"Image10",  kNoIndex, Kind::Image,         kForm, 3945, 2835, 135,  3240, kHidden, none().named("亜鉛板に出る水素の泡")},
     {"Label3",   kNoIndex, Kind::Label,         kForm, 5175, 4275, 990,  375,  kShown,  caption("希硫酸", kNameStyle)},
-    {"Label2",   kNoIndex, Kind::Label,         kForm, 8175, 1920, 990,  375,  kShown,  caption("銅　板", kNameStyle)},
+    {"Label2",   kNoIndex, Kind::Label,         kForm, 8175, 1920, 990,  375,  kShown,  caption("銅板", kNameStyle)},
     {"Label1",   kNoIndex, Kind::Label,         kForm, 2115, 1935, 990,  375,  kShown,  caption("亜鉛板", kNameStyle)},
     {"Image9",   kNoIndex, Kind::Image,         kForm, 8145, 2835, 135,  3240, kHidden, none()},
     {"Image8",   kNoIndex, Kind::Image,         kForm, 7215, 2835, 135,  3225, kHidden, none().named("銅板に出る水素の泡")},
@@ -75,6 +77,21 @@ static_assert(kVolta.layout.has(kBubbleClock, kNoIndex, Kind::Timer)
 
 constexpr const char* kBubbles1 = "\\画像\\アニメ\\awa1.gif";
 constexpr const char* kBubbles2 = "\\画像\\アニメ\\awa2.gif";
+// The few bubbles at the zinc plate while the circuit is closed.
+constexpr const char* kFewBubbles1 = "\\画像\\アニメ\\awa3.gif";
+constexpr const char* kFewBubbles2 = "\\画像\\アニメ\\awa4.gif";
+
+// The lamp as it dims: its picture and what a screen reader calls it.
+struct LampLook {
+    std::string_view picture;  // empty: the one the layout gives
+    const char* name;
+    const char* description;
+};
+constexpr LampLook kLampLooks[] = {
+    {{}, nullptr, nullptr},
+    {":/lessons/art/volta/circuit_dimming.svg", "暗くなっていく豆電球", "暗くなっていく豆電球と押されたスイッチ"},
+    {":/lessons/art/volta/circuit_dim.svg", "暗くなった豆電球", "暗くなった豆電球と押されたスイッチ"},
+};
 
 }  // namespace
 
@@ -93,6 +110,8 @@ void VoltaScreen::afterCircuitClosed()
 {
     setVisible(kZincInnerBubbles, false);
     setVisible(kZincOuterBubbles, false);
+    m_ticksClosed = 0;
+    setLamp(Lamp::Bright);
 }
 
 void VoltaScreen::beforeCircuitOpened()
@@ -133,6 +152,31 @@ void VoltaScreen::bubblesTicked()
     loadPicture(outer, QString::fromUtf8(firstInside ? kBubbles2 : kBubbles1));
     setVisible(inner, true);
     setVisible(outer, true);
+    if (!atCopper)
+        return;
+    loadPicture(kZincInnerBubbles, QString::fromUtf8(firstInside ? kFewBubbles1 : kFewBubbles2));
+    loadPicture(kZincOuterBubbles, QString::fromUtf8(firstInside ? kFewBubbles2 : kFewBubbles1));
+    setVisible(kZincInnerBubbles, true);
+    setVisible(kZincOuterBubbles, true);
+    if (m_ticksClosed == kDimTicks)
+        return;
+    ++m_ticksClosed;
+    if (m_ticksClosed == kDimmingTicks)
+        setLamp(Lamp::Dimming);
+    else if (m_ticksClosed == kDimTicks)
+        setLamp(Lamp::Dim);
+}
+
+void VoltaScreen::setLamp(Lamp lamp)
+{
+    m_lamp = lamp;
+    const LampLook& look = kLampLooks[int(lamp)];
+    setStoredPicture(kClosedCircuit, look.picture);
+    const ControlSpec& row = control(kClosedCircuit).row();
+    QWidget& widget = control(kClosedCircuit).widget();
+    widget.setAccessibleName(look.name ? QString::fromUtf8(look.name) : toQString(row.content.name));
+    widget.setAccessibleDescription(look.description ? QString::fromUtf8(look.description)
+                                                     : toQString(row.content.text));
 }
 
 void VoltaScreen::startBubbles()

@@ -11,6 +11,7 @@ using namespace ui;
 
 constexpr Colour kPageBlue = rgb(0, 0, 192);
 constexpr TextStyle kPageText{{Face::Mincho, 12, false}, rgb(0, 0, 128), kWhite};
+constexpr TextStyle kPromptText{{Face::PGothic, 10.5, true}, rgb(198, 40, 40), kWhite};
 
 // Tab order on every page: its text, what the page has to press, 次ページ (or 最初から, which lies
 // over it on the last page), メニュー.
@@ -28,12 +29,13 @@ constexpr ControlSpec kLayout[] = {
     {"Frame4",   kNoIndex, Kind::Frame,         kForm,       kPageLeft, kPageTop, kPageWidth, kPageHeight, kHidden, panel(kPageBlue).named("4 ページ")},
     {"Picture5", kNoIndex, Kind::PictureBox,    "Frame4",    5430, 2985, 600,  360,  kHidden, panel(kSystemWindow, ":/principle/art/switch_down.svg", "押されたスイッチ").named("押されたスイッチ")},
     {"Picture4", kNoIndex, Kind::PictureBox,    "Frame4",    5505, 3000, 465,  270,  kShown,  panel(kSystemWindow, ":/principle/art/switch_up.svg", "スイッチ（押すと電流が流れます）").named("スイッチ").tab(kSwitchTab)},
-    {"Picture3", kNoIndex, Kind::PictureBox,    "Frame4",    2760, 2595, 5760, 3525, kShown,  panel(kSystemWindow, ":/principle/art/diagram.svg", "イオン化傾向の大きい金属Aと小さい金属Bを電解液に立て、スイッチを通して導線でつないだ図。スイッチを押してください").named("金属Aと金属Bの電池の図")},
-    {"Picture8", kNoIndex, Kind::PictureBox,    "Picture3",  1380, 750,  135,  255,  kHidden, panel(kSystemWindow)},
-    {"Picture7", kNoIndex, Kind::PictureBox,    "Picture3",  1380, 1380, 135,  1455, kHidden, panel(kSystemWindow)},
+    {"Picture3", kNoIndex, Kind::PictureBox,    "Frame4",    2760, 2595, 5760, 3525, kShown,  panel(kSystemWindow, ":/principle/art/diagram.svg", "イオン化傾向の大きい金属Aと小さい金属Bを電解質の水溶液に立て、スイッチを通して導線でつないだ図。スイッチを押すと、Aから陽イオンが溶け出し、Aに残った電子が導線を通ってBへ流れ、Bの表面で水溶液中のH⁺が電子を受け取って水素の泡になる").named("金属Aと金属Bの電池の図")},
+    {"Picture8", kNoIndex, Kind::PictureBox,    "Picture3",  1380, 750,  3195, 195,  kHidden, panel(kSystemWindow)},
+    {"Picture7", kNoIndex, Kind::PictureBox,    "Picture3",  1380, 1380, 3195, 1455, kHidden, panel(kSystemWindow)},
+    {"Label1",   kNoIndex, Kind::Label,         "Picture3",  1635, 45,   2700, 270,  kShown,  caption("スイッチを押してください", kPromptText)},
     {"List4",    kNoIndex, Kind::ListBox,       "Frame4",    750,  60,   9750, 6030, kShown,  list(kPageText, kPageTab).named("4 ページの説明")},
     {"Frame3",   kNoIndex, Kind::Frame,         kForm,       kPageLeft, kPageTop, kPageWidth, kPageHeight, kHidden, panel(kPageBlue).named("3 ページ")},
-    {"Picture6", kNoIndex, Kind::PictureBox,    "Frame3",    795,  60,   9630, 6015, kHidden, panel(kSystemWindow, ":/principle/art/reactivity.svg", "金属の反応性の表：水、酸、空気との反応").named("金属の反応性の表")},
+    {"Picture6", kNoIndex, Kind::PictureBox,    "Frame3",    795,  60,   9630, 6015, kHidden, panel(kSystemWindow, ":/principle/art/reactivity.svg", "金属の反応性の表：LiからAuまでの金属の、水、酸、空気との反応").named("金属の反応性の表")},
     {"Command5", kNoIndex, Kind::CommandButton, "Picture6",  7800, 180,  1500, 375,  kHidden, face(":/principle/art/face_back.svg", "元に戻る", kTableTab + 1)},
     {"Command4", kNoIndex, Kind::CommandButton, "Frame3",    7725, 4815, 2070, 405,  kShown,  face(":/principle/art/face_reactivity.svg", "金属の反応性", kTableTab)},
     {"Picture2", kNoIndex, Kind::PictureBox,    "Frame3",    1425, 2700, 8370, 1665, kShown,  panel(kSystemWindow, ":/principle/art/series.svg", "イオン化列：Li > K > Ca > Na > Mg > Al > Zn > Fe > Ni > Sn > Pb > (H₂) > Cu > Hg > Ag > Pt > Au").named("イオン化列")},
@@ -73,10 +75,12 @@ constexpr std::string_view kRestartButton = "Command3";   // 最初から, over 
 constexpr std::string_view kTableButton = "Command4";
 constexpr std::string_view kReactivityTable = "Picture6";
 constexpr std::string_view kTableBackButton = "Command5";  // 元に戻る
-// Page 4: the push switch, up and pressed, and the strips of its animation: the ions going into
-// the electrolyte and the electrons leaving the metal on the wire.
+// Page 4: the push switch, up and pressed, the words asking for it to be pressed, and the strips
+// of its animation: the electrons running in the wire from metal A to metal B, and in the
+// electrolyte the ions leaving A and the H⁺ taking up the electrons at B.
 constexpr std::string_view kSwitch = "Picture4";
 constexpr std::string_view kPressedSwitch = "Picture5";
+constexpr std::string_view kSwitchPrompt = "Label1";
 constexpr std::string_view kIonStrip = "Picture7";
 constexpr std::string_view kElectronStrip = "Picture8";
 constexpr std::string_view kSwitchClock = "Timer3";
@@ -175,6 +179,7 @@ void PrincipleScreen::restartPagesPressed()
     for (std::string_view name : {kPage4, kRestartButton, kPressedSwitch, kReactivityTable, kTableBackButton})
         setVisible(name, false);
     setVisible(kSwitch, true);
+    setVisible(kSwitchPrompt, true);
     startPageOne();
 }
 
@@ -195,6 +200,7 @@ void PrincipleScreen::switchPressed()
 {
     setVisible(kSwitch, false);
     setVisible(kPressedSwitch, true);
+    setVisible(kSwitchPrompt, false);
     setInterval(kSwitchClock, kAnimationIntervalMs);
 }
 

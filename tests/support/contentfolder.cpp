@@ -31,6 +31,12 @@ QByteArray encodeShiftJis(const QString& text)
     return encoder.encode(text);
 }
 
+QByteArray encodeUtf16(const QString& text, QStringConverter::Encoding encoding)
+{
+    QStringEncoder encoder(encoding, QStringEncoder::Flag::WriteBom);
+    return encoder.encode(text);
+}
+
 ContentFolder::ContentFolder() = default;
 
 void ContentFolder::writeBytes(const QString& relative, const QByteArray& bytes)

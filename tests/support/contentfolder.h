@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringConverter>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -31,5 +32,7 @@ private:
 };
 
 QByteArray encodeShiftJis(const QString& text);
+// UTF-16 with its byte-order mark, as Windows Notepad saves "Unicode".
+QByteArray encodeUtf16(const QString& text, QStringConverter::Encoding encoding);
 
 }  // namespace testsupport

@@ -26,6 +26,7 @@ constexpr QRgb kLightBlue = qRgb(128, 128, 255);
 constexpr QRgb kMagenta = qRgb(255, 0, 255);
 constexpr QRgb kYellow = qRgb(255, 255, 0);
 constexpr QRgb kPageBlue = qRgb(0, 0, 192);
+constexpr QRgb kPromptRed = qRgb(198, 40, 40);
 
 constexpr bool kShown = true, kHidden = false;
 
@@ -35,7 +36,7 @@ const LaidOut kMenu[] = {
     {"load", "Command1(6)", "", 6750, 5880, 3360, 780, kShown, "終了"},
     {"load", "Command1(5)", "", 6750, 4980, 3360, 780, kShown, "電池のドリル"},
     {"load", "Command1(4)", "", 6750, 4065, 3360, 780, kShown, "鉛蓄電池"},
-    {"load", "Command1(3)", "", 6750, 3150, 3360, 780, kShown, "マンガン電池"},
+    {"load", "Command1(3)", "", 6750, 3150, 3360, 780, kShown, "マンガン乾電池"},
     {"load", "Command1(2)", "", 6750, 2235, 3360, 780, kShown, "ダニエル電池"},
     {"load", "Command1(1)", "", 6750, 1305, 3360, 780, kShown, "ボルタの電池"},
     {"load", "Command1(0)", "", 6750, 390, 3360, 780, kShown, "電池の原理"},
@@ -92,19 +93,20 @@ struct LessonRow {
 constexpr LessonRow kLessonRows[] = {
 //    moment           control       ボルタ                    ダニエル                  マンガン                  鉛蓄電池                  colours    words
     {"load",          "Label8",    {kAbsent,                  {5130, 2310,  990,  375}, kAbsent,                  kAbsent},                  kCaption, "素焼板"},
-    {"load",          "Label3(1)", {kAbsent,                  {5835, 4350, 1410,  360}, kAbsent,                  kAbsent},                  kCaption, "硫酸銅"},
-    {"load",          "Label3(0)", {kAbsent,                  {4065, 4350, 1410,  360}, kAbsent,                  kAbsent},                  kCaption, "硫酸亜鉛"},
-    {"load",          "Label3",    {{5175, 4275,  990,  375}, kAbsent,                  {3900, 4305, 2625,  360}, {4980, 4335, 1410,  360}}, kCaption, {"希硫酸", nullptr, "塩化アンモニウム", "希硫酸"}},
-    {"load",          "Label2",    {{8175, 1920,  990,  375}, {8175, 1920,  990,  375}, {8175, 1920,  990,  375}, {8640, 1920, 1665,  375}}, kCaption, {"銅\u3000板", "銅\u3000板", "炭素棒", "二酸化鉛板"}},
-    {"load",          "Label1",    {{2115, 1935,  990,  375}, {2115, 1935,  990,  375}, {2790, 2505,  990,  375}, {1665, 1935,  990,  375}}, kCaption, {"亜鉛板", "亜鉛板", "亜鉛筒", "鉛\u3000板"}},
+    {"load",          "Label3(1)", {kAbsent,                  {5835, 4350, 1410,  360}, kAbsent,                  kAbsent},                  kCaption, "CuSO₄aq"},
+    {"load",          "Label3(0)", {kAbsent,                  {4065, 4350, 1410,  360}, kAbsent,                  kAbsent},                  kCaption, "ZnSO₄aq"},
+    {"load",          "Label3",    {{5175, 4275,  990,  375}, kAbsent,                  {3900, 4305, 2625,  360}, {4980, 4335, 1410,  360}}, kCaption, {"希硫酸", nullptr, "ZnCl₂・NH₄Cl", "希硫酸"}},
+    {"load",          "Label2",    {{8175, 1920,  990,  375}, {8175, 1920,  990,  375}, {8175, 1920,  990,  375}, {8640, 1920, 1665,  375}}, kCaption, {"銅板", "銅板", "炭素棒", "酸化鉛(IV)板"}},
+    {"load",          "Label1",    {{2115, 1935,  990,  375}, {2115, 1935,  990,  375}, {2790, 2505,  990,  375}, {1665, 1935,  990,  375}}, kCaption, {"亜鉛板", "亜鉛板", "亜鉛筒", "鉛板"}},
     {"bubbles",       "Image11",   {{3015, 2835,  135, 3225}, kAbsent,                  kAbsent,                  kAbsent}},
     {"bubbles",       "Image10",   {{3945, 2835,  135, 3240}, kAbsent,                  kAbsent,                  kAbsent}},
+    {"closed",        "Command6",  {kAbsent,                  kAbsent,                  kAbsent,                  {9390, 5745, 1665,  510}}, kPlain,   {nullptr, nullptr, nullptr, "充電"}},
     {"closed",        "Command5",  {kAbsent,                  {9390, 5055, 1665,  510}, {9390, 4455, 1665,  510}, {9390, 5055, 1665,  510}}, kPlain,   {nullptr, "素焼板拡大", "内部の構造", "内部の構造"}},
     {"closed",        "Command3",  {{9375, 4935, 1665,  510}, {9390, 4380, 1665,  510}, {9390, 3765, 1665,  510}, {9390, 4380, 1665,  510}}, kPlain,   "正極拡大"},
     {"closed",        "Command2",  {{9375, 4245, 1665,  510}, {9390, 3690, 1665,  510}, {9390, 3075, 1665,  510}, {9390, 3690, 1665,  510}}, kPlain,   "負極拡大"},
     {"closed",        "Command1",  {{9375, 3540, 1665,  510}, {9390, 2985, 1665,  510}, {9390, 2370, 1665,  510}, {9390, 2985, 1665,  510}}, kPlain,   "電子の流れ"},
     {"closed",        "Image14",   {{2310, 6435, 6750,  600}, {1725, 6450, 8010,  600}, {2235, 6420, 6750,  600}, {2490, 6465, 6300,  600}}, {kBar, kBar, kPlain, kPlain}},
-    {"closed",        "Label7",    {{4200,  330, 2955,  390}, {4200,  330, 2955,  390}, {4200,  330, 2955,  390}, {4200,  330, 2955,  390}}, kBar,     {"起電力\u30001．1Ｖ", "起電力\u30001．1Ｖ", "起電力\u30001．５Ｖ", "起電力\u3000２ Ｖ"}},
+    {"closed",        "Label7",    {{4200,  330, 4740,  390}, {4200,  330, 2955,  390}, {4200,  330, 2955,  390}, {4200,  330, 2955,  390}}, kBar,     {"起電力\u3000約1.1 V（はじめ）", "起電力\u30001.1 V", "起電力\u30001.5 V", "起電力\u3000約2.0 V"}},
     {"closed",        "Label6",    {{8175, 2325,  435,  360}, {8175, 2325,  435,  360}, {8175, 2325,  435,  360}, {8640, 2355,  435,  360}}, kSign,    "＋"},
     {"closed",        "Label5",    {{2670, 2355,  435,  360}, {2670, 2355,  435,  360}, {3810, 2520,  435,  360}, {2220, 2355,  435,  360}}, kSign,    "－"},
     {"closedBubbles", "Image9",    {{8145, 2835,  135, 3240}, kAbsent,                  kAbsent,                  kAbsent}},
@@ -114,7 +116,7 @@ constexpr LessonRow kLessonRows[] = {
     {"flowing",       "Image7",    {{7590, 2145,  420, 3000}, {7590, 2145,  420, 3000}, {7575, 1605,  420, 3000}, {8055, 2100,  420, 3000}}},
     {"flowing",       "Image5",    {{3360, 2895,  435, 3000}, {3360, 2895,  435, 3000}, {2340, 3225,  435, 3000}, {2925, 2670,  435, 3000}}},
     {"flowing",       "Image4",    {{6060, 2925,  345, 3015}, {6060, 2870,  345, 3015}, {5500, 2925,  345, 3015}, {5700, 2925,  345, 3015}}},
-    {"flowing",       "Image3",    {{4035, 2925,  315, 3045}, {4035, 2925,  315, 3045}, {3000, 2925,  315, 3045}, {3500, 2925,  315, 3045}}},
+    {"flowing",       "Image3",    {{4035, 2925,  315, 3045}, {4035, 2925, 2025, 3045}, {3000, 2925,  315, 3045}, {3500, 2925,  315, 3045}}},
     {"negative",      "List1",     {{ 120, 1020, 3465, 5580}, { 225, 1665, 3390, 4620}, {  30,  900, 2715, 5580}, {  90, 1920, 3300, 4140}}, kList},
     {"negative",      "Image17",   {{3675, 1680, 5100, 4425}, {3735, 1815, 5115, 4470}, {2745, 1500, 5025, 4320}, {3420, 1800, 5205, 4395}}},
     {"positive",      "Image18",   {{2715, 1575, 5070, 4440}, {2640, 1800, 5100, 4485}, {2910, 1440, 4920, 4350}, {3375, 1725, 5025, 4470}}},
@@ -167,9 +169,11 @@ const LaidOut kPrinciple[] = {
     {"page4", "Picture4", "Frame4", 5505, 3000, 465, 270, kShown},
     {"page4", "Picture3", "Frame4", 2760, 2595, 5760, 3525, kShown},
     {"page4", "List4", "Frame4", 750, 60, 9750, 6030, kShown, nullptr, kWhite, kNavy, "Picture4"},
+    {"page4", "Label1", "Picture3", 1635, 45, 2700, 270, kShown, "スイッチを押してください", kWhite, kPromptRed},
     {"pressed", "Picture5", "Frame4", 5430, 2985, 600, 360, kHidden},
-    {"animating", "Picture8", "Picture3", 1380, 750, 135, 255, kHidden},
-    {"animating", "Picture7", "Picture3", 1380, 1380, 135, 1455, kHidden},
+    // The strips run along the wire and through the electrolyte from metal A to metal B.
+    {"animating", "Picture8", "Picture3", 1380, 750, 3195, 195, kHidden},
+    {"animating", "Picture7", "Picture3", 1380, 1380, 3195, 1455, kHidden},
 };
 
 const LaidOut kDrillStart[] = {
@@ -330,13 +334,15 @@ void Visit::reach(const QString& moment)
             screen.tick("Timer2");
         if (is("flowing"))
             press(QStringLiteral("Command1"));
+        if (is("charging"))
+            press(QStringLiteral("Command6"));
         if (is("negative"))
             press(QStringLiteral("Command2"));
         if (is("positive"))
             press(QStringLiteral("Command3"));
         if (is("third"))
             press(QStringLiteral("Command5"));
-        if (is("flowing"))
+        if (is("flowing") || is("charging"))
             screen.tick("Timer1");
     }
 }

@@ -67,7 +67,8 @@ public:
     // Ticks the timer until it stops; on the drill each tick comes half a second later.
     void runOut(const char* timer);
     // Brings the screen from its opening to a named moment, as the user gets there:
-    //   lessons: load, bubbles, closed, closedBubbles, flowing, negative, positive, third;
+    //   lessons: load, bubbles, closed, closedBubbles, flowing, charging (鉛蓄電池), negative,
+    //   positive, third;
     //   原理: page1 to page4, table, pressed, animating; ドリル: load, marked, missed, scored, burst,
     //   notice.
     void reach(const QString& moment);

@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -180,7 +181,7 @@ std::vector<State> allStates()
                       }});
     states.push_back({"principle-page4-sliding", [](Run& r) -> ui::Screen& { return principleAt(r, 4, 50); }});
     states.push_back({"principle-page4", [](Run& r) -> ui::Screen& { return principleAt(r, 4, 80); }});
-    for (int frame : {1, 5, 9}) {
+    for (int frame : {1, 3, 5, 7, 9}) {
         states.push_back({"principle-switch-frame" + std::to_string(frame), [frame](Run& r) -> ui::Screen& {
                               ui::Screen& s = principleAt(r, 4, 80);
                               s.click("Picture4");
@@ -193,6 +194,37 @@ std::vector<State> allStates()
     addLesson(states, "daniell", ScreenId::Daniell, true, "porous");
     addLesson(states, "manganese", ScreenId::Manganese, true, "inside");
     addLesson(states, "lead", ScreenId::Lead, true, "inside");
+    // The Voltaic cell's lamp as it dims, counted in bubble ticks after closing.
+    for (const auto& [name, ticks] : {std::pair{"volta-dimming", 20}, std::pair{"volta-dim", 50}})
+        states.push_back({name, [ticks](Run& r) -> ui::Screen& {
+                              ui::Screen& s = lessonState(r, ScreenId::Volta, 1, nullptr, 0);
+                              for (int i = 1; i < ticks; ++i)
+                                  s.tick("Timer2");
+                              return s;
+                          }});
+    // The copper(II) sulfate solution after four cycles of the flow, and after more.
+    for (const auto& [name, cycles] : {std::pair{"daniell-paler", 2}, std::pair{"daniell-palest", 6}})
+        states.push_back({name, [cycles](Run& r) -> ui::Screen& {
+                              return lessonState(r, ScreenId::Daniell, 1, "Command1", 4 * cycles + 1);
+                          }});
+    // The lead cell charging: the flow, each close-up, and discharging again.
+    for (int step = 1; step <= 3; ++step)
+        states.push_back({"lead-charge-step" + std::to_string(step), [step](Run& r) -> ui::Screen& {
+                              return lessonState(r, ScreenId::Lead, 1, "Command6", step);
+                          }});
+    for (const char* button : {"Command2", "Command3"})
+        states.push_back({std::string("lead-charge-") + (button[7] == '2' ? "negative" : "positive"),
+                          [button](Run& r) -> ui::Screen& {
+                              ui::Screen& s = lessonState(r, ScreenId::Lead, 1, "Command6", 1);
+                              s.click(button);
+                              return s;
+                          }});
+    states.push_back({"lead-discharge-again", [](Run& r) -> ui::Screen& {
+                          ui::Screen& s = lessonState(r, ScreenId::Lead, 1, "Command6", 1);
+                          s.click("Command6");
+                          s.tick("Timer1");
+                          return s;
+                      }});
     states.push_back({"drillstart", [](Run& r) -> ui::Screen& { return r.open(ScreenId::DrillStart); }});
     states.push_back({"drill-asking", [](Run& r) -> ui::Screen& { return r.open(ScreenId::Drill); }});
     states.push_back({"drill-right", [](Run& r) -> ui::Screen& {

@@ -22,7 +22,8 @@ void CommandButton::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF whole = rect();
     // Pushed in: the face moves down-right by a pixel and is shaded at its upper and left edges.
-    const bool down = isDown();
+    // A button that stays on until pressed again stays pushed in while on.
+    const bool down = isDown() || isChecked();
     const QRectF target = down ? whole.translated(1, 1) : whole;
     m_face.paint(painter, target);
     if (down) {

@@ -322,6 +322,16 @@ void Screen::loadPicture(ControlRef ref, const QString& relativePath) const
         as<Container>(target, "Image or PictureBox").setPicture(std::move(picture));
 }
 
+void Screen::setStoredPicture(ControlRef ref, std::string_view resourcePath) const
+{
+    Control& target = control(ref);
+    Picture picture = m_host.pictures().stored(resourcePath.empty() ? target.row().content.picture : resourcePath);
+    if (auto* img = dynamic_cast<Image*>(&target))
+        img->setPicture(std::move(picture));
+    else
+        as<Container>(target, "Image or PictureBox").setPicture(std::move(picture));
+}
+
 void Screen::loadList(ControlRef ref, const QString& relativePath) const
 {
     ListBox& box = list(ref);

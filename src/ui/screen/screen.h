@@ -72,6 +72,9 @@ protected:
     void setInterval(std::string_view timerName, int milliseconds) const;
     // Content operations: paths are relative to the application folder, written with "\".
     void loadPicture(ControlRef ref, const QString& relativePath) const;
+    // Shows a picture stored with the program instead; without a path, the one the control's
+    // layout row stores, so a picture put there by code or content can be taken back.
+    void setStoredPicture(ControlRef ref, std::string_view resourcePath = {}) const;
     void loadList(ControlRef ref, const QString& relativePath) const;
     void play(ControlRef ref, const QString& relativePath) const;
 
