@@ -123,6 +123,7 @@ void CheckerTest::formsATeacherMaySavePass()
     folder.writeBytes(positive, shipped(positive).replace("\r\n", "\n"));
     folder.writeBytes(kQuestions, withLine(kQuestions, 1, QStringLiteral("\"電池とは, 何か\"")));
     folder.writeBytes(kAnswers, shipped(kAnswers).trimmed().replace("\r\n", ",") + "\r\n");
+    folder.remove(QStringLiteral("\\説明\\ドリル\\解説.txt"));  // a drill without reasons
     ContentChecker checker(folder.path());
     const QList<Finding> findings = checker.run();
     QVERIFY2(findings.isEmpty(), qPrintable(linesOf(findings)));
@@ -138,6 +139,7 @@ void CheckerTest::eachProblemNamed_data()
     const QString introduction = QStringLiteral("説明/ドリル/説明.txt");
     const QString page = QStringLiteral("説明/原理/p2.txt");
     const QString choices = QStringLiteral("説明/ドリル/選択肢/a3.txt");
+    const QString reasons = QStringLiteral("説明/ドリル/解説.txt");
     const QByteArray many = QByteArray("行\r\n").repeated(40);
     const QByteArray frame = shipped(QStringLiteral("画像/アニメ/zn_1.gif"));
     const QByteArray sound = shipped(QStringLiteral("音/x.wav"));
@@ -166,6 +168,14 @@ void CheckerTest::eachProblemNamed_data()
         << kAnswers << withLine(kAnswers, 4, QStringLiteral("4")) << 4 << "1・2・3 のどれでもない";
     QTest::newRow("answer that is no number")
         << kAnswers << withLine(kAnswers, 6, QStringLiteral("二")) << 6 << "数値ではありません";
+    QByteArray lineShort = shipped(reasons);
+    lineShort.chop(2);
+    lineShort.truncate(lineShort.lastIndexOf('\n') + 1);
+    QTest::newRow("reasons a line short") << reasons << lineShort << 0 << "29 行あります";
+    // As wide as a question may be, but not the line beside the mark that shows a reason.
+    QTest::newRow("reason too wide") << reasons << withLine(reasons, 7, QString(25, QChar(0x96FB))) << 7
+                                     << "解説の欄の幅 378 px";
+    QTest::newRow("folder in the reasons file's place") << reasons << kFolder << 0 << "フォルダーです";
     QTest::newRow("missing choice file") << "説明/ドリル/選択肢/a7.txt" << kRemove << 0 << "見つかりません";
     QTest::newRow("choices need a scroll bar")
         << choices << shipped(choices) + sjis(QString::fromUtf8(many)) << 0 << "スクロール";

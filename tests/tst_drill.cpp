@@ -100,8 +100,10 @@ struct Quiz {
         QCOMPARE(score(), QString());
         QCOMPARE(train(), 1280.0);
         QCOMPARE(drill().trainHome(), qint16(1280));
-        for (const char* name : {"Image4", "Image5", "Label3"})
+        for (const char* name : {"Image4", "Image5", "Label3", "Label4"})
             QVERIFY2(!s.control(name).ownVisible(), name);
+        QVERIFY(s.label("Label1").ownVisible());
+        QVERIFY(s.list("List1").selectedItems().isEmpty());
         QCOMPARE(drill().rules().score(), qint16(0));
         QCOMPARE(drill().rules().missCount(), qint16(0));
         QVERIFY(!drill().answered());
@@ -249,7 +251,9 @@ void DrillTest::fiveMissesFromTen()
     for (int miss = 1; miss <= 5; ++miss) {
         quiz.answer(false);
         QVERIFY(s.image("Image5").ownVisible());
+        QVERIFY(s.label("Label4").ownVisible());  // the reason, for the mark wait only
         QVERIFY(quiz.waitOut("Timer1") > 0);
+        QVERIFY(!s.label("Label4").ownVisible());
         QCOMPARE(quiz.score(), QString::number(10 - miss));
         QCOMPARE(quiz.train(), home + miss * 1005);
         QVERIFY(!s.image("Image5").ownVisible());

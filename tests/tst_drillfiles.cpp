@@ -1,5 +1,6 @@
 // The drill's field files (questions and right answers) read field by field, the failures that
-// stop a drill from starting, the choice file names, and the shipped files themselves.
+// stop a drill from starting, the reasons file beside them, the choice file names, and the
+// shipped files themselves.
 #include "support/contentfolder.h"
 
 #include "content/contenterror.h"
@@ -17,6 +18,7 @@ namespace {
 
 const QString kQuestionsPath = QStringLiteral("/drill/問題.txt");
 const QString kAnswersPath = QStringLiteral("/drill/正解.txt");
+const QString kReasonsPath = QStringLiteral("/drill/解説.txt");
 
 // "問first" to "問last", one per entry.
 QStringList numbered(int first, int last)
@@ -69,6 +71,9 @@ private slots:
     void answerRange_data();
     void answerRange();
     void answerNotANumber();
+    void reasonLines_data();
+    void reasonLines();
+    void reasonsFileMayBeMissing();
     void choiceFileNames_data();
     void choiceFileNames();
     void shortQuestionsReportedBeforeMissingAnswers();
@@ -223,6 +228,69 @@ void DrillFilesTest::answerNotANumber()
     }
 }
 
+void DrillFilesTest::reasonLines_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("reasons");  // empty: the file is refused
+    QTest::addColumn<int>("line");             // where the refusal points
+    const QStringList thirty = numbered(1, 30);
+    QStringList lastBlank = numbered(1, 29);
+    lastBlank << QString();
+    QStringList blanks(30);
+    QTest::newRow("a line a question") << lines(thirty) << thirty << 0;
+    QTest::newRow("UTF-8, LF") << (thirty.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8() << thirty << 0;
+    QTest::newRow("blank lines after the thirtieth") << lines(thirty + QStringList{"", " ", ""}) << thirty << 0;
+    QTest::newRow("the last question without a reason") << lines(lastBlank) << lastBlank << 0;
+    QTest::newRow("no question with a reason") << lines(blanks) << blanks << 0;
+    QTest::newRow("blanks around a reason dropped, commas kept")
+        << lines(QStringList{QStringLiteral("　理由, その一 ")} + numbered(2, 30))
+        << QStringList{QStringLiteral("理由, その一")} + numbered(2, 30) << 0;
+    QTest::newRow("29 lines") << lines(numbered(1, 29)) << QStringList{} << 0;
+    QTest::newRow("a 31st line with words") << lines(numbered(1, 31)) << QStringList{} << 31;
+    QTest::newRow("empty file") << QByteArray() << QStringList{} << 0;
+}
+
+void DrillFilesTest::reasonLines()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, reasons);
+    QFETCH(int, line);
+    QuestionBank bank = parse(lines(numbered(1, 30)), thirtyAnswers());
+    try {
+        drill::parseReasons(bank, kReasonsPath, file);
+        QVERIFY2(!reasons.isEmpty(), "a reasons file of the wrong length was read");
+        QCOMPARE(QStringList(bank.reason.begin() + 1, bank.reason.end()), reasons);
+    } catch (const ContentError& error) {
+        QVERIFY2(reasons.isEmpty(), qPrintable(error.causeText()));
+        QCOMPARE(error.path(), kReasonsPath);
+        QCOMPARE(error.line(), line);
+        const QString count = QString::number(content::decodeLines(file).size());
+        QVERIFY2(error.causeText().contains(count + QStringLiteral(" 行あります")), qPrintable(error.causeText()));
+    }
+}
+
+void DrillFilesTest::reasonsFileMayBeMissing()
+{
+    ContentFolder folder;
+    folder.writeBytes(QString::fromUtf8(drill::kQuestionsFile), lines(numbered(1, 30)));
+    folder.writeBytes(QString::fromUtf8(drill::kAnswersFile), thirtyAnswers());
+    content::setAppPath(folder.path());
+    const QuestionBank bank = drill::readQuestionBank();
+    QCOMPARE(textsOf(bank), numbered(1, 30));
+    for (int n = 1; n <= 30; ++n)
+        QVERIFY2(bank.reason[n].isEmpty(), qPrintable(bank.reason[n]));
+
+    // Only a missing file is taken for none: one the program cannot read is reported.
+    QDir().mkpath(folder.path() + QStringLiteral("/説明/ドリル/解説.txt"));
+    try {
+        drill::readQuestionBank();
+        QFAIL("a folder in the reasons file's place was taken for no reasons");
+    } catch (const ContentError& error) {
+        QCOMPARE(error.cause(), ContentError::Cause::Folder);
+        QVERIFY(error.path().endsWith(QStringLiteral("/説明/ドリル/解説.txt")));
+    }
+}
+
 void DrillFilesTest::choiceFileNames_data()
 {
     QTest::addColumn<int>("question");
@@ -265,15 +333,22 @@ void DrillFilesTest::shippedBankReads()
         QFAIL(qPrintable(error.report()));
     }
     QSet<int> used;
+    QList<int> atPosition(4, 0);
     for (int n = 1; n <= 30; ++n) {
         QVERIFY2(!bank.text[n].isEmpty(), qPrintable(QStringLiteral("question %1 is empty").arg(n)));
         QVERIFY2(bank.answer[n] >= 1 && bank.answer[n] <= 3, qPrintable(QStringLiteral("answer %1").arg(n)));
         used << bank.answer[n];
+        ++atPosition[qBound(0, int(bank.answer[n]), 3)];
+        // Every question is asked the same way, and says why its answer is right after a miss.
+        QVERIFY2(bank.text[n].endsWith(QStringLiteral("どれか。")), qPrintable(bank.text[n]));
+        QVERIFY2(!bank.reason[n].isEmpty(), qPrintable(QStringLiteral("question %1 has no reason").arg(n)));
         // Every question has its choices to show.
         const QStringList choices = content::readLines(content::contentPath(drill::choiceFile(n)));
         QVERIFY2(choices.size() >= 3, qPrintable(drill::choiceFile(n)));
     }
     QCOMPARE(used.size(), 3);
+    // No answer position can be guessed: each holds a third of the answers.
+    QCOMPARE(atPosition, (QList<int>{0, 10, 10, 10}));
 }
 
 QTEST_GUILESS_MAIN(DrillFilesTest)

@@ -98,6 +98,7 @@ void FailuresTest::reportedWhereAndWhenTheFileIsNeeded_data()
     row("ドリル: 正解.txt as it opens", ScreenId::Drill, kAnswers, {}, "");
     row("ドリル: 29 questions as it opens", ScreenId::Drill, kQuestions, {}, "", false);
     row("ドリル: 29 answers as it opens", ScreenId::Drill, kAnswers, {}, "", false);
+    row("ドリル: 29 reasons as it opens", ScreenId::Drill, "\\説明\\ドリル\\解説.txt", {}, "", false);
     row("ドリル: 29 answers at the restart, as the bank is read again", ScreenId::Drill, kAnswers,
         {"answer wrong", "runOut Timer1", "shorten"}, "press Image2", false);
     // The questions drawn are 1, then 16.

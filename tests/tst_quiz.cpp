@@ -1,13 +1,15 @@
-// The drill as the learner plays it: the mark each answer gets, the rhythm of the three waits,
-// answers no button has, the keyboard on an answer button, how much the lists hold, and the
-// question bank read afresh at every restart.
+// The drill as the learner plays it: the mark each answer gets, the right choice and its reason
+// after a miss, the rhythm of the three waits, answers no button has, the keyboard on an answer
+// button, how much the lists hold, and the question bank read afresh at every restart.
 #include "support/screenlayouts.h"
 #include "support/screenview.h"
 #include "support/testprogram.h"
 
 #include "drill/drillscreen.h"
+#include "drill/questionbank.h"
 #include "ui/controls/form.h"
 
+#include <QListWidget>
 #include <QtTest>
 
 using namespace testsupport;
@@ -32,6 +34,31 @@ double markShows(const Visit& quiz, const char* file)
     return pictureShown(renderedWindow(quiz.screen), pixelOf(quiz.layout.origin(*quiz.layout.row("Image5"))), picture);
 }
 
+// The rows of the choices list drawn in its highlight, as the window shows them.
+QList<int> highlightedRows(const Visit& quiz)
+{
+    auto* list = qobject_cast<QListWidget*>(widgetNamed(quiz.screen, QStringLiteral("List1")));
+    const QImage window = renderedWindow(quiz.screen);
+    const QColor highlight = list->palette().color(QPalette::Highlight);
+    QList<int> rows;
+    for (int row = 0; row < list->count(); ++row) {
+        const QRect rect = list->visualItemRect(list->item(row));
+        const QRect shown(list->viewport()->mapTo(list->window(), rect.topLeft()), rect.size());
+        if (commonestColour(window, shown) == highlight)
+            rows << row;
+    }
+    return rows;
+}
+
+// The list row of choice k: the k-th line that is not blank.
+int rowOfChoice(const QStringList& lines, int k)
+{
+    for (int row = 0; row < lines.size(); ++row)
+        if (!lines[row].trimmed().isEmpty() && --k == 0)
+            return row;
+    return -1;
+}
+
 }  // namespace
 
 class QuizTest : public QObject {
@@ -39,6 +66,8 @@ class QuizTest : public QObject {
 private slots:
     void eachAnswerGetsItsMark_data();
     void eachAnswerGetsItsMark();
+    void missShowsTheRightChoiceAndItsReason_data();
+    void missShowsTheRightChoiceAndItsReason();
     void waitsTickEveryHalfSecondFromTheirOwnStart_data();
     void waitsTickEveryHalfSecondFromTheirOwnStart();
     void answerNumbersNoButtonHas_data();
@@ -82,6 +111,49 @@ void QuizTest::eachAnswerGetsItsMark()
     quiz.runOut("Timer1");
     QVERIFY(!showsOnScreen(quiz.screen, QStringLiteral("Image5")));
     QCOMPARE(wordsOf(quiz.screen, QStringLiteral("Label2")), score);
+}
+
+void QuizTest::missShowsTheRightChoiceAndItsReason_data()
+{
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<bool>("withReasons");
+    QTest::newRow("a miss: the right choice and its reason") << false << true;
+    QTest::newRow("a miss without a reasons file: the right choice alone") << false << false;
+    QTest::newRow("a right answer: the mark alone") << true << true;
+}
+
+void QuizTest::missShowsTheRightChoiceAndItsReason()
+{
+    QFETCH(bool, right);
+    QFETCH(bool, withReasons);
+    const QString reasons = QString::fromUtf8(drill::kReasonsFile);
+    ContentFolder folder;
+    folder.copyShippedExcept({reasons});
+    if (withReasons)
+        folder.writeText(reasons, numberedLines(QStringLiteral("問題 %1 の解説"), 30));
+    TestProgram program(folder.path());
+    Visit quiz(program, ScreenId::Drill);
+    const auto& drill = static_cast<drill::DrillScreen&>(quiz.screen);
+    const int q = drill.questionNumber();
+    const int rightRow = rowOfChoice(linesOf(quiz.screen, QStringLiteral("List1")), drill.rightAnswer());
+    QCOMPARE(highlightedRows(quiz), QList<int>{});
+
+    quiz.answer(right, false);
+    const bool reasonShown = !right && withReasons;
+    QCOMPARE(highlightedRows(quiz), right ? QList<int>{} : QList<int>{rightRow});
+    // The reason stands in the question's place, beside the mark, which it leaves whole.
+    QCOMPARE(showsOnScreen(quiz.screen, QStringLiteral("Label4")), reasonShown);
+    QCOMPARE(showsOnScreen(quiz.screen, QStringLiteral("Label1")), !reasonShown);
+    if (reasonShown)
+        QCOMPARE(wordsOf(quiz.screen, QStringLiteral("Label4")), QStringLiteral("問題 %1 の解説").arg(q));
+    QVERIFY(markShows(quiz, right ? "maru.gif" : "batu.gif") > 0.98);
+
+    // The next question comes as before.
+    quiz.runOut("Timer1");
+    QCOMPARE(highlightedRows(quiz), QList<int>{});
+    QVERIFY(!showsOnScreen(quiz.screen, QStringLiteral("Label4")));
+    QVERIFY(showsOnScreen(quiz.screen, QStringLiteral("Label1")));
+    QCOMPARE(wordsOf(quiz.screen, QStringLiteral("Label1")), drill::readQuestionBank().text[drill.questionNumber()]);
 }
 
 void QuizTest::waitsTickEveryHalfSecondFromTheirOwnStart_data()

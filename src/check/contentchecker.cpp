@@ -267,6 +267,39 @@ void ContentChecker::checkDrillBank()
     }
     for (int n = 1; n <= drill::kQuestionCount; ++n)
         checkListedText(relativeOf(drill::choiceFile(n)), ScreenId::Drill, "List1", true);
+    checkDrillReasons();
+}
+
+void ContentChecker::checkDrillReasons()
+{
+    const QString reasons = relativeOf(QString::fromUtf8(drill::kReasonsFile));
+    // Without the file the drill shows no reasons, which is no fault.
+    if (!QFileInfo::exists(absolute(reasons)))
+        return;
+    const auto bytes = readBytes(reasons);
+    if (!bytes)
+        return;
+    decodeChecked(reasons, *bytes);
+    drill::QuestionBank bank;
+    try {
+        drill::parseReasons(bank, reasons, *bytes);
+    } catch (const ContentError& error) {
+        problem(error.path(), error.line(), error.causeText());
+        return;
+    }
+    const ui::Label line(row(ScreenId::Drill, "Label4"), nullptr);
+    const QFontMetrics metrics(line.font());
+    const int room = line.geometry().width();
+    for (int n = 1; n <= drill::kQuestionCount; ++n) {
+        const int width = metrics.horizontalAdvance(bank.reason[n]);
+        if (width > room)
+            problem(
+                reasons, n,
+                QStringLiteral("%1 番目の問題の解説が、解説の欄の幅 %2 px に対して %3 px あります。短くしてください。")
+                    .arg(n)
+                    .arg(room)
+                    .arg(width));
+    }
 }
 
 void ContentChecker::checkPicture(const QString& relative, ScreenId screen, std::string_view control)

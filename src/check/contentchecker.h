@@ -59,6 +59,7 @@ private:
     QStringList decodeChecked(const QString& relative, const QByteArray& bytes);
     void checkListedText(const QString& relative, app::ScreenId screen, std::string_view list, bool mustFit);
     void checkDrillBank();
+    void checkDrillReasons();
     void checkPicture(const QString& relative, app::ScreenId screen, std::string_view control);
     void checkSound(const QString& relative);
 

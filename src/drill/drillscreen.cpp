@@ -23,6 +23,8 @@ constexpr TextStyle kChoicesStyle{{Face::Mincho, 20.25, true}, kNavy, kWhite};
 constexpr TextStyle kNoticeStyle{{Face::Mincho, 27.75, true}, kWhite, bgr(0x000000FF)};
 constexpr TextStyle kScoreStyle{{Face::Mincho, 54.75, true}, kWhite, bgr(0x00FF00FF)};
 constexpr TextStyle kQuestionStyle{{Face::PMincho, 15, true}, kWhite, kWhite, true};
+// Yellow on the question bar's black, in its part left of the mark, while the question is hidden.
+constexpr TextStyle kReasonStyle{{Face::PMincho, 12, true}, bgr(0x0000FFFF), bgr(0x00000000)};
 
 // clang-format off
 constexpr ControlSpec kLayout[] = {
@@ -39,6 +41,7 @@ constexpr ControlSpec kLayout[] = {
     {"Image5",       kNoIndex, Kind::Image,         kForm, 7020, 1275, 3165, 3105, kHidden, none().named("判定")},
     {"MediaPlayer1", kNoIndex, Kind::MediaPlayer,   kForm, 345,  4950, 30,   30,   kShown,  none()},
     {"Label2",       kNoIndex, Kind::Label,         kForm, 7215, 2295, 1905, 930,  kShown,  caption("", kScoreStyle).named("得点　%1 点")},
+    {"Label4",       kNoIndex, Kind::Label,         kForm, 1350, 1275, 5670, 540,  kHidden, caption("", kReasonStyle)},
     {"Label1",       kNoIndex, Kind::Label,         kForm, 1350, 1275, 8805, 540,  kShown,  caption("", kQuestionStyle)},
     {"Image4",       kNoIndex, Kind::Image,         kForm, 8970, 5265, 1275, 1260, kHidden, picture(":/drill/art/balloon_burst.svg", "割れた風船").named("割れた風船")},
     {"Image3",       kNoIndex, Kind::Image,         kForm, 1280, 5265, 2700, 1260, kShown,  picture(":/drill/art/train.svg", "汽車").named("汽車")},
@@ -57,6 +60,7 @@ constexpr std::string_view kMarkPicture = "Image5";  // right, wrong, or the med
 constexpr std::string_view kTrain = "Image3";
 constexpr std::string_view kBurstBalloon = "Image4";
 constexpr std::string_view kHalvingNotice = "Label3";  // 得点が半分になります
+constexpr std::string_view kReasonLine = "Label4";     // after a miss, why the right choice is right
 constexpr std::string_view kSpeaker = "MediaPlayer1";
 // The waits, one timer each.
 constexpr std::string_view kMarkWait = "Timer1";
@@ -88,17 +92,21 @@ constexpr std::string_view waitOf(DrillState state)
     return {};
 }
 
+// The list row of choice k: its k-th line that is not blank, or -1.
+int choiceRow(const QStringList& lines, int k)
+{
+    for (int row = 0; row < lines.size(); ++row)
+        if (!lines[row].trimmed().isEmpty() && --k == 0)
+            return row;
+    return -1;
+}
+
 // The words of choice k in the list: its line, without the number the line begins with.
 QString choiceWords(const QStringList& lines, int k)
 {
     static const QRegularExpression number(QStringLiteral("^\\s*[0-9０-９]+[\\s.．、:：)）]*"));
-    QStringList choices;
-    for (const QString& line : lines)
-        if (!line.trimmed().isEmpty())
-            choices << line;
-    if (k < 1 || k > choices.size())
-        return {};
-    return choices[k - 1].remove(number).trimmed();
+    const int row = choiceRow(lines, k);
+    return row < 0 ? QString() : QString(lines[row]).remove(number).trimmed();
 }
 
 }  // namespace
@@ -168,6 +176,7 @@ void DrillScreen::pickQuestion()
 
 void DrillScreen::showQuestion()
 {
+    hideRightAnswer();
     label(kQuestionLabel).setCaption(m_bank.text[m_questionNo]);
     enter(DrillState::Asking);
     loadList(kChoicesList, choiceFile(m_questionNo));
@@ -193,6 +202,7 @@ void DrillScreen::answerChosen(int answer)
         m_rules.markWrong();
         play(kSpeaker, kWrongSound);
         showMark(kWrongMark);
+        showRightAnswer();
     }
     enter(DrillState::Marked);
 }
@@ -202,6 +212,7 @@ void DrillScreen::markWaitTicked()
     if (!waitOver(kMarkWait))
         return;
     setVisible(kMarkPicture, false);
+    hideRightAnswer();
     image(kTrain).setLeftTwips(m_trainHome + m_rules.missCount() * kTrainStepTwips);
     showScore();
     // Misses first: an answer that is the fifth miss never passes.
@@ -255,6 +266,32 @@ void DrillScreen::showMark(const Mark& mark)
     loadPicture(kMarkPicture, mark.picture);
     image(kMarkPicture).setAccessibleName(mark.name);
     setVisible(kMarkPicture, true);
+}
+
+void DrillScreen::showRightAnswer()
+{
+    // The learner sees which choice was right, and why, while the cross is on show.
+    ui::ListBox& choices = list(kChoicesList);
+    const int row = choiceRow(choices.items(), m_bank.answer[m_questionNo]);
+    choices.clearSelection();
+    if (row >= 0) {
+        choices.item(row)->setSelected(true);
+        choices.scrollToItem(choices.item(row));
+    }
+    const QString& reason = m_bank.reason[m_questionNo];
+    if (reason.isEmpty())
+        return;
+    // In the question's place: the question bar beside the mark has room for one line.
+    label(kReasonLine).setCaption(reason);
+    setVisible(kQuestionLabel, false);
+    setVisible(kReasonLine, true);
+}
+
+void DrillScreen::hideRightAnswer()
+{
+    list(kChoicesList).clearSelection();
+    setVisible(kReasonLine, false);
+    setVisible(kQuestionLabel, true);
 }
 
 void DrillScreen::restartPressed()

@@ -66,6 +66,8 @@ private:
     void burstBalloon();
     void showPass();
     void showMark(const Mark& mark);
+    void showRightAnswer();
+    void hideRightAnswer();
 
     void startWait(std::string_view timer);
     bool waitOver(std::string_view timer);

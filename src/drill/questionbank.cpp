@@ -66,6 +66,23 @@ void parseAnswers(QuestionBank& bank, const QString& answersPath, const QByteArr
 
 }  // namespace
 
+void parseReasons(QuestionBank& bank, const QString& reasonsPath, const QByteArray& reasons)
+{
+    QStringList lines = content::decodeLines(reasons);
+    while (lines.size() > kQuestionCount && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    // A line too few or too many puts every later reason beside the wrong question.
+    if (lines.size() != kQuestionCount)
+        fail(reasonsPath,
+             QStringLiteral("%1 行あります。解説は問題と同じ順に 1 問 1 行で、%2 行にしてください"
+                            "（解説のない問題は空の行にします）。")
+                 .arg(lines.size())
+                 .arg(kQuestionCount),
+             lines.size() > kQuestionCount ? kQuestionCount + 1 : 0);
+    for (int n = 1; n <= kQuestionCount; ++n)
+        bank.reason[n] = lines[n - 1].trimmed();
+}
+
 QuestionBank parseQuestionBank(const QString& questionsPath, const QByteArray& questions, const QString& answersPath,
                                const QByteArray& answers)
 {
@@ -83,6 +100,17 @@ QuestionBank readQuestionBank()
     parseQuestions(bank, questionsPath, content::readContentFile(questionsPath));
     const QString answersPath = content::contentPath(QString::fromUtf8(kAnswersFile));
     parseAnswers(bank, answersPath, content::readContentFile(answersPath));
+    // The reasons are the teacher's choice: without their file the drill shows none.
+    const QString reasonsPath = content::contentPath(QString::fromUtf8(kReasonsFile));
+    QByteArray reasons;
+    try {
+        reasons = content::readContentFile(reasonsPath);
+    } catch (const ContentError& error) {
+        if (error.cause() != ContentError::Cause::NotFound)
+            throw;
+        return bank;
+    }
+    parseReasons(bank, reasonsPath, reasons);
     return bank;
 }
 

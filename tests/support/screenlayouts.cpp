@@ -24,6 +24,7 @@ constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kNavy = qRgb(0, 0, 128);
 constexpr QRgb kLightBlue = qRgb(128, 128, 255);
 constexpr QRgb kMagenta = qRgb(255, 0, 255);
+constexpr QRgb kYellow = qRgb(255, 255, 0);
 constexpr QRgb kPageBlue = qRgb(0, 0, 192);
 constexpr QRgb kPromptRed = qRgb(198, 40, 40);
 
@@ -196,6 +197,8 @@ const LaidOut kDrill[] = {
     {"scored", "Label2", "", 7215, 2295, 1905, 930, kShown, "2", kMagenta, kWhite},
     {"burst", "Image4", "", 8970, 5265, 1275, 1260, kHidden},
     {"notice", "Label3", "", 2715, 960, 5925, 630, kHidden, "得点が半分になります", kRed, kWhite},
+    // After a miss, the reason in the question's place, on the bar left of the mark.
+    {"missed", "Label4", "", 1350, 1275, 5670, 540, kHidden, nullptr, kBlack, kYellow},
 };
 
 const ScreenLayout kLayouts[] = {
@@ -314,6 +317,8 @@ void Visit::reach(const QString& moment)
     case ScreenId::Drill:
         if (is("marked") || is("scored"))
             answer(true, is("scored"));
+        if (is("missed"))
+            answer(false, false);
         for (int miss = 0; miss < 5 && (is("burst") || is("notice")); ++miss)
             answer(false);
         if (is("notice"))

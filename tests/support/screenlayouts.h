@@ -69,7 +69,8 @@ public:
     // Brings the screen from its opening to a named moment, as the user gets there:
     //   lessons: load, bubbles, closed, closedBubbles, flowing, charging (鉛蓄電池), negative,
     //   positive, third;
-    //   原理: page1 to page4, table, pressed, animating; ドリル: load, marked, scored, burst, notice.
+    //   原理: page1 to page4, table, pressed, animating; ドリル: load, marked, missed, scored, burst,
+    //   notice.
     void reach(const QString& moment);
     // Answers the question on show, right or wrong, and lets the mark wait end unless told not to.
     void answer(bool right, bool waitOut = true);

@@ -236,6 +236,14 @@ std::vector<State> allStates()
                           ui::Screen& s = drillAfterMisses(r, 1);
                           return s;
                       }});
+    // A miss at the question whose choices end with the atomic masses: the list's seven lines.
+    states.push_back({"drill-wrong-masses", [](Run& r) -> ui::Screen& {
+                          ui::Screen& s = r.open(ScreenId::Drill);
+                          for (int i = 0; i < 40 && static_cast<drill::DrillScreen&>(s).questionNumber() != 20; ++i)
+                              answer(r, s, true);
+                          answer(r, s, false, false);
+                          return s;
+                      }});
     states.push_back({"drill-passed", [](Run& r) -> ui::Screen& {
                           ui::Screen& s = r.open(ScreenId::Drill);
                           for (int i = 0; i < 50; ++i)
