@@ -1,5 +1,6 @@
 // Every content failure on the screen where it happens, at the moment the file is needed and not
 // before; and the real program, started in a child process, ending with its report and status 3.
+#include "support/realticks.h"
 #include "support/screenlayouts.h"
 #include "support/screenview.h"
 #include "support/testprogram.h"
@@ -87,6 +88,10 @@ private slots:
     void reportedWhereAndWhenTheFileIsNeeded_data();
     void reportedWhereAndWhenTheFileIsNeeded();
     void theProgramEndsWithItsReportAndStatus3();
+
+private:
+    // A real tick of a clock would need the file before the step the row names.
+    RealTicksDropped m_realTicksDropped;
 };
 
 void FailuresTest::reportedWhereAndWhenTheFileIsNeeded_data()

@@ -1,5 +1,6 @@
 // Clicks whose result depends on which control lies on top: each is made at a place on the
 // window, and Qt hands it to whatever the pointer finds there.
+#include "support/realticks.h"
 #include "support/screenlayouts.h"
 #include "support/screenview.h"
 #include "support/testprogram.h"
@@ -27,6 +28,10 @@ private slots:
     void pressedSwitchCoversTheReleasedOne();
     void markCoversTheScore();
     void titleRestartsTheQuiz();
+
+private:
+    // A real tick of the principle's switch animation would move it on between the test's ticks.
+    RealTicksDropped m_realTicksDropped;
 };
 
 void StackingTest::menuButtonsOpenWhatTheirWordsSay_data()
