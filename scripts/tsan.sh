@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
 # Builds the painting tests with the thread sanitizer, in a folder of their own beside build, and
-# runs them: any report fails the run. Usage: scripts/tsan.sh [BUILD_DIR] (default build-tsan).
+# runs them: any report fails the run. Usage: scripts/tsan.sh [BUILD_DIR [CMAKE_OPTION...]]
+# (default build-tsan).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${1:-$root/build-tsan}
-sanitize=-fsanitize=thread
-# Optimised, as the sanitizer is meant to run, with debug information; only tst_painting and what
-# it needs to run.
-ULMARO_TARGETS=tst_painting "$root/scripts/setup.sh" "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize" \
-  -DCMAKE_SHARED_LINKER_FLAGS="$sanitize" -DCMAKE_MODULE_LINKER_FLAGS="$sanitize"
+shift || true
+source "$root/scripts/sanitizers.sh"
+# Only tst_painting and what it needs to run.
+ULMARO_TARGETS=tst_painting sanitized_build "$build_dir" -fsanitize=thread "$@"
 cd "$build_dir"
 # The first report ends the test program, so CTest counts the test as failed. Qt itself is not
 # instrumented: tests/tsan.supp says which of its libraries' accesses are not checked, and why.

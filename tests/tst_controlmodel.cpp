@@ -84,6 +84,7 @@ private slots:
     void naturalAgainstStretchedPictures();
     void transparentPictureShowsWhatLiesBeneath();
     void timerStartsStopsAndMergesTicks();
+    void noTickAfterUnload_data();
     void noTickAfterUnload();
     void variablesSurviveUnloadWhileControlsAreRebuilt();
     void contentFailureIsReportedOnceAroundTheHandler();
@@ -355,15 +356,32 @@ void ControlModelTest::timerStartsStopsAndMergesTicks()
     screen.unload();
 }
 
+void ControlModelTest::noTickAfterUnload_data()
+{
+    QTest::addColumn<bool>("byHandler");
+    QTest::newRow("unloaded between events") << false;
+    QTest::newRow("unloaded by a click's handler") << true;
+}
+
 void ControlModelTest::noTickAfterUnload()
 {
+    QFETCH(bool, byHandler);
     ProbeScreen screen(m_host);
     screen.show();
+    screen.whileButtonRuns = [&screen] { screen.unload(); };
+    // The old clock itself stays silent, not only the handler: nothing else it drives may run.
+    QSignalSpy oldClock(&screen.timer("Timer1"), &Timer::ticked);
     screen.setInterval("Timer1", 1);
     QThread::msleep(10);  // a tick is due now
-    screen.unload();
+    if (byHandler)
+        screen.button({"Button", 2}).click();  // the click's handler runs at once, the tick still due
+    else
+        screen.unload();
+    QVERIFY(!screen.isLoaded());
+    QCoreApplication::processEvents();  // the tick that was due comes before the widgets go
     QTest::qWait(30);
     QCOMPARE(screen.ticks, 0);
+    QCOMPARE(oldClock.count(), 0);
     QVERIFY(!screen.tick("Timer1"));
 }
 

@@ -2,6 +2,7 @@
 // screen opens, its words, its colours as painted, and which control the pointer finds at its
 // centre. The numbers are the screens' own layouts in twips, typed here afresh; the program's
 // tables are never read.
+#include "support/realticks.h"
 #include "support/screenlayouts.h"
 #include "support/screenview.h"
 #include "support/testprogram.h"
@@ -81,6 +82,9 @@ private slots:
     void cleanupTestCase() { m_view.reset(); }
 
 private:
+    // The Voltaic bubbles' first tick, 50 ms after the screen opens, would otherwise come before
+    // the test has seen how the screen opened.
+    RealTicksDropped m_realTicksDropped;
     std::unique_ptr<View> m_view;
     QString m_viewKey;
 };

@@ -1,11 +1,14 @@
 // Clicks whose result depends on which control lies on top: each is made at a place on the
 // window, and Qt hands it to whatever the pointer finds there.
+#include "support/realticks.h"
 #include "support/screenlayouts.h"
 #include "support/screenview.h"
 #include "support/testprogram.h"
 
 #include "principle/principlescreen.h"
+#include "ui/controls/form.h"
 
+#include <QImageReader>
 #include <QtTest>
 
 using namespace testsupport;
@@ -18,11 +21,17 @@ private slots:
     void menuButtonsOpenWhatTheirWordsSay();
     void switchTakesTheClickOverEveryView_data();
     void switchTakesTheClickOverEveryView();
+    void wireElectronsLieOverTheLitBulb_data();
+    void wireElectronsLieOverTheLitBulb();
     void restartLiesOverNextPage();
     void tableCoversItsOpenButton();
     void pressedSwitchCoversTheReleasedOne();
     void markCoversTheScore();
     void titleRestartsTheQuiz();
+
+private:
+    // A real tick of the principle's switch animation would move it on between the test's ticks.
+    RealTicksDropped m_realTicksDropped;
 };
 
 void StackingTest::menuButtonsOpenWhatTheirWordsSay_data()
@@ -74,6 +83,69 @@ void StackingTest::switchTakesTheClickOverEveryView()
     QVERIFY(showsOnScreen(lesson.screen, QStringLiteral("Label4")));
     lesson.press(QStringLiteral("Image13"));  // and closes it again
     QVERIFY(showsOnScreen(lesson.screen, QStringLiteral("Image12")));
+}
+
+namespace {
+
+// A stored picture drawn on its own at the size of the control that shows it.
+QImage drawnAlone(const QString& resource, QSize size)
+{
+    QImageReader reader(resource);
+    reader.setScaledSize(size);
+    return reader.read().convertToFormat(QImage::Format_ARGB32);
+}
+
+bool sameColour(QColor a, QColor b)
+{
+    return qAbs(a.red() - b.red()) <= 24 && qAbs(a.green() - b.green()) <= 24 && qAbs(a.blue() - b.blue()) <= 24;
+}
+
+}  // namespace
+
+void StackingTest::wireElectronsLieOverTheLitBulb_data()
+{
+    QTest::addColumn<int>("screen");
+    for (const Lesson& lesson : testsupport::lessons())
+        QTest::newRow(lesson.name) << int(lesson.id);
+}
+
+void StackingTest::wireElectronsLieOverTheLitBulb()
+{
+    QFETCH(int, screen);
+    TestProgram program;
+    Visit lesson(program, ScreenId(screen));
+    lesson.reach(QStringLiteral("flowing"));
+    const QWidget* bulb = widgetNamed(lesson.screen, QStringLiteral("Image12"));
+    const QWidget* electrons = widgetNamed(lesson.screen, QStringLiteral("Image6"));
+    QVERIFY(bulb && electrons);
+    const QImage bulbAlone = drawnAlone(QStringLiteral(":/lessons/art/circuit_closed.svg"), bulb->size());
+    const QImage electronsAlone = drawnAlone(QStringLiteral(":/lessons/art/electrons_wire.svg"), electrons->size());
+    // At each of the flow's four ticks (three frames and a blank one), where both pictures have a
+    // solid pixel of different colours, the window shows the electrons'.
+    int compared = 0;
+    for (int step = 0; step < 4; ++step, lesson.screen.tick("Timer1")) {
+        if (!showsOnScreen(lesson.screen, QStringLiteral("Image6")))
+            continue;
+        const QPoint bulbAt = bulb->mapTo(lesson.screen.window(), QPoint());
+        const QPoint electronsAt = electrons->mapTo(lesson.screen.window(), QPoint());
+        const QImage window = renderedWindow(lesson.screen);
+        for (int y = 0; y < electronsAlone.height(); ++y)
+            for (int x = 0; x < electronsAlone.width(); ++x) {
+                const QPoint at = electronsAt + QPoint(x, y);
+                const QPoint inBulb = at - bulbAt;
+                const QColor electron = electronsAlone.pixelColor(x, y);
+                if (electron.alpha() != 255 || !bulbAlone.rect().contains(inBulb))
+                    continue;
+                const QColor lit = bulbAlone.pixelColor(inBulb);
+                if (lit.alpha() != 255 || sameColour(lit, electron))
+                    continue;
+                ++compared;
+                QVERIFY2(
+                    sameColour(window.pixelColor(at), electron),
+                    qPrintable(QStringLiteral("the lit bulb over the electrons at %1, %2").arg(at.x()).arg(at.y())));
+            }
+    }
+    QVERIFY2(compared > 0, "the electrons never pass over the lit bulb");
 }
 
 void StackingTest::restartLiesOverNextPage()

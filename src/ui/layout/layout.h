@@ -50,6 +50,23 @@ constexpr bool hasName(Kind kind)
     return kind != Kind::Timer && kind != Kind::MediaPlayer;
 }
 
+// A row's text style: one of the screens' styles, or none. It knows which without comparing the
+// style's address with null, since GCC cannot do that in a constant expression for a style that is
+// an inline variable once a sanitizer's null checks are on (they let an address be null).
+class StyleRef {
+public:
+    constexpr StyleRef() = default;
+    constexpr StyleRef(const TextStyle& style) : m_style(&style), m_held(true) {}
+
+    constexpr explicit operator bool() const { return m_held; }
+    constexpr operator const TextStyle*() const { return m_style; }
+    constexpr const TextStyle* operator->() const { return m_style; }
+
+private:
+    const TextStyle* m_style = nullptr;
+    bool m_held = false;
+};
+
 inline constexpr int kNoIndex = -1;
 inline constexpr std::string_view kForm = {};
 
@@ -58,7 +75,7 @@ inline constexpr std::string_view kForm = {};
 struct Content {
     std::string_view picture;  // resource path of the stored picture, if any
     std::string_view text;     // caption of a label; the words a picture carries, for screen readers
-    const TextStyle* style = nullptr;
+    StyleRef style = {};
     bool stretch = false;      // an Image that scales its picture to its rectangle
     int tabIndex = -1;         // focus order among the screen's controls; a picture with one is clicked by keys
     Colour back = kLightGrey;  // frames and picture boxes
@@ -87,7 +104,7 @@ constexpr Content none()
 }
 constexpr Content face(std::string_view picture, std::string_view text, int tabIndex = -1)
 {
-    return {picture, text, nullptr, false, tabIndex};
+    return {picture, text, {}, false, tabIndex};
 }
 constexpr Content picture(std::string_view picture, std::string_view text = {})
 {
@@ -95,19 +112,19 @@ constexpr Content picture(std::string_view picture, std::string_view text = {})
 }
 constexpr Content stretched(std::string_view picture, std::string_view text = {})
 {
-    return {picture, text, nullptr, true};
+    return {picture, text, {}, true};
 }
 constexpr Content caption(std::string_view text, const TextStyle& style)
 {
-    return {{}, text, &style};
+    return {{}, text, style};
 }
 constexpr Content list(const TextStyle& style, int tabIndex = -1)
 {
-    return {{}, {}, &style, false, tabIndex};
+    return {{}, {}, style, false, tabIndex};
 }
 constexpr Content panel(Colour back, std::string_view picture = {}, std::string_view text = {})
 {
-    return {picture, text, nullptr, false, -1, back};
+    return {picture, text, {}, false, -1, back};
 }
 // A click area over a switch drawn in the picture beneath, reached by Tab and worked by Space.
 constexpr Content switchArea(std::string_view name, int tabIndex)
