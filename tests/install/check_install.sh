@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch folder as the Debian package does (prefix /usr) and checks the
-# tree: its files and links, the desktop entry and AppStream data, the manual pages, and the
+# tree: its files and links, that a second install gives the same tree and that no file names the
+# folders it was built in, the desktop entry and AppStream data, the manual pages, and the
 # installed program reading the content beside it, from the tree and from a teacher's copy with
 # an edited text.
 # Usage: check_install.sh CMAKE BUILD_DIR SOURCE_DIR PLUGIN_DIR ID VERSION HAS_CHECKER
@@ -14,11 +15,16 @@ skip() { echo "skipped: $*"; }
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-if ! DESTDIR=$scratch/root "$cmake" --install "$build" --prefix /usr >"$scratch/install.log" 2>&1; then
-    cat "$scratch/install.log"
-    echo "FAIL: cmake --install"
-    exit 1
-fi
+# One date for every install here, as the package build sets it.
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(date +%s)}
+install_tree() {
+    if ! DESTDIR=$1 "$cmake" --install "$build" --prefix /usr >"$scratch/install.log" 2>&1; then
+        cat "$scratch/install.log"
+        echo "FAIL: cmake --install"
+        exit 1
+    fi
+}
+install_tree "$scratch/root"
 usr=$scratch/root/usr
 app=$usr/lib/ulmaro
 
@@ -63,6 +69,30 @@ for size in 48 64 128 256; do
     png=$usr/share/icons/hicolor/${size}x$size/apps/$id.png
     [ -f "$png" ] && [ "$(png_size "$png")" = "${size}x$size" ] || fail "$id.png in ${size}x$size is not $size px square"
 done
+
+# --- Reproducible: the package holds what the install writes ---------------------------------
+# A second install gives the same tree: names, kinds, modes, link targets, bytes, and times as
+# dpkg-deb stores them (whole seconds, none later than SOURCE_DATE_EPOCH).
+tree_list() {
+    (cd "$1" && find . -printf '%P\t%y\t%m\t%l\t%T@\n' | sort) |
+        awk -F '\t' -v OFS='\t' -v epoch="$SOURCE_DATE_EPOCH" '{ t = int($5); if (t > epoch) t = epoch; $5 = t; print }'
+}
+install_tree "$scratch/again"
+if ! difference=$(diff <(tree_list "$scratch/root") <(tree_list "$scratch/again")); then
+    fail "a second install differs in names, modes, links or times: $difference"
+fi
+while IFS= read -r -d '' file; do
+    cmp -s "$scratch/root/$file" "$scratch/again/$file" || fail "a second install differs in the bytes of /$file"
+done < <(cd "$scratch/root" && find . -type f -printf '%P\0')
+# No installed file names the folder it was built in or from, which differs from build to build.
+# Debug information does, and sanitizer builds write source names into the code; the package's
+# build maps those paths to "." (debian/rules), so an executable with debug information is left out.
+while IFS= read -r -d '' file; do
+    if readelf -h "$file" >/dev/null 2>&1 && readelf -S "$file" | grep -q '\.debug_info'; then continue; fi
+    grep -qaF -e "$build" -e "$source" "$file" &&
+        fail "/${file#"$scratch/root/"} holds the path of the build folder $build or the source $source"
+done < <(find "$scratch/root" -type f -print0)
+rm -rf "$scratch/again"
 
 # --- Desktop entry and AppStream data ----------------------------------------------------------
 desktop=$usr/share/applications/$id.desktop
