@@ -126,10 +126,10 @@ void LayoutsTest::everyControlAsTheUserSeesIt()
     QVERIFY2(showsOnScreen(s, name), qPrintable(QStringLiteral("not shown at ") + moment));
     QCOMPARE(controlAtTwips(s, layout.centre(r)), QString::fromUtf8(r.above ? r.above : r.name));
     if (r.words) {
-        // A button that answers is named with its choice after the number on its face: 「1　鉛」.
+        // A button that answers is named with its choice after the number on its face: 「1 鉛」.
         QString words = wordsOf(s, name);
         if (qobject_cast<const QAbstractButton*>(widgetNamed(s, name)))
-            words = words.section(QChar(0x3000), 0, 0);
+            words = words.section(QLatin1Char(' '), 0, 0);
         QCOMPARE(words, QString::fromUtf8(r.words));
     }
 

@@ -141,6 +141,9 @@ void NavigationTest::focusStartsOnTheFirstButton()
     TestProgram test;
     ui::Screen& menu = test.open(ScreenId::Menu);
     QVERIFY(QTest::qWaitForWindowActive(menu.window()));
+    // The menu opens on its title; the first Tab is on the first button.
+    QCOMPARE(QApplication::focusWidget(), &menu.image("Image2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), &menu.button({"Command1", 0}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     TestProgram::settle();

@@ -254,7 +254,11 @@ void QuizTest::keysOnTheFocusedAnswerButton()
     QVERIFY2(quiz.screen.isLoaded(), "the key went to another button");
     quiz.runOut("Timer1");
 
-    // The button keeps the focus: the key answers 2 to the next question.
+    // The next question has the focus, to be heard, so no button silently takes its choice; two
+    // Tabs on, the key answers 2.
+    QCOMPARE(quiz.screen.window()->focusWidget(), widgetNamed(quiz.screen, QStringLiteral("Label1")));
+    QTest::keyClick(window, Qt::Key_Tab);
+    QTest::keyClick(window, Qt::Key_Tab);
     QCOMPARE(quiz.screen.window()->focusWidget(), widgetNamed(quiz.screen, QStringLiteral("Command1(2)")));
     const bool right = static_cast<drill::DrillScreen&>(quiz.screen).rightAnswer() == 2;
     QTest::keyClick(window, Qt::Key(key));

@@ -1,5 +1,6 @@
 #include "menuscreen.h"
 
+#include "ui/accessibility/announce.h"
 #include "ui/screen/controls.h"
 
 namespace app {
@@ -24,6 +25,14 @@ constexpr ControlSpec kLayout[] = {
 
 // One button for each screen the menu leads to, the last one ending the program.
 constexpr std::string_view kDestinationButtons = "Command1";
+constexpr std::string_view kTitle = "Image2";
+
+// Where each button leads, in the order of their indices; the last one ends the program.
+constexpr ScreenId kDestinations[] = {
+    ScreenId::Principle, ScreenId::Volta, ScreenId::Daniell,
+    ScreenId::Manganese, ScreenId::Lead,  ScreenId::DrillStart,
+};
+constexpr int kQuitIndex = 6;
 
 }  // namespace
 
@@ -32,13 +41,22 @@ MenuScreen::MenuScreen(ui::ScreenHost& host) : Screen(host, QStringLiteral("ãƒ¡ã
     onClick(kDestinationButtons, [this](int index) { destinationChosen(index); });
 }
 
+void MenuScreen::activate()
+{
+    const std::optional<ScreenId> from = std::exchange(m_returnFrom, std::nullopt);
+    // The drill is reached through its start screen, from the same button.
+    const ScreenId leadsTo = from == ScreenId::Drill ? ScreenId::DrillStart : from.value_or(ScreenId::Menu);
+    for (int index = 0; index < int(std::size(kDestinations)); ++index)
+        if (kDestinations[index] == leadsTo) {
+            button({kDestinationButtons, index}).setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    QWidget& title = control(kTitle).widget();
+    ui::announce(&title, title.accessibleDescription());
+}
+
 void MenuScreen::destinationChosen(int index)
 {
-    static constexpr ScreenId kDestinations[] = {
-        ScreenId::Principle, ScreenId::Volta, ScreenId::Daniell,
-        ScreenId::Manganese, ScreenId::Lead,  ScreenId::DrillStart,
-    };
-    constexpr int kQuitIndex = 6;
     unload();
     if (index >= 0 && index < int(std::size(kDestinations)))
         emit screenChosen(kDestinations[index]);

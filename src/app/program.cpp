@@ -51,14 +51,14 @@ ui::Screen& Program::screen(ScreenId id)
     auto& slot = m_screens[id];
     if (!slot) {
         slot = m_factory(id, *this);
-        followRequests(*slot);
+        followRequests(id, *slot);
     }
     return *slot;
 }
 
-void Program::followRequests(ui::Screen& screen)
+void Program::followRequests(ScreenId id, ui::Screen& screen)
 {
-    const auto toMenu = [this] { show(ScreenId::Menu); };
+    const auto toMenu = [this, id] { backToMenu(id); };
     if (auto* menu = qobject_cast<MenuScreen*>(&screen)) {
         connect(menu, &MenuScreen::screenChosen, this, [this](ScreenId next) { show(next); });
         connect(menu, &MenuScreen::endChosen, this, [this] { end(); });
@@ -71,6 +71,15 @@ void Program::followRequests(ui::Screen& screen)
     } else if (auto* quiz = qobject_cast<drill::DrillScreen*>(&screen)) {
         connect(quiz, &drill::DrillScreen::menuRequested, this, toMenu);
     }
+}
+
+void Program::backToMenu(ScreenId from)
+{
+    if (m_ended)
+        return;
+    auto& menu = static_cast<MenuScreen&>(screen(ScreenId::Menu));
+    menu.returnFrom(from);
+    menu.show();
 }
 
 void Program::show(ScreenId id)

@@ -52,7 +52,9 @@ public:
     static std::unique_ptr<ui::Screen> makeScreen(ScreenId id, ui::ScreenHost& host);
 
 private:
-    void followRequests(ui::Screen& screen);
+    void followRequests(ScreenId id, ui::Screen& screen);
+    // Back to the menu from the screen `from`, whose button then has the focus.
+    void backToMenu(ScreenId from);
     void quitIfNothingLoaded();
 
     ScreenFactory m_factory;

@@ -1,5 +1,6 @@
 #include "drillscreen.h"
 
+#include "ui/accessibility/announce.h"
 #include "ui/pictures/afterpaint.h"
 #include "ui/screen/controls.h"
 
@@ -42,11 +43,11 @@ constexpr ControlSpec kLayout[] = {
     {"MediaPlayer1", kNoIndex, Kind::MediaPlayer,   kForm, 345,  4950, 30,   30,   kShown,  none()},
     {"Label2",       kNoIndex, Kind::Label,         kForm, 7215, 2295, 1905, 930,  kShown,  caption("", kScoreStyle).named("得点　%1 点")},
     {"Label4",       kNoIndex, Kind::Label,         kForm, 1350, 1275, 5670, 540,  kHidden, caption("", kReasonStyle)},
-    {"Label1",       kNoIndex, Kind::Label,         kForm, 1350, 1275, 8805, 540,  kShown,  caption("", kQuestionStyle)},
+    {"Label1",       kNoIndex, Kind::Label,         kForm, 1350, 1275, 8805, 540,  kShown,  caption("", kQuestionStyle).tab(0)},
     {"Image4",       kNoIndex, Kind::Image,         kForm, 8970, 5265, 1275, 1260, kHidden, picture(":/drill/art/balloon_burst.svg", "割れた風船").named("割れた風船")},
-    {"Image3",       kNoIndex, Kind::Image,         kForm, 1280, 5265, 2700, 1260, kShown,  picture(":/drill/art/train.svg", "汽車").named("汽車")},
+    {"Image3",       kNoIndex, Kind::Image,         kForm, 1280, 5265, 2700, 1260, kShown,  picture(":/drill/art/train.svg", "汽車")},
     {"Image1",       kNoIndex, Kind::Image,         kForm, 945,  1050, 9600, 6000, kShown,  picture(":/drill/art/board.svg", "問題板：問題、選択肢、得点、解答欄、線路と風船").named("問題板")},
-    {"Image2",       kNoIndex, Kind::Image,         kForm, 960,  120,  3480, 795,  kShown,  picture(":/drill/art/panel_drill.svg", "電池のドリル（クリックすると最初からやり直します）").named("電池のドリル（最初からやり直す）").tab(5)},
+    {"Image2",       kNoIndex, Kind::Image,         kForm, 960,  120,  3480, 795,  kShown,  picture(":/drill/art/panel_drill.svg", "電池のドリル（押すと最初からやり直します）").named("電池のドリル（最初からやり直す）").tab(5)},
 };
 // clang-format on
 
@@ -101,6 +102,12 @@ int choiceRow(const QStringList& lines, int k)
     return -1;
 }
 
+// What a reader hears of the score.
+QString scoreWords(int score)
+{
+    return QStringLiteral("得点 %1 点。").arg(score);
+}
+
 // The words of choice k in the list: its line, without the number the line begins with.
 QString choiceWords(const QStringList& lines, int k)
 {
@@ -131,6 +138,7 @@ void DrillScreen::load()
 
 void DrillScreen::activate()
 {
+    announceQuestion();
     // Once the first question is on the screen, while the learner reads it.
     ui::runAfterFirstPaint(QCoreApplication::instance(), this, [this] { drawQuestionsAside(); });
 }
@@ -168,10 +176,20 @@ void DrillScreen::resetDrill()
     pickQuestion();
 }
 
-void DrillScreen::pickQuestion()
+void DrillScreen::pickQuestion(const QString& before)
 {
     m_questionNo = qint16(m_rules.draw(*m_random));
     showQuestion();
+    announceQuestion(before);
+}
+
+void DrillScreen::announceQuestion(const QString& before)
+{
+    // The question is the focused text; its choices follow it, as the answer buttons name them.
+    QStringList words{before};
+    for (int k = 1; k <= kAnswerCount; ++k)
+        words << button({kAnswerButtons, k}).accessibleName() + QStringLiteral("。");
+    ui::announce(&label(kQuestionLabel), words.join(QString()));
 }
 
 void DrillScreen::showQuestion()
@@ -186,7 +204,7 @@ void DrillScreen::showQuestion()
     for (int k = 1; k <= kAnswerCount; ++k) {
         const QString words = choiceWords(lines, k);
         button({kAnswerButtons, k})
-            .setAccessibleName(words.isEmpty() ? QString::number(k) : QStringLiteral("%1　%2").arg(k).arg(words));
+            .setAccessibleName(words.isEmpty() ? QString::number(k) : QStringLiteral("%1 %2").arg(k).arg(words));
     }
 }
 
@@ -194,7 +212,8 @@ void DrillScreen::answerChosen(int answer)
 {
     if (m_state != DrillState::Asking)
         return;
-    if (m_bank.answer[m_questionNo] == answer) {
+    const int right = m_bank.answer[m_questionNo];
+    if (right == answer) {
         m_rules.markRight();
         play(kSpeaker, kRightSound);
         showMark(kRightMark);
@@ -205,23 +224,34 @@ void DrillScreen::answerChosen(int answer)
         showRightAnswer();
     }
     enter(DrillState::Marked);
+    // Heard at once: the mark, the score it makes, and after a miss the right choice and why.
+    QString words = scoreWords(m_rules.score());
+    if (right != answer) {
+        // An answer file may name a number no button has: then no choice is right.
+        if (right >= 1 && right <= kAnswerCount)
+            words += QStringLiteral("正しい答えは %1。").arg(button({kAnswerButtons, right}).accessibleName());
+        words += m_bank.reason[m_questionNo];
+    }
+    ui::announce(&image(kMarkPicture), words);
 }
 
 void DrillScreen::markWaitTicked()
 {
     if (!waitOver(kMarkWait))
         return;
-    setVisible(kMarkPicture, false);
     hideRightAnswer();
     image(kTrain).setLeftTwips(m_trainHome + m_rules.missCount() * kTrainStepTwips);
     showScore();
-    // Misses first: an answer that is the fifth miss never passes.
+    // Misses first: an answer that is the fifth miss never passes. What comes next takes the
+    // focus before the mark goes, so the reader hears it and not the focus falling elsewhere.
     if (m_rules.burstDue())
         burstBalloon();
     else if (m_rules.passed())
         showPass();
     else
         pickQuestion();
+    if (m_state != DrillState::Passed)
+        setVisible(kMarkPicture, false);
 }
 
 void DrillScreen::burstBalloon()
@@ -230,6 +260,7 @@ void DrillScreen::burstBalloon()
     play(kSpeaker, kPopSound);
     m_rules.burst();
     enter(DrillState::Burst);
+    ui::announce(&image(kBurstBalloon), QStringLiteral("5 回まちがえて、風船が割れました。"));
 }
 
 void DrillScreen::burstWaitTicked()
@@ -239,18 +270,19 @@ void DrillScreen::burstWaitTicked()
     play(kSpeaker, kNoGoodSound);
     setVisible(kHalvingNotice, true);
     enter(DrillState::Notice);
+    ui::announce(&label(kHalvingNotice), QString());
 }
 
 void DrillScreen::noticeWaitTicked()
 {
     if (!waitOver(kNoticeWait))
         return;
-    setVisible(kBurstBalloon, false);
-    setVisible(kHalvingNotice, false);
     image(kTrain).setLeftTwips(m_trainHome);
     m_rules.halve();
     showScore();
-    pickQuestion();
+    pickQuestion(scoreWords(m_rules.score()));
+    setVisible(kBurstBalloon, false);
+    setVisible(kHalvingNotice, false);
 }
 
 void DrillScreen::showPass()
@@ -259,6 +291,8 @@ void DrillScreen::showPass()
     showScore();
     play(kSpeaker, kPassSound);
     showMark(kMedal);
+    // The medal covers the score: it carries it.
+    ui::announce(&image(kMarkPicture), scoreWords(m_rules.score()) + QStringLiteral("合格です。"));
 }
 
 void DrillScreen::showMark(const Mark& mark)

@@ -61,7 +61,9 @@ private:
 
     void enter(DrillState next);
     void resetDrill();
-    void pickQuestion();
+    // A new question, heard with its choices after `before`.
+    void pickQuestion(const QString& before = {});
+    void announceQuestion(const QString& before = {});
     void showQuestion();
     void burstBalloon();
     void showPass();

@@ -2,6 +2,8 @@
 
 #include "questionbank.h"
 
+#include "ui/accessibility/announce.h"
+#include "ui/accessibility/reading.h"
 #include "ui/screen/controls.h"
 
 namespace drill {
@@ -33,6 +35,15 @@ DrillStartScreen::DrillStartScreen(ui::ScreenHost& host) : Screen(host, QStringL
 void DrillStartScreen::load()
 {
     loadList(kIntroduction, QString::fromUtf8(kIntroductionFile));
+}
+
+void DrillStartScreen::activate()
+{
+    // The instructions are heard whole as the screen opens, then line by line with Down.
+    QStringList words;
+    for (const ui::Passage& passage : ui::passagesOf(list(kIntroduction).items()))
+        words << passage.text;
+    ui::announce(&list(kIntroduction), words.join(QLatin1Char(' ')));
 }
 
 void DrillStartScreen::startPressed()

@@ -15,6 +15,7 @@ signals:
 
 private:
     void load() override;
+    void activate() override;
     void startPressed();
 };
 

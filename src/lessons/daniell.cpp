@@ -63,7 +63,11 @@ constexpr int kTwoElectrolyteLabels[] = {0, 1};
 
 // Zinc ions leaving the zinc plate with sulfate ions crossing the porous plate leftwards, and
 // copper ions moving to the copper plate.
-constexpr LessonSetup kDaniell{"ダニエル電池", kLayout, "znso4_", "cu_", kViews, kTwoElectrolyteLabels};
+constexpr LessonSetup kDaniell{
+    "ダニエル電池", kLayout, "znso4_", "cu_", kViews, kTwoElectrolyteLabels,
+    "回路がつながりました。豆電球が光り、起電力は 1.1 V です。",
+    "亜鉛が亜鉛イオンとなって硫酸亜鉛水溶液に溶け出し、亜鉛板に残った電子が、亜鉛板から導線を通って銅板へ流れます。"
+    "銅板の表面で銅(II)イオンが電子を受け取り、銅が析出します。硫酸イオンは素焼板を通って亜鉛板の側へ移ります。"};
 static_assert(hasTemplateRows(kDaniell), "the table lacks a row the lesson template uses");
 
 // The drawing as the copper(II) sulfate solution pales, one step a cycle of the flow, since the

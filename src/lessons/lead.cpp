@@ -4,6 +4,7 @@
 #include "lessonrows.h"
 #include "lessonstyles.h"
 
+#include "ui/accessibility/announce.h"
 #include "ui/screen/controls.h"
 
 namespace lessons {
@@ -57,7 +58,17 @@ constexpr Enlargement kViews[] = {
 constexpr int kOneElectrolyteLabel[] = {kNoIndex};
 
 // Sulfate ions towards the lead plate (first stream) and towards the lead(IV) oxide plate.
-constexpr LessonSetup kLead{"鉛蓄電池", kLayout, "so4_x", "so4_", kViews, kOneElectrolyteLabel};
+constexpr LessonSetup kLead{
+    "鉛蓄電池", kLayout, "so4_x", "so4_", kViews, kOneElectrolyteLabel,
+    "回路がつながりました。豆電球が光り、起電力は約 2.0 V です。",
+    "鉛板の鉛が硫酸イオンと結びついて硫酸鉛(II)になり、鉛板に残った電子が、鉛板から導線を通って酸化鉛(IV)板へ流れます。"
+    "酸化鉛(IV)板の表面でも硫酸鉛(II)ができ、希硫酸はうすくなります。"};
+
+// What charging does, heard as 充電 is pressed.
+constexpr const char* kChargingWords =
+    "充電しています。電源が、電子を酸化鉛(IV)板から導線を通して鉛板へ送ります。"
+    "両方の極板の硫酸鉛(II)がもとにもどって硫酸イオンが出ていき、希硫酸はこくなります。";
+constexpr const char* kDischargingWords = "充電をやめました。";
 static_assert(hasTemplateRows(kLead), "the table lacks a row the lesson template uses");
 static_assert(kLead.layout.has(kChargeButton, kNoIndex, Kind::CommandButton), "the table lacks 充電");
 
@@ -136,6 +147,14 @@ void LeadScreen::chargePressed()
     // The flow of the new mode from its first step, with its reactions shown.
     restartCycle();
     flowPressed();
+    const QString words = m_mode == Mode::Charging ? QString::fromUtf8(kChargingWords)
+                                                   : QString::fromUtf8(kDischargingWords) + flowWords();
+    ui::announce(&control(kClosedCircuit).widget(), words);
+}
+
+QString LeadScreen::flowWords() const
+{
+    return m_mode == Mode::Charging ? QString::fromUtf8(kChargingWords) : LessonScreen::flowWords();
 }
 
 void LeadScreen::setMode(Mode mode)

@@ -21,6 +21,7 @@ private:
     void afterCircuitClosed() override;
     void afterCircuitOpened() override;
     Flow flow() const override;
+    QString flowWords() const override;
     const char* explanationOf(const Enlargement& view) const override;
 
     void chargePressed();

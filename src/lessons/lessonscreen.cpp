@@ -1,5 +1,6 @@
 #include "lessonscreen.h"
 
+#include "ui/accessibility/announce.h"
 #include "ui/screen/controls.h"
 
 namespace lessons {
@@ -10,6 +11,9 @@ constexpr std::string_view kMovingPictures[] = {kNegativeSideIons, kPositiveSide
 // Shown by closing the circuit, hidden by opening it, besides the enlargement buttons.
 constexpr std::string_view kShownWhenClosed[] = {kNegativeSign, kPositiveSign, kClosedCircuit,
                                                  kEmf,          kNotation,     kFlowButton};
+
+const QString kCircuitCut = QStringLiteral("回路が切れました。");
+const QString kSwitchOpens = QStringLiteral("押すと回路が切れます。");
 
 QString framePath(const char* prefix, int step)
 {
@@ -22,7 +26,10 @@ LessonScreen::LessonScreen(ui::ScreenHost& host, const LessonSetup& setup)
     : Screen(host, QString::fromUtf8(setup.caption), setup.layout), m_setup(setup)
 {
     onClick(kSwitch, [this](int) { switchPressed(); });
-    onClick(kFlowButton, [this](int) { flowPressed(); });
+    onClick(kFlowButton, [this](int) {
+        flowPressed();
+        ui::announce(&control(kNegativeReaction).widget(), flowWords());
+    });
     onClick(kMenuButton, [this](int) { menuPressed(); });
     for (const Enlargement& view : m_setup.enlargements)
         onClick(view.button, [this, &view](int) { enlargementPressed(view); });
@@ -41,6 +48,11 @@ void LessonScreen::load()
     afterLoad();
 }
 
+void LessonScreen::activate()
+{
+    ui::announce(&control(kTitle).widget(), label(kPrompt).caption());
+}
+
 void LessonScreen::switchPressed()
 {
     if (!m_state.circuitClosed) {
@@ -55,6 +67,8 @@ void LessonScreen::switchPressed()
         for (const Enlargement& view : m_setup.enlargements)
             setVisible(view.button, true);
         afterCircuitClosed();
+        // Heard at the lit bulb, which is what changed.
+        ui::announce(&control(kClosedCircuit).widget(), QString::fromUtf8(m_setup.closedWords) + kSwitchOpens);
         return;
     }
     beforeCircuitOpened();
@@ -75,6 +89,8 @@ void LessonScreen::switchPressed()
     setElectrolyteLabelsVisible(true);
     setVisible(kPrompt, true);
     afterCircuitOpened();
+    // Heard at the words asking for the switch again.
+    ui::announce(&label(kPrompt), kCircuitCut + ui::toQString(control(kSwitch).row().content.text));
 }
 
 void LessonScreen::flowPressed()
@@ -99,11 +115,15 @@ void LessonScreen::enlargementPressed(const Enlargement& view)
     setMovingPicturesVisible(false);
     hideEnlargements();
     setVisible(view.picture, true);
+    QWidget& picture = control(view.picture).widget();
     if (const char* explanation = explanationOf(view)) {
         loadList(kExplanation, QString::fromUtf8(explanation));
         setVisible(kExplanation, true);
+        // Heard from its first line, with the picture it explains.
+        ui::announce(&list(kExplanation), picture.accessibleName());
     } else {
         setVisible(kExplanation, false);
+        ui::announce(&picture, picture.accessibleDescription());
     }
 }
 

@@ -27,6 +27,7 @@ struct Flow {
 
 // The rows the template works on every cell, by what each is for the learner; each string is the
 // row's name in the cells' tables.
+inline constexpr std::string_view kTitle = "Image2";
 inline constexpr std::string_view kSwitch = "Image13";
 inline constexpr std::string_view kFlowButton = "Command1";  // 電子の流れ
 inline constexpr std::string_view kMenuButton = "Command4";
@@ -57,6 +58,10 @@ struct LessonSetup {
     const char* stream2Prefix;  // frames of kPositiveSideIons
     std::span<const Enlargement> enlargements;
     std::span<const int> electrolyteLabels;  // the indices of kElectrolyteLabels: one label, or an array
+    // What a screen reader says, in the cell's own words, when the switch closes the circuit and
+    // when the electrons start to flow.
+    const char* closedWords;
+    const char* flowWords;
 };
 
 // The rows the template reaches by name on every cell, with the kind each must be.
@@ -65,6 +70,7 @@ struct TemplateRow {
     ui::Kind kind;
 };
 inline constexpr TemplateRow kTemplateRows[] = {
+    {kTitle, ui::Kind::Image},
     {kSwitch, ui::Kind::Image},
     {kFlowButton, ui::Kind::CommandButton},
     {kMenuButton, ui::Kind::CommandButton},
@@ -130,6 +136,8 @@ signals:
 
 protected:
     void load() override;
+    // The lesson opens on its title, with what to do first.
+    void activate() override;
 
     // Hooks for what a screen does beyond the template, run at the points named.
     virtual void afterLoad() {}
@@ -141,6 +149,8 @@ protected:
     virtual void afterCycle() {}  // the blank tick that ends each cycle of the flow
 
     virtual Flow flow() const { return {m_setup.stream1Prefix, m_setup.stream2Prefix, false}; }
+    // What the flow on show does, as a reader says it.
+    virtual QString flowWords() const { return QString::fromUtf8(m_setup.flowWords); }
     // The explanation an enlargement loads into the list, or nullptr for none.
     virtual const char* explanationOf(const Enlargement& view) const { return view.explanation; }
 

@@ -55,7 +55,11 @@ constexpr Enlargement kViews[] = {
 constexpr int kOneElectrolyteLabel[] = {kNoIndex};
 
 // Both ion streams play the hydrogen-ion frames.
-constexpr LessonSetup kManganese{"マンガン乾電池", kLayout, "h_", "h_", kViews, kOneElectrolyteLabel};
+constexpr LessonSetup kManganese{
+    "マンガン乾電池", kLayout, "h_", "h_", kViews, kOneElectrolyteLabel,
+    "回路がつながりました。豆電球が光り、起電力は 1.5 V です。",
+    "亜鉛筒の亜鉛が亜鉛イオンとなって溶け出し、亜鉛筒に残った電子が、亜鉛筒から導線を通って炭素棒へ流れます。"
+    "炭素棒のまわりで、酸化マンガン(IV)が水素イオンと電子を受け取り、MnO(OH) になります。"};
 static_assert(hasTemplateRows(kManganese), "the table lacks a row the lesson template uses");
 
 }  // namespace

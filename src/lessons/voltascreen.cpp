@@ -36,12 +36,12 @@ constexpr ControlSpec kLayout[] = {
     rows::kWireElectrons,
     rows::kClosedCircuit,
     {"Image11",  kNoIndex, Kind::Image,         kForm, 3015, 2835, 135,  3225, kHidden, none()},
-    {"Image10",  kNoIndex, Kind::Image,         kForm, 3945, 2835, 135,  3240, kHidden, none().named("亜鉛板に出る水素の泡")},
+    {"Image10",  kNoIndex, Kind::Image,         kForm, 3945, 2835, 135,  3240, kHidden, none()},
     {"Label3",   kNoIndex, Kind::Label,         kForm, 5175, 4275, 990,  375,  kShown,  caption("希硫酸", kNameStyle)},
     {"Label2",   kNoIndex, Kind::Label,         kForm, 8175, 1920, 990,  375,  kShown,  caption("銅板", kNameStyle)},
     {"Label1",   kNoIndex, Kind::Label,         kForm, 2115, 1935, 990,  375,  kShown,  caption("亜鉛板", kNameStyle)},
     {"Image9",   kNoIndex, Kind::Image,         kForm, 8145, 2835, 135,  3240, kHidden, none()},
-    {"Image8",   kNoIndex, Kind::Image,         kForm, 7215, 2835, 135,  3225, kHidden, none().named("銅板に出る水素の泡")},
+    {"Image8",   kNoIndex, Kind::Image,         kForm, 7215, 2835, 135,  3225, kHidden, none()},
     {"Image7",   kNoIndex, Kind::Image,         kForm, 7590, 2145, 420,  3000, kHidden, picture(":/lessons/art/electrons_positive.svg")},
     {"Image5",   kNoIndex, Kind::Image,         kForm, 3360, 2895, 435,  3000, kHidden, picture(":/lessons/art/electrons_negative.svg")},
     {"Image4",   kNoIndex, Kind::Image,         kForm, 6060, 2925, 345,  3015, kHidden, none()},
@@ -59,7 +59,11 @@ constexpr Enlargement kViews[] = {
 
 constexpr int kOneElectrolyteLabel[] = {kNoIndex};
 
-constexpr LessonSetup kVolta{"ボルタの電池", kLayout, "zn_", "h_", kViews, kOneElectrolyteLabel};
+constexpr LessonSetup kVolta{
+    "ボルタの電池", kLayout, "zn_", "h_", kViews, kOneElectrolyteLabel,
+    "回路がつながりました。豆電球が光り、起電力ははじめ約 1.1 V です。銅板から水素の泡が出て、豆電球はすぐに暗くなります。",
+    "亜鉛が亜鉛イオンとなって希硫酸に溶け出し、亜鉛板に残った電子が、亜鉛板から導線を通って銅板へ流れます。"
+    "銅板の表面で水素イオンが電子を受け取り、水素の泡になります。"};
 static_assert(hasTemplateRows(kVolta), "the table lacks a row the lesson template uses");
 
 // The bubbles' clock and the two columns at each plate: the inner one faces the other plate.

@@ -1,5 +1,6 @@
 #include "principlescreen.h"
 
+#include "ui/accessibility/announce.h"
 #include "ui/screen/controls.h"
 
 #include <limits>
@@ -85,6 +86,12 @@ constexpr std::string_view kIonStrip = "Picture7";
 constexpr std::string_view kElectronStrip = "Picture8";
 constexpr std::string_view kSwitchClock = "Timer3";
 
+// What the switch animation shows, heard as it starts.
+const QString kSwitchWords = QStringLiteral(
+    "スイッチが入り、電流が流れます。金属Aから陽イオンが水溶液に溶け出し、Aに残った電子が導線を通って金属Bへ流れます。"
+    "Bの表面で、水溶液中の水素イオンが電子を受け取り、水素の泡になります。");
+constexpr int kPageCount = 4;
+
 QString animationFrame(char series, int n)
 {
     return QStringLiteral("\\画像\\アニメ\\%1%2.gif").arg(QLatin1Char(series)).arg(n);
@@ -130,12 +137,16 @@ void PrincipleScreen::startPage(std::string_view frame, std::string_view list, c
     setInterval(clock, kSlideIntervalMs);
 }
 
-void PrincipleScreen::slideStep(std::string_view frame, std::string_view clock)
+void PrincipleScreen::slideStep(std::string_view frame, std::string_view text, std::string_view clock)
 {
     Container& page = container(frame);
     page.setTopTwips(page.topTwips() - kSlideStepTwips);
-    if (page.topTwips() <= kSlideEndTopTwips)
-        setInterval(clock, 0);
+    if (page.topTwips() > kSlideEndTopTwips)
+        return;
+    setInterval(clock, 0);
+    // The page's text takes the focus once it is in place, heard from its first line with the
+    // page's number.
+    ui::announce(&list(text), QStringLiteral("%1／%2 ページ").arg(m_pageNo + 1).arg(kPageCount));
 }
 
 void PrincipleScreen::menuPressed()
@@ -187,6 +198,8 @@ void PrincipleScreen::tablePressed()
 {
     setVisible(kReactivityTable, true);
     setVisible(kTableBackButton, true);
+    QWidget& table = container(kReactivityTable);
+    ui::announce(&table, table.accessibleDescription());
 }
 
 void PrincipleScreen::tableClosed()
@@ -198,23 +211,25 @@ void PrincipleScreen::tableClosed()
 
 void PrincipleScreen::switchPressed()
 {
-    setVisible(kSwitch, false);
+    // The pressed switch takes the focus before the switch goes, so none falls elsewhere between.
     setVisible(kPressedSwitch, true);
+    ui::announce(&container(kPressedSwitch), kSwitchWords);
+    setVisible(kSwitch, false);
     setVisible(kSwitchPrompt, false);
     setInterval(kSwitchClock, kAnimationIntervalMs);
 }
 
 void PrincipleScreen::firstPageSlideTicked()
 {
-    slideStep(kPage1, kFirstPageClock);
+    slideStep(kPage1, kPage1Text, kFirstPageClock);
 }
 
 void PrincipleScreen::pageSlideTicked()
 {
     switch (m_pageNo) {
-    case 1: slideStep(kPage2, kLaterPageClock); break;
-    case 2: slideStep(kPage3, kLaterPageClock); break;
-    case 3: slideStep(kPage4, kLaterPageClock); break;
+    case 1: slideStep(kPage2, kPage2Text, kLaterPageClock); break;
+    case 2: slideStep(kPage3, kPage3Text, kLaterPageClock); break;
+    case 3: slideStep(kPage4, kPage4Text, kLaterPageClock); break;
     default: break;  // no page to slide; the clock keeps running
     }
 }

@@ -40,7 +40,7 @@ private:
 
     void startPageOne();
     void startPage(std::string_view frame, std::string_view list, const QString& text, std::string_view clock);
-    void slideStep(std::string_view frame, std::string_view clock);
+    void slideStep(std::string_view frame, std::string_view text, std::string_view clock);
 
     qint16 m_pageNo = 0;
     qint16 m_animStep = 0;

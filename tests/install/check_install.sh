@@ -131,7 +131,7 @@ else
 fi
 
 # --- The installed program reads the content beside it ----------------------------------------
-# The probe plugin presses Space on the menu's focused first button, which opens the principle
+# The probe plugin tabs to the menu's first button and presses Space, which opens the principle
 # screen and reads 説明/原理/p1.txt into its first list, then prints the rows it shows.
 # An empty home folder, to see that nothing is written there. The cache folder lies outside it:
 # the font library may refresh its cache there, on behalf of any program.

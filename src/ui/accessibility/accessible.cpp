@@ -1,6 +1,7 @@
 #include "accessible.h"
 
 #include "ui/accessibility/reach.h"
+#include "ui/accessibility/reading.h"
 #include "ui/controls/clickarea.h"
 #include "ui/controls/form.h"
 #include "ui/controls/image.h"
@@ -16,6 +17,16 @@
 
 namespace ui {
 namespace {
+
+// A reader arriving at a text or a list reads its name and no description: there the words a
+// screen gives it (what changed, which page) follow the name.
+QString withWords(const QString& name, const QString& words)
+{
+    if (words.isEmpty() || words == name)
+        return name;
+    const bool stopped = !name.isEmpty() && QStringLiteral("。！？").contains(name.back());
+    return name + (stopped ? QStringLiteral(" ") : QStringLiteral("、")) + words;
+}
 
 // Reading order: lines of this height from the top, left to right within a line, as laid out.
 constexpr double kReadingLineTwips = 450;  // 30 px
@@ -104,13 +115,15 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        const QString name = QAccessibleWidget::text(QAccessible::Name);
-        if (kind == QAccessible::Description) {
-            // The words a picture carries are read once, as its name, when they are its name.
-            const QString description = widget()->accessibleDescription();
-            return description == name ? QString() : description;
-        }
-        return kind == QAccessible::Name ? name : QAccessibleWidget::text(kind);
+        const QString name = spokenText(QAccessibleWidget::text(QAccessible::Name));
+        // The words a picture carries are read once, as its name, when they are its name.
+        const QString description = spokenText(widget()->accessibleDescription());
+        const bool text = qobject_cast<const Label*>(widget()) != nullptr;
+        if (kind == QAccessible::Description)
+            return description == name || text ? QString() : description;
+        if (kind == QAccessible::Name)
+            return text ? withWords(name, description) : name;
+        return QAccessibleWidget::text(kind);
     }
 
     QAccessible::State state() const override
@@ -193,8 +206,18 @@ private:
     }
 };
 
-// One line of a list. It is showing only while the list is on the screen and the line lies in
-// the part of the list that can be seen.
+// The passage of a list that holds line `row`, if any: a reader hears sentences, not lines.
+const Passage* passageHolding(const std::vector<Passage>& passages, int row)
+{
+    for (const Passage& p : passages)
+        if (row >= p.firstLine && row <= p.lastLine)
+            return &p;
+    return nullptr;
+}
+
+// One line of a list, read as the whole sentence it begins. It is showing only while the list is
+// on the screen, the line lies in the part of the list that can be seen, and it begins a sentence
+// (or is the current line): a blank line, or one that only goes on with a sentence, is not read.
 class ListItemAccessible : public QAccessibleInterface {
 public:
     ListItemAccessible(QListWidget* view, int row) : m_view(view), m_row(row) {}
@@ -214,14 +237,20 @@ public:
     {
         if (kind != QAccessible::Name || !isValid())
             return {};
-        return m_view->item(m_row)->text();
+        const auto passages = passagesOf(lines());
+        const Passage* passage = passageHolding(passages, m_row);
+        return passage ? passage->text : QString();
     }
 
     QRect rect() const override
     {
         if (!isValid())
             return {};
-        const QRect inView = m_view->visualItemRect(m_view->item(m_row));
+        const auto passages = passagesOf(lines());
+        const Passage* passage = passageHolding(passages, m_row);
+        QRect inView = m_view->visualItemRect(m_view->item(m_row));
+        if (passage && passage->firstLine == m_row)
+            inView |= m_view->visualItemRect(m_view->item(passage->lastLine));
         return QRect(m_view->viewport()->mapToGlobal(inView.topLeft()), inView.size());
     }
 
@@ -232,15 +261,21 @@ public:
             return state;
         QListWidgetItem* item = m_view->item(m_row);
         const QRect inView = m_view->visualItemRect(item);
-        // The part of the list its window and containers leave uncut: nothing while the list or
-        // a container holding it is hidden.
+        // The part of the list its window, its containers and the controls over it leave in sight:
+        // nothing while the list or a container holding it is hidden.
         const QRegion seen = m_view->viewport()->visibleRegion();
-        if (!seen.intersects(inView) || isBuried(*m_view))
+        const QWidget* window = m_view->window();
+        const QRect inWindow(m_view->viewport()->mapTo(window, inView.topLeft()), inView.size());
+        const auto passages = passagesOf(lines());
+        const Passage* passage = passageHolding(passages, m_row);
+        const bool current = m_view->currentRow() == m_row;
+        if (!seen.intersects(inView) || !seenPart(*m_view).intersects(inWindow) || !passage
+            || (passage->firstLine != m_row && !current))
             state.invisible = true;
         state.selectable = true;
         state.selected = item->isSelected();
         state.focusable = true;
-        state.focused = m_view->hasFocus() && m_view->currentRow() == m_row;
+        state.focused = m_view->hasFocus() && current;
         return state;
     }
 
@@ -248,6 +283,14 @@ public:
     const QListWidget* view() const { return m_view; }
 
 private:
+    QStringList lines() const
+    {
+        QStringList result;
+        for (int i = 0; i < m_view->count(); ++i)
+            result << m_view->item(i)->text();
+        return result;
+    }
+
     QPointer<QListWidget> m_view;
     int m_row;
 };
@@ -264,6 +307,15 @@ public:
     }
 
     QAccessible::State state() const override { return placed(QAccessibleWidget::state(), *widget()); }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return withWords(spokenText(widget()->accessibleName()), spokenText(widget()->accessibleDescription()));
+        if (kind == QAccessible::Description)
+            return {};
+        return QAccessibleWidget::text(kind);
+    }
 
     int childCount() const override { return view()->count(); }
 

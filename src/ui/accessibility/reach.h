@@ -1,5 +1,6 @@
 #pragma once
 
+class QRegion;
 class QWidget;
 
 namespace ui {
@@ -9,19 +10,33 @@ namespace ui {
 // when the click reaches `widget` itself.
 QWidget* coverOf(const QWidget& widget);
 
-// Whether another control lies over the whole of the widget, so nothing of it can be seen.
+// The part of the widget that can be seen, in the window's coordinates: what its window and
+// containers leave uncut and no other control lies over. Empty while it is hidden.
+QRegion seenPart(const QWidget& widget);
+
+// Whether nothing of the widget can be seen: other controls lie over all of it, or it lies
+// outside its window or containers.
 bool isBuried(const QWidget& widget);
 
-// Whether Tab stops at the widget: shown, taking the focus from Tab, and reached by a click at its
-// centre, so it is neither under another control nor outside the window.
+// Whether Tab stops at the widget: shown, taking the focus from Tab, and with some part of it in
+// sight, neither wholly under other controls nor wholly outside the window.
 bool isTabStop(const QWidget& widget);
+
+// Whether the widget may keep the keyboard focus where it is: shown, taking the focus at all
+// (Tab, a click, or the program moving it there to be heard), and with some part in sight.
+bool holdsFocus(const QWidget& widget);
+
+// The program moved the focus to `moved` from the tab stop `origin` (or from none), so that a
+// reader hears it: Tab from there goes on from `origin`.
+void noteFocusOrigin(QWidget& moved, QWidget* origin);
 
 // Tab and Shift+Tab inside a window: the next or previous tab stop in tab order, round the end.
 // When the focused control has gone (hidden, or covered by another) the tab stop now at its place
-// takes the focus first. False when the window has no tab stop.
+// takes the focus first; from a control that is no tab stop, the round goes on from where the
+// learner was before the program moved the focus, or starts afresh. False when the window has no tab stop.
 bool moveFocus(QWidget& window, bool forward);
 
-// After the screen changed: a focused control that is no longer a tab stop hands the focus on.
+// After the screen changed: a focused control that can no longer hold the focus hands it on.
 void keepFocusReachable(QWidget& window);
 
 }  // namespace ui

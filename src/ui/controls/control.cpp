@@ -18,7 +18,7 @@ Control::Control(QWidget& widget, const ControlSpec& row)
         widget.setAccessibleName(toQString(row.content.name));
     if (!row.content.text.empty() && kind != Kind::Label && kind != Kind::CommandButton)
         widget.setAccessibleDescription(toQString(row.content.text));
-    if (actsAsButton())
+    if (actsAsButton() || (kind == Kind::Label && row.content.tabIndex >= 0))
         widget.setFocusPolicy(Qt::StrongFocus);
     place();
 }

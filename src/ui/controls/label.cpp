@@ -36,6 +36,7 @@ void Label::paintEvent(QPaintEvent*)
     painter.setPen(style ? style->fore.toQColor() : QColor(Qt::black));
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, m_caption);
+    paintFocus(painter);
 }
 
 }  // namespace ui

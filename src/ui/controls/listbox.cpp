@@ -1,7 +1,9 @@
 #include "listbox.h"
 
 #include "ui/accessibility/focusring.h"
+#include "ui/accessibility/reading.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPaintEvent>
@@ -88,8 +90,27 @@ void ListBox::focusInEvent(QFocusEvent* event)
     QImage beneath(viewport()->size(), QImage::Format_RGB32);
     beneath.fill(palette().color(QPalette::Base));
     m_ringColour = focusRingColourOver(beneath, focusRingIn(QRectF(beneath.rect())));
+    // The first sentence is current as the list takes the focus, so a reader starts there and
+    // the first Down goes to the second; nothing is selected by it.
+    if (currentRow() < 0) {
+        const auto passages = passagesOf(items());
+        if (!passages.empty())
+            setCurrentRow(passages.front().firstLine, QItemSelectionModel::NoUpdate);
+    }
     QListWidget::focusInEvent(event);
     viewport()->update();
+    // Readers take the list's own focus after its line's, and then read no line: the current
+    // line is told again once the focus has settled.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!hasFocus() || currentRow() < 0)
+                return;
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(currentRow());
+            QAccessible::updateAccessibility(&focus);
+        },
+        Qt::QueuedConnection);
 }
 
 void ListBox::focusOutEvent(QFocusEvent* event)
@@ -117,6 +138,35 @@ bool ListBox::viewportEvent(QEvent* event)
         return QListWidget::viewportEvent(&widened);
     }
     return QListWidget::viewportEvent(event);
+}
+
+QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    if (action != MoveDown && action != MoveUp && action != MoveNext && action != MovePrevious)
+        return QListWidget::moveCursor(action, modifiers);
+    const auto passages = passagesOf(items());
+    if (passages.empty())
+        return QListWidget::moveCursor(action, modifiers);
+    const int now = currentRow();
+    const bool down = action == MoveDown || action == MoveNext;
+    int target = -1;
+    if (down) {
+        for (const Passage& p : passages)
+            if (p.firstLine > now) {
+                target = p.firstLine;
+                break;
+            }
+    } else {
+        for (auto it = passages.rbegin(); it != passages.rend(); ++it)
+            if (it->firstLine < now) {
+                target = it->firstLine;
+                break;
+            }
+    }
+    // At either end the current sentence stays, as a list stays on its last row.
+    if (target < 0)
+        target = now < 0 ? passages.front().firstLine : now;
+    return model()->index(target, 0, rootIndex());
 }
 
 QStringList ListBox::items() const

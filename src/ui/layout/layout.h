@@ -39,10 +39,10 @@ constexpr bool hasTextStyle(Kind kind)
 {
     return kind == Kind::Label || kind == Kind::ListBox;
 }
-// A picture in tab order is worked like a button.
+// A picture in tab order is worked like a button; a label in it is a text to be read.
 constexpr bool takesFocus(Kind kind)
 {
-    return takesClicks(kind) || kind == Kind::ListBox;
+    return takesClicks(kind) || kind == Kind::ListBox || kind == Kind::Label;
 }
 // What a screen reader can be told a control is called.
 constexpr bool hasName(Kind kind)
@@ -126,10 +126,12 @@ constexpr Content panel(Colour back, std::string_view picture = {}, std::string_
 {
     return {picture, text, {}, false, -1, back};
 }
-// A click area over a switch drawn in the picture beneath, reached by Tab and worked by Space.
-constexpr Content switchArea(std::string_view name, int tabIndex)
+// A click area over a switch drawn in the picture beneath, reached by Tab and worked by Space;
+// `words` say what pressing it does.
+constexpr Content switchArea(std::string_view name, int tabIndex, std::string_view words = {})
 {
     Content result = none().named(name).tab(tabIndex);
+    result.text = words;
     result.toggle = true;
     return result;
 }
