@@ -42,10 +42,18 @@ void Form::resizeEvent(QResizeEvent* event)
     fitLayout();
 }
 
+void Form::setZoomScale(double scale)
+{
+    m_zoomScale = scale;
+    fitLayout();
+}
+
 void Form::fitLayout()
 {
-    const double scale = std::min(width() / (kClientWidthTwips / double(kTwipsPerPixel)),
-                                  height() / (kClientHeightTwips / double(kTwipsPerPixel)));
+    const QSize zoomed(twipsToPixels(kClientWidthTwips, m_zoomScale), twipsToPixels(kClientHeightTwips, m_zoomScale));
+    const double scale = size() == zoomed ? m_zoomScale
+                                          : std::min(width() / (kClientWidthTwips / double(kTwipsPerPixel)),
+                                                     height() / (kClientHeightTwips / double(kTwipsPerPixel)));
     const QSize shown(twipsToPixels(kClientWidthTwips, scale), twipsToPixels(kClientHeightTwips, scale));
     const QPoint origin((width() - shown.width()) / 2, (height() - shown.height()) / 2);
     if (scale == m_scale && origin == m_origin)

@@ -21,6 +21,9 @@ public:
     QPoint origin() const { return m_origin; }
     // The layout's client area as shown.
     QRect stage() const;
+    // The scale the window was sized for: a window of just the layout's size at that scale shows
+    // it at exactly that scale, not at the one its rounded size gives.
+    void setZoomScale(double scale);
 
 signals:
     // The close box of the title bar was pressed; the window stays until its screen unloads.
@@ -39,6 +42,7 @@ private:
 
     Picture m_background;
     double m_scale = 1.0;
+    double m_zoomScale = 1.0;
     QPoint m_origin;
 };
 

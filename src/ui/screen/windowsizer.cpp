@@ -98,6 +98,7 @@ void WindowSizer::placeNormal()
     const QRect area = availableArea();
     // The title bar and frame are known once the window has been shown.
     const QSize frame = m_form.isVisible() ? m_form.frameGeometry().size() - m_form.size() : QSize(0, 0);
+    m_form.setZoomScale(m_settings.zoomPercent / 100.0);
     m_form.resize(sizeFitting(normalSize(), area.size() - frame));
     if (area.isEmpty())
         return;
@@ -137,10 +138,13 @@ void WindowSizer::show()
 void WindowSizer::toggleFullScreen()
 {
     if (m_form.isFullScreen()) {
-        if (m_settings.maximised)
+        if (m_settings.maximised) {
             m_form.showMaximized();
-        else
+        } else {
+            // A window that opened full screen has no normal size of its own to go back to.
             m_form.showNormal();
+            placeNormal();
+        }
     } else {
         m_form.showFullScreen();
     }
