@@ -308,7 +308,9 @@ void Screen::loadPicture(ControlRef ref, const QString& relativePath) const
 {
     Control& target = control(ref);
     const QString path = content::contentPath(relativePath);
-    Picture picture = Picture::fromImage(content::readPicture(path));
+    QImage base = content::readPicture(path);
+    QList<content::LargerCopy> larger = content::readLargerCopies(path, base);
+    Picture picture = Picture::fromImages(std::move(base), std::move(larger));
     picture.setSource(relativePath);
     if (auto* img = dynamic_cast<Image*>(&target))
         img->setPicture(std::move(picture));
