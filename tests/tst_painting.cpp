@@ -1,6 +1,11 @@
 // Painting: stored pictures rendered once into a bounded cache and blitted, and a tick that
 // repaints only what it changed.
+#include "support/contentfolder.h"
+#include "support/gifwriter.h"
 #include "support/testprogram.h"
+
+#include "content/contenterror.h"
+#include "content/picturefile.h"
 
 #include "app/startup.h"
 #include "principle/principlescreen.h"
@@ -109,6 +114,8 @@ private slots:
     void blitLooksLikeDrawing_data();
     void blitLooksLikeDrawing();
     void renderedOncePerSizeAndRatio();
+    void contentPictureDrawnFromTheCopyForItsScale_data();
+    void contentPictureDrawnFromTheCopyForItsScale();
     void leastRecentlyUsedGoesFirstWithinTheBound();
     void pictureLargerThanTheBoundIsDrawnNotKept();
     void drawnDirectlyWhereABlitWouldNotMatch_data();
@@ -480,6 +487,83 @@ void PaintingTest::whatIsShownAfterTicksIsAWholeRepaint()
     const QImage whole = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown.size(), whole.size());
     QVERIFY(shown == whole);
+}
+
+void PaintingTest::contentPictureDrawnFromTheCopyForItsScale_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<double>("ratio");  // the display's device pixel ratio
+    QTest::addColumn<QStringList>("copies");
+    QTest::addColumn<QColor>("drawnFrom");  // the colour of the copy drawn
+    const QStringList both{"@2x", "@3x"};
+    const QColor base(Qt::red), twice(Qt::green), thrice(Qt::blue);
+    QTest::newRow("100 %") << 1.0 << 1.0 << both << base;
+    QTest::newRow("150 %: the finer copy above") << 1.5 << 1.0 << both << twice;
+    QTest::newRow("200 %") << 2.0 << 1.0 << both << twice;
+    QTest::newRow("100 % on a display at 200 %") << 1.0 << 2.0 << both << twice;
+    QTest::newRow("250 %") << 2.5 << 1.0 << both << thrice;
+    QTest::newRow("300 %") << 3.0 << 1.0 << both << thrice;
+    QTest::newRow("150 % on a display at 200 %") << 1.5 << 2.0 << both << thrice;
+    QTest::newRow("400 %: the finest there is") << 4.0 << 1.0 << both << thrice;
+    QTest::newRow("300 %, only @2x") << 3.0 << 1.0 << QStringList{"@2x"} << twice;
+    QTest::newRow("200 %, only @3x") << 2.0 << 1.0 << QStringList{"@3x"} << thrice;
+    QTest::newRow("200 %, @2x of the wrong size") << 2.0 << 1.0 << QStringList{"@2x wrong size"} << base;
+    QTest::newRow("200 %, @2x opaque where the picture is not") << 2.0 << 1.0 << QStringList{"@2x opaque"} << base;
+}
+
+void PaintingTest::contentPictureDrawnFromTheCopyForItsScale()
+{
+    QFETCH(double, zoom);
+    QFETCH(double, ratio);
+    QFETCH(QStringList, copies);
+    QFETCH(QColor, drawnFrom);
+    using testsupport::GifFrame;
+    // Each copy in a colour of its own, see-through in its left quarter as the picture is.
+    const auto picture = [](int factor, const QColor& colour, bool seeThrough = true) {
+        const int width = 12 * factor, height = 8 * factor;
+        GifFrame frame{width, height, QVector<quint8>(width * height, 1)};
+        if (seeThrough)
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width / 4; ++x)
+                    frame.pixels[y * width + x] = 0;
+        return testsupport::writeGif({Qt::white, colour}, {frame}, 0);
+    };
+    testsupport::ContentFolder folder;
+    folder.writeBytes(QStringLiteral("e.gif"), picture(1, Qt::red));
+    for (const QString& copy : copies) {
+        const int factor = copy.mid(1, 1).toInt();
+        const QColor colour = factor == 2 ? QColor(Qt::green) : QColor(Qt::blue);
+        const QString name = QStringLiteral("e@%1x.gif").arg(factor);
+        if (copy.endsWith(QLatin1String("wrong size")))
+            folder.writeBytes(name, picture(factor + 1, colour));
+        else
+            folder.writeBytes(name, picture(factor, colour, !copy.endsWith(QLatin1String("opaque"))));
+    }
+    const QString path = folder.path() + QStringLiteral("/e.gif");
+    QImage base = content::readPicture(path);
+    const ui::Picture shown = ui::Picture::fromImages(base, content::readLargerCopies(path, base));
+
+    // Painted as a control on a window at that zoom paints it.
+    const QSizeF target = QSizeF(base.size()) * zoom;
+    QImage device((target * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    device.setDevicePixelRatio(ratio);
+    device.fill(Qt::transparent);
+    {
+        QPainter painter(&device);
+        shown.paint(painter, QRectF(QPointF(0, 0), target));
+    }
+    const QColor centre = device.pixelColor(device.width() * 5 / 8, device.height() / 2);
+    QCOMPARE(centre.name(), drawnFrom.name());
+    QCOMPARE(qAlpha(device.pixel(1, device.height() / 2)), 0);
+    // Without a copy fine enough it is scaled smoothly: the edge of what shows is not a step.
+    if (drawnFrom == QColor(Qt::red) && zoom * ratio > 1) {
+        bool blended = false;
+        for (int x = 0; x < device.width(); ++x) {
+            const int alpha = qAlpha(device.pixel(x, device.height() / 2));
+            blended = blended || (alpha > 0 && alpha < 255);
+        }
+        QVERIFY2(blended, "drawn in blocks");
+    }
 }
 
 QTEST_MAIN(PaintingTest)

@@ -7,6 +7,7 @@
 #include "ui/pictures/picture.h"
 #include "ui/screen/screen.h"
 #include "ui/screen/screenhost.h"
+#include "ui/screen/windowsizer.h"
 #include "ui/sound/soundsink.h"
 
 #include <QObject>
@@ -43,6 +44,7 @@ public:
     content::EventGuard& guard() override { return m_guard; }
     ui::PictureStore& pictures() override { return m_pictures; }
     std::unique_ptr<ui::SoundSink> makeSoundSink() override { return m_sounds(); }
+    ui::ViewSettings& viewSettings() override { return m_view; }
 
     ui::Screen& screen(ScreenId id);
     bool isCreated(ScreenId id) const { return m_screens.count(id) != 0; }
@@ -63,6 +65,7 @@ private:
     content::EventGuard m_guard;
     ui::PictureStore m_pictures;
     ui::SoundSinkFactory m_sounds;
+    ui::ViewSettings m_view;
     // Declared after what the screens use, so they go first.
     std::map<ScreenId, std::unique_ptr<ui::Screen>> m_screens;
     bool m_ended = false;

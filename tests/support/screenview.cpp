@@ -16,9 +16,9 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15;
 
-int nearestPixel(double twips)
+int nearestPixel(double twips, double scale = 1.0)
 {
-    return int(std::floor(twips / kTwipsPerPixel + 0.5));
+    return int(std::floor(twips * scale / kTwipsPerPixel + 0.5));
 }
 
 QSet<QString> controlNames(const ui::Screen& screen)
@@ -39,6 +39,8 @@ bool near(QColor a, QColor b, int tolerance)
         && std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
+}  // namespace
+
 QString controlAt(const ui::Screen& screen, QPoint pixel)
 {
     const QSet<QString> names = controlNames(screen);
@@ -49,17 +51,15 @@ QString controlAt(const ui::Screen& screen, QPoint pixel)
     return {};
 }
 
-}  // namespace
-
-QPoint pixelOf(QPointF twips)
+QPoint pixelOf(QPointF twips, double scale)
 {
-    return {nearestPixel(twips.x()), nearestPixel(twips.y())};
+    return {nearestPixel(twips.x(), scale), nearestPixel(twips.y(), scale)};
 }
 
-QRect pixelRect(double left, double top, double width, double height)
+QRect pixelRect(double left, double top, double width, double height, double scale)
 {
-    const QPoint topLeft = pixelOf({left, top});
-    const QPoint end = pixelOf({left + width, top + height});
+    const QPoint topLeft = pixelOf({left, top}, scale);
+    const QPoint end = pixelOf({left + width, top + height}, scale);
     return {topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())};
 }
 

@@ -20,9 +20,10 @@ class Screen;
 // never through the screen's own look-ups, so that these tests see only what a user sees.
 namespace testsupport {
 
-// The nearest pixel of a place in twips, and a rectangle whose edges are the nearest pixels.
-QPoint pixelOf(QPointF twips);
-QRect pixelRect(double left, double top, double width, double height);
+// The nearest pixel of a place in twips, and a rectangle whose edges are the nearest pixels, on a
+// window that shows the layout at `scale`.
+QPoint pixelOf(QPointF twips, double scale = 1.0);
+QRect pixelRect(double left, double top, double width, double height, double scale = 1.0);
 
 QWidget* widgetNamed(const ui::Screen& screen, const QString& name);
 // Relative to the control's container, as the layouts place it.
@@ -31,6 +32,7 @@ QRect placeOf(const ui::Screen& screen, const QString& name);
 bool showsOnScreen(const ui::Screen& screen, const QString& name);
 // The control the pointer finds at a place of the window, or "" for the bare window.
 QString controlAtTwips(const ui::Screen& screen, QPointF twips);
+QString controlAt(const ui::Screen& screen, QPoint pixel);
 // A press and release of the left button at a place in twips, delivered by Qt to the window as a
 // window system would; returns the control that was under the pointer.
 QString clickAt(ui::Screen& screen, QPointF twips);

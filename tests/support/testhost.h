@@ -6,6 +6,7 @@
 #include "content/failurereport.h"
 #include "ui/pictures/picture.h"
 #include "ui/screen/screenhost.h"
+#include "ui/screen/windowsizer.h"
 
 #include <QList>
 #include <QStringList>
@@ -39,12 +40,14 @@ public:
     content::EventGuard& guard() override { return m_guard; }
     ui::PictureStore& pictures() override { return m_pictures; }
     std::unique_ptr<ui::SoundSink> makeSoundSink() override { return makeSoundRecorder(); }
+    ui::ViewSettings& viewSettings() override { return m_view; }
 
     int unloads = 0;
 
 private:
     content::EventGuard m_guard;
     ui::PictureStore m_pictures;
+    ui::ViewSettings m_view;
 };
 
 }  // namespace testsupport

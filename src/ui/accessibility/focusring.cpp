@@ -23,9 +23,9 @@ double contrast(double a, double b)
 }
 
 // The four bars of the ring.
-QList<QRectF> ringBars(const QRectF& ring)
+QList<QRectF> ringBars(const QRectF& ring, double scale)
 {
-    const double width = kFocusRingWidth;
+    const double width = std::max(1.0, std::round(kFocusRingWidth * scale));
     return {QRectF(ring.left(), ring.top(), ring.width(), width),
             QRectF(ring.left(), ring.bottom() - width, ring.width(), width),
             QRectF(ring.left(), ring.top() + width, width, ring.height() - 2 * width),
@@ -34,16 +34,17 @@ QList<QRectF> ringBars(const QRectF& ring)
 
 }  // namespace
 
-QRectF focusRingIn(const QRectF& area)
+QRectF focusRingIn(const QRectF& area, double scale)
 {
-    return area.adjusted(kFocusRingInset, kFocusRingInset, -kFocusRingInset, -kFocusRingInset);
+    const double inset = std::round(kFocusRingInset * scale);
+    return area.adjusted(inset, inset, -inset, -inset);
 }
 
-QColor focusRingColourOver(const QImage& beneath, const QRectF& ring)
+QColor focusRingColourOver(const QImage& beneath, const QRectF& ring, double scale)
 {
     double leastWithWhite = 21;
     double leastWithBlack = 21;
-    for (const QRectF& bar : ringBars(ring)) {
+    for (const QRectF& bar : ringBars(ring, scale)) {
         const QRect pixels = bar.toRect() & beneath.rect();
         for (int y = pixels.top(); y <= pixels.bottom(); ++y)
             for (int x = pixels.left(); x <= pixels.right(); ++x) {
@@ -55,11 +56,11 @@ QColor focusRingColourOver(const QImage& beneath, const QRectF& ring)
     return leastWithWhite >= leastWithBlack ? QColor(Qt::white) : QColor(Qt::black);
 }
 
-void paintFocusRing(QPainter& painter, const QRectF& ring, const QColor& colour)
+void paintFocusRing(QPainter& painter, const QRectF& ring, const QColor& colour, double scale)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const QRectF& bar : ringBars(ring))
+    for (const QRectF& bar : ringBars(ring, scale))
         painter.fillRect(bar, colour);
     painter.restore();
 }

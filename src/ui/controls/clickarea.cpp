@@ -1,6 +1,7 @@
 #include "clickarea.h"
 
 #include "ui/accessibility/focusring.h"
+#include "ui/controls/control.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -47,15 +48,23 @@ void ClickArea::focusInEvent(QFocusEvent* event)
         m_choosingRing = true;
         const QImage beneath = window()->grab(QRect(mapTo(window(), QPoint(0, 0)), size())).toImage().scaled(size());
         m_choosingRing = false;
-        m_ringColour = focusRingColourOver(beneath, focusRingIn(QRectF(rect())));
+        const double scale = ringScale();
+        m_ringColour = focusRingColourOver(beneath, focusRingIn(QRectF(rect()), scale), scale);
     }
     QWidget::focusInEvent(event);
+}
+
+double ClickArea::ringScale() const
+{
+    const auto* control = dynamic_cast<const Control*>(this);
+    return control ? control->scale() : 1.0;
 }
 
 void ClickArea::paintFocus(QPainter& painter) const
 {
     if (hasFocus() && !m_choosingRing)
-        paintFocusRing(painter, focusRingIn(QRectF(rect())), m_ringColour.isValid() ? m_ringColour : QColor(Qt::black));
+        paintFocusRing(painter, focusRingIn(QRectF(rect()), ringScale()),
+                       m_ringColour.isValid() ? m_ringColour : QColor(Qt::black), ringScale());
 }
 
 void ClickArea::focusOutEvent(QFocusEvent* event)

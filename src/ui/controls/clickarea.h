@@ -35,6 +35,10 @@ protected:
     void paintFocus(QPainter& painter) const;
 
 private:
+    // The ring grows with the scale its window shows the layout at.
+    double ringScale() const;
+
+private:
     bool m_pressed = false;
     bool m_spaceHeld = false;
     QColor m_ringColour;

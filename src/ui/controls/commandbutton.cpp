@@ -6,6 +6,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace ui {
 
 CommandButton::CommandButton(const ControlSpec& row, Picture face, QWidget* parent)
@@ -24,14 +27,17 @@ void CommandButton::paintEvent(QPaintEvent*)
     // Pushed in: the face moves down-right by a pixel and is shaded at its upper and left edges.
     // A button that stays on until pressed again stays pushed in while on.
     const bool down = isDown() || isChecked();
-    const QRectF target = down ? whole.translated(1, 1) : whole;
+    const double f = scale();
+    const double shift = std::max(1.0, std::round(f));
+    const double shade = std::max(1.0, std::round(2 * f));
+    const QRectF target = down ? whole.translated(shift, shift) : whole;
     m_face.paint(painter, target);
     if (down) {
-        painter.fillRect(QRectF(0, 0, whole.width(), 2), QColor(0, 0, 0, 90));
-        painter.fillRect(QRectF(0, 2, 2, whole.height() - 2), QColor(0, 0, 0, 90));
+        painter.fillRect(QRectF(0, 0, whole.width(), shade), QColor(0, 0, 0, 90));
+        painter.fillRect(QRectF(0, shade, shade, whole.height() - shade), QColor(0, 0, 0, 90));
     }
     if (hasFocus())
-        paintFocusRing(painter, focusRingIn(target), ringColour());
+        paintFocusRing(painter, focusRingIn(target, f), ringColour(), f);
 }
 
 QColor CommandButton::ringColour()
@@ -45,7 +51,7 @@ QColor CommandButton::ringColour()
         painter.setRenderHint(QPainter::Antialiasing);
         m_face.paint(painter, QRectF(rect()));
     }
-    m_ringColour = focusRingColourOver(face, focusRingIn(QRectF(rect())));
+    m_ringColour = focusRingColourOver(face, focusRingIn(QRectF(rect()), scale()), scale());
     return m_ringColour;
 }
 

@@ -18,12 +18,19 @@ void Container::setPicture(Picture picture)
     update();
 }
 
+QSize Container::pictureSize() const
+{
+    // Whole pixels, so a stored picture is blitted from its rendering.
+    const QSize natural = m_picture.size();
+    return QSize(qRound(natural.width() * scale()), qRound(natural.height() * scale()));
+}
+
 void Container::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), row().content.back.toQColor());
     if (!m_picture.isNull())
-        m_picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(m_picture.size())));
+        m_picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(pictureSize())));
     paintFocus(painter);
 }
 

@@ -1,5 +1,6 @@
 #include "control.h"
 
+#include "ui/controls/form.h"
 #include "ui/layout/twips.h"
 
 #include <QWidget>
@@ -52,12 +53,23 @@ void Control::setSizeTwips(double width, double height)
     place();
 }
 
+double Control::scale() const
+{
+    const auto* form = qobject_cast<const Form*>(m_widget.window());
+    return form ? form->scale() : 1.0;
+}
+
 void Control::place()
 {
-    const int x = twipsToPixels(m_left);
-    const int y = twipsToPixels(m_top);
+    const auto* form = qobject_cast<const Form*>(m_widget.window());
+    const double f = form ? form->scale() : 1.0;
+    // Controls on the window itself stand on the layout's area, centred in the window.
+    const QPoint at = form && m_widget.parentWidget() == form ? form->origin() : QPoint();
+    const int x = twipsToPixels(m_left, f);
+    const int y = twipsToPixels(m_top, f);
     // Edges are rounded, not the size, so neighbouring controls never open a one-pixel gap.
-    m_widget.setGeometry(x, y, twipsToPixels(m_left + m_width) - x, twipsToPixels(m_top + m_height) - y);
+    m_widget.setGeometry(at.x() + x, at.y() + y, twipsToPixels(m_left + m_width, f) - x,
+                         twipsToPixels(m_top + m_height, f) - y);
 }
 
 }  // namespace ui

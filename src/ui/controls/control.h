@@ -36,6 +36,11 @@ public:
     // focus ring, and Space or Enter click it.
     bool actsAsButton() const;
 
+    // The scale its window shows the layout at (1 on no window of a screen).
+    double scale() const;
+    // Places the control again at its window's current scale; kinds with a font size it anew.
+    virtual void rescale() { place(); }
+
     // Asks for the stored pictures the control will paint on a device of `ratio`, so that they
     // are rendered before the first paint needs them.
     virtual void preparePictures(qreal ratio) const { Q_UNUSED(ratio); }
@@ -44,8 +49,9 @@ protected:
     Control(QWidget& widget, const ControlSpec& row);
     void setSizeTwips(double width, double height);
 
-private:
     void place();
+
+private:
 
     QWidget& m_widget;
     const ControlSpec& m_row;

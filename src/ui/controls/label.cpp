@@ -7,9 +7,15 @@ namespace ui {
 
 Label::Label(const ControlSpec& row, QWidget* parent) : ClickArea(parent), Control(*this, row)
 {
-    if (row.content.style)
-        setFont(toQFont(row.content.style->font));
+    rescale();
     setCaption(QString::fromUtf8(row.content.text.data(), qsizetype(row.content.text.size())));
+}
+
+void Label::rescale()
+{
+    Control::rescale();
+    if (row().content.style)
+        setFont(toQFont(row().content.style->font, scale()));
 }
 
 void Label::setCaption(const QString& caption)

@@ -14,6 +14,7 @@ public:
 
     QString caption() const { return m_caption; }
     void setCaption(const QString& caption);
+    void rescale() override;
 
 protected:
     void paintEvent(QPaintEvent*) override;

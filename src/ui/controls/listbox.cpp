@@ -11,7 +11,6 @@
 #include <QStyledItemDelegate>
 
 namespace ui {
-namespace {
 
 // Rows exactly one line of the font tall, as a plain list box spaces them, and no mark on the
 // current row unless the user selected it.
@@ -20,6 +19,11 @@ public:
     static constexpr int kTextIndent = 2;  // px between the list's edge and its text
 
     LineDelegate(int lineHeight, QObject* parent) : QStyledItemDelegate(parent), m_lineHeight(lineHeight) {}
+    void setLine(int lineHeight, int indent)
+    {
+        m_lineHeight = lineHeight;
+        m_indent = indent;
+    }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -40,15 +44,14 @@ public:
         const QFontMetricsF metrics(option.font);
         const qreal glyphs = metrics.ascent() + metrics.descent();
         const qreal baseline = option.rect.top() + (option.rect.height() - glyphs) / 2 + metrics.ascent();
-        painter->drawText(QPointF(option.rect.left() + kTextIndent, baseline), index.data(Qt::DisplayRole).toString());
+        painter->drawText(QPointF(option.rect.left() + m_indent, baseline), index.data(Qt::DisplayRole).toString());
         painter->restore();
     }
 
 private:
     int m_lineHeight;
+    int m_indent = kTextIndent;
 };
-
-}  // namespace
 
 ListBox::ListBox(const ControlSpec& row, QWidget* parent) : QListWidget(parent), Control(*this, row)
 {
@@ -62,17 +65,34 @@ ListBox::ListBox(const ControlSpec& row, QWidget* parent) : QListWidget(parent),
     setAccessibleName(toQString(row.content.name));
 
     if (const TextStyle* style = row.content.style) {
-        setFont(toQFont(style->font));
         QPalette colours = palette();
         colours.setColor(QPalette::Base, style->back.toQColor());
         colours.setColor(QPalette::Text, style->fore.toQColor());
         setPalette(colours);
     }
+    m_delegate = new LineDelegate(0, this);
+    setItemDelegate(m_delegate);
+    rescale();
+    setMouseTracking(false);
+}
+
+void ListBox::rescale()
+{
+    Control::rescale();
+    const double f = scale();
+    if (const TextStyle* style = row().content.style)
+        setFont(toQFont(style->font, f));
     // The font's own pixel size, not the rounded-up ascent plus descent: a 16 px face, 16 px rows.
     const QFont face = font();
     m_lineHeight = face.pixelSize() > 0 ? face.pixelSize() : QFontMetrics(face).height();
-    setItemDelegate(new LineDelegate(m_lineHeight, this));
-    setMouseTracking(false);
+    m_delegate->setLine(m_lineHeight, textIndent());
+    // Rows keep the height they were laid out with until told it changed.
+    doItemsLayout();
+}
+
+int ListBox::textIndent() const
+{
+    return qRound(LineDelegate::kTextIndent * scale());
 }
 
 void ListBox::paintEvent(QPaintEvent* event)
@@ -80,7 +100,7 @@ void ListBox::paintEvent(QPaintEvent* event)
     // The focus ring round the lines, drawn beneath them so the first and last lines stay whole.
     if (hasFocus()) {
         QPainter painter(viewport());
-        paintFocusRing(painter, focusRingIn(QRectF(viewport()->rect())), m_ringColour);
+        paintFocusRing(painter, focusRingIn(QRectF(viewport()->rect()), scale()), m_ringColour, scale());
     }
     QListWidget::paintEvent(event);
 }
@@ -89,7 +109,7 @@ void ListBox::focusInEvent(QFocusEvent* event)
 {
     QImage beneath(viewport()->size(), QImage::Format_RGB32);
     beneath.fill(palette().color(QPalette::Base));
-    m_ringColour = focusRingColourOver(beneath, focusRingIn(QRectF(beneath.rect())));
+    m_ringColour = focusRingColourOver(beneath, focusRingIn(QRectF(beneath.rect()), scale()), scale());
     // The first sentence is current as the list takes the focus, so a reader starts there and
     // the first Down goes to the second; nothing is selected by it.
     if (currentRow() < 0) {
@@ -188,7 +208,7 @@ QSize inside(const QListWidget& list)
 
 int ListBox::textRoom() const
 {
-    return inside(*this).width() - LineDelegate::kTextIndent;
+    return inside(*this).width() - textIndent();
 }
 
 int ListBox::visibleRows() const

@@ -6,6 +6,8 @@
 
 namespace ui {
 
+class LineDelegate;
+
 // One item per line, never wrapped (a long line is cut at the right edge); a vertical scroll bar
 // appears when the items do not fit.
 class ListBox : public QListWidget, public Control {
@@ -25,6 +27,8 @@ public:
     // The width in pixels a line takes in this list's font.
     int textWidth(const QString& line) const;
 
+    void rescale() override;
+
 protected:
     // While it has the keyboard focus the list shows the focus ring round its lines.
     void paintEvent(QPaintEvent* event) override;
@@ -36,6 +40,9 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
+    int textIndent() const;
+
+    LineDelegate* m_delegate;
     int m_lineHeight;
     QColor m_ringColour;
 };

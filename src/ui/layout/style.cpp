@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ui {
@@ -16,9 +17,9 @@ QColor Colour::toQColor() const
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
 
-int fontPixelSize(double points)
+int fontPixelSize(double points, double scale)
 {
-    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+    return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * scale)));
 }
 
 QString familyOf(Face face)
@@ -31,10 +32,10 @@ QString familyOf(Face face)
     return {};
 }
 
-QFont toQFont(const Font& font)
+QFont toQFont(const Font& font, double scale)
 {
     QFont result(familyOf(font.face));
-    result.setPixelSize(fontPixelSize(font.points));
+    result.setPixelSize(fontPixelSize(font.points, scale));
     result.setBold(font.bold);
     result.setStyleStrategy(QFont::PreferAntialias);
     return result;

@@ -42,9 +42,10 @@ struct Font {
     bool bold;
 };
 
-// Pixel sizes at 96 dpi, so texts fit their fixed boxes whatever the desktop's font DPI.
-QFont toQFont(const Font& font);
-int fontPixelSize(double points);
+// Pixel sizes at 96 dpi, so texts fit their fixed boxes whatever the desktop's font DPI; on a
+// window that shows its layout scaled, times that scale.
+QFont toQFont(const Font& font, double scale = 1.0);
+int fontPixelSize(double points, double scale = 1.0);
 QString familyOf(Face face);
 
 struct TextStyle {

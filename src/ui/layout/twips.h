@@ -10,10 +10,11 @@ inline constexpr int kTwipsPerPixel = 15;  // 1440 twips per inch at 96 px per i
 inline constexpr int kClientWidthTwips = 11490;  // 766 px
 inline constexpr int kClientHeightTwips = 7170;  // 478 px
 
-// Nearest pixel; positions in the layouts are mostly whole pixels already.
-inline int twipsToPixels(double twips)
+// Nearest pixel; positions in the layouts are mostly whole pixels already. A window shows its
+// layout scaled by one factor, so every place stays the layout's twips times that factor.
+inline int twipsToPixels(double twips, double scale = 1.0)
 {
-    return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5));
+    return static_cast<int>(std::floor(twips * scale / kTwipsPerPixel + 0.5));
 }
 
 inline constexpr double pixelsToTwips(int pixels)

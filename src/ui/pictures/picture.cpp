@@ -276,6 +276,27 @@ Picture Picture::fromImage(QImage image)
     return picture;
 }
 
+Picture Picture::fromImages(QImage image, QList<content::LargerCopy> larger)
+{
+    Picture picture = fromImage(std::move(image));
+    std::sort(larger.begin(), larger.end(), [](const auto& a, const auto& b) { return a.factor < b.factor; });
+    picture.m_larger = std::move(larger);
+    return picture;
+}
+
+const QImage& Picture::imageFor(qreal deviceScale) const
+{
+    // The smallest copy at least as fine as the paint, else the finest there is; a hair of
+    // rounding is no reason to take the next one.
+    constexpr qreal kRounding = 0.05;
+    if (deviceScale <= 1 + kRounding || m_larger.isEmpty())
+        return m_image;
+    for (const content::LargerCopy& copy : m_larger)
+        if (copy.factor + kRounding >= deviceScale)
+            return copy.image;
+    return m_larger.last().image;
+}
+
 QSize Picture::size() const
 {
     if (m_cache)
@@ -298,10 +319,11 @@ void Picture::paint(QPainter& painter, const QRectF& target) const
     }
     if (m_image.isNull())
         return;
-    // Content frames are pixel art: scale them without blurring.
+    // Drawn from the copy made for the scale shown at, or scaled smoothly: never in blocks.
+    const qreal deviceScale = painter.deviceTransform().m11() * target.width() / m_image.width();
     painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(target, m_image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(target, imageFor(deviceScale));
     painter.restore();
 }
 

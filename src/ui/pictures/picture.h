@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/picturefile.h"
+
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
@@ -100,6 +102,11 @@ public:
     // A stored picture, parsed and rendered through the cache.
     static Picture fromResource(const QString& resourcePath, PictureCache& cache);
     static Picture fromImage(QImage image);
+    // An image with larger copies of it (each `factor` times its size), the one drawn chosen for
+    // the scale it is shown at.
+    static Picture fromImages(QImage image, QList<content::LargerCopy> larger);
+    // The image a paint at `deviceScale` device pixels for each of the image's pixels draws from.
+    const QImage& imageFor(qreal deviceScale) const;
 
     bool isNull() const { return !m_cache && !m_svg && m_image.isNull(); }
     QSize size() const;  // natural size in device-independent pixels
@@ -118,6 +125,7 @@ private:
     QString m_path;                       // ... and its resource path
     std::shared_ptr<QSvgRenderer> m_svg;  // a small stored picture, drawn directly every time
     QImage m_image;
+    QList<content::LargerCopy> m_larger;  // smallest first
     QString m_source;
 };
 

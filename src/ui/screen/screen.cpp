@@ -9,14 +9,13 @@
 #include "ui/controls/listbox.h"
 #include "ui/controls/mediaplayer.h"
 #include "ui/controls/timer.h"
+#include "ui/screen/windowsizer.h"
 
 #include "content/contentpath.h"
 #include "content/failurereport.h"
 #include "content/picturefile.h"
 #include "content/textfile.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 
 #include <algorithm>
 #include <stdexcept>
@@ -57,22 +56,13 @@ void Screen::show()
             return;  // the load handler left the screen already
     }
     Form* form = m_form;
+    m_sizer->sizeForShow();
     // Rendered on other threads while the window system maps the window.
     const qreal ratio = form->devicePixelRatioF();
     for (auto& [key, control] : m_controls)
         if (control->widget().isVisibleTo(form))
             control->preparePictures(ratio);
-    const QScreen* display = QGuiApplication::primaryScreen();
-    const QRect area = display ? display->availableGeometry() : QRect();
-    if (display)
-        form->move(area.center() - form->rect().center());
-    form->show();
-    // Centred with its title bar and frame, once the window system has told their size.
-    if (display && form->frameGeometry() != form->geometry()) {
-        QRect frame = form->frameGeometry();
-        frame.moveCenter(area.center());
-        form->move(frame.topLeft());
-    }
+    m_sizer->show();
     form->raise();
     form->activateWindow();
     // Keyboard focus on the first control in tab order that Tab would stop at.
@@ -95,6 +85,9 @@ void Screen::unload()
         timer->retire();
     Form* form = m_form;
     m_form = nullptr;
+    // Now: the window is deleted later, and the settings it would keep may be gone by then.
+    delete m_sizer;
+    m_sizer = nullptr;
     m_controls.clear();
     m_timers.clear();
     form->hide();
@@ -107,6 +100,7 @@ void Screen::build()
 {
     auto* form = new Form(m_caption, m_host.pictures().resource(QString::fromLatin1(kBackground)));
     m_form = form;
+    m_sizer = new WindowSizer(*form, m_host.viewSettings());
     // Every connection has this screen as its context and acts only while the window it came from
     // is the one on show: a click or tick that arrives after the screen unloaded, even within the
     // same event, reaches no handler.
@@ -314,7 +308,9 @@ void Screen::loadPicture(ControlRef ref, const QString& relativePath) const
 {
     Control& target = control(ref);
     const QString path = content::contentPath(relativePath);
-    Picture picture = Picture::fromImage(content::readPicture(path));
+    QImage base = content::readPicture(path);
+    QList<content::LargerCopy> larger = content::readLargerCopies(path, base);
+    Picture picture = Picture::fromImages(std::move(base), std::move(larger));
     picture.setSource(relativePath);
     if (auto* img = dynamic_cast<Image*>(&target))
         img->setPicture(std::move(picture));

@@ -23,6 +23,7 @@ class Label;
 class ListBox;
 class MediaPlayer;
 class Timer;
+class WindowSizer;
 
 // One screen of the program: a window built from a layout table when the screen loads and
 // destroyed when it unloads, with its handlers and its own variables. The variables live in the
@@ -41,6 +42,8 @@ public:
     bool isLoaded() const { return m_form != nullptr; }
 
     Form* window() const { return m_form; }
+    // What sizes the window and answers the keys that zoom it; null while unloaded.
+    WindowSizer* sizer() const { return m_sizer; }
     QString caption() const { return m_caption; }
     std::span<const ControlSpec> layout() const { return m_layout.rows(); }
 
@@ -92,6 +95,7 @@ private:
     QString m_caption;
     Layout m_layout;
     Form* m_form = nullptr;
+    WindowSizer* m_sizer = nullptr;  // the window's
     std::map<Key, Control*> m_controls;
     std::map<std::string, Timer*> m_timers;
     std::map<std::string, std::function<void(int)>> m_clickHandlers;

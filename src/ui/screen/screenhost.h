@@ -11,6 +11,7 @@ class EventGuard;
 namespace ui {
 
 class PictureStore;
+struct ViewSettings;
 
 // What a screen needs from the program around it. The program owns all of it and hands it to
 // every screen it makes, so no screen keeps program-wide state of its own. Where a screen leads
@@ -27,6 +28,8 @@ public:
     virtual PictureStore& pictures() = 0;
     // A sound output for each media player, made as its screen loads.
     virtual std::unique_ptr<SoundSink> makeSoundSink() = 0;
+    // How windows are shown in this run, the same for every screen.
+    virtual ViewSettings& viewSettings() = 0;
 };
 
 }  // namespace ui
