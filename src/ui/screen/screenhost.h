@@ -10,6 +10,8 @@ class EventGuard;
 
 namespace ui {
 
+class Muting;
+class Pace;
 class PictureStore;
 
 // What a screen needs from the program around it. The program owns all of it and hands it to
@@ -27,6 +29,9 @@ public:
     virtual PictureStore& pictures() = 0;
     // A sound output for each media player, made as its screen loads.
     virtual std::unique_ptr<SoundSink> makeSoundSink() = 0;
+    // The teacher's pace of the animations and the switch of the sounds, the same on every screen.
+    virtual Pace& pace() = 0;
+    virtual Muting& muting() = 0;
 };
 
 }  // namespace ui

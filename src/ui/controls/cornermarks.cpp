@@ -1,0 +1,87 @@
+#include "cornermarks.h"
+
+#include "ui/layout/twips.h"
+
+#include <QPainter>
+#include <QStringList>
+
+namespace ui {
+namespace {
+
+constexpr double kMarkHeightTwips = 360;      // 24 px
+constexpr double kRoundMarkWidthTwips = 360;  // pause, muted
+constexpr double kSpeedMarkWidthTwips = 540;  // 36 px: an arrow and its factor
+constexpr double kGapTwips = 60;              // between two marks
+constexpr double kCornerMarginTwips = 90;     // from the window's right and bottom edges
+
+}  // namespace
+
+CornerMarks::CornerMarks(PictureStore& pictures, QWidget* window)
+    : QWidget(window),
+      m_pauseMark{pictures.resource(QStringLiteral(":/ui/art/mark_pause.svg")), kRoundMarkWidthTwips},
+      m_halfMark{pictures.resource(QStringLiteral(":/ui/art/mark_half.svg")), kSpeedMarkWidthTwips},
+      m_doubleMark{pictures.resource(QStringLiteral(":/ui/art/mark_double.svg")), kSpeedMarkWidthTwips},
+      m_mutedMark{pictures.resource(QStringLiteral(":/ui/art/mark_muted.svg")), kRoundMarkWidthTwips}
+{
+    setObjectName(QStringLiteral("CornerMarks"));
+    // Never in the way: clicks and Tab go to the controls beneath.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+std::vector<const CornerMarks::Mark*> CornerMarks::shownMarks() const
+{
+    std::vector<const Mark*> marks;
+    if (m_speed == Speed::Half)
+        marks.push_back(&m_halfMark);
+    if (m_speed == Speed::Double)
+        marks.push_back(&m_doubleMark);
+    if (m_paused)
+        marks.push_back(&m_pauseMark);
+    if (m_muted)
+        marks.push_back(&m_mutedMark);
+    return marks;
+}
+
+void CornerMarks::showState(bool paused, Speed speed, bool muted)
+{
+    m_paused = paused;
+    m_speed = speed;
+    m_muted = muted;
+    QStringList words;
+    if (speed != Speed::Normal)
+        words << (speed == Speed::Half ? QStringLiteral("速さ 0.5 倍") : QStringLiteral("速さ 2 倍"));
+    if (paused)
+        words << QStringLiteral("一時停止中");
+    if (muted)
+        words << QStringLiteral("消音中");
+    setAccessibleDescription(words.join(QStringLiteral("、")));
+
+    const auto marks = shownMarks();
+    double width = 0;
+    for (const Mark* mark : marks)
+        width += mark->widthTwips + (width > 0 ? kGapTwips : 0);
+    const double right = kClientWidthTwips - kCornerMarginTwips;
+    const double bottom = kClientHeightTwips - kCornerMarginTwips;
+    const int x = twipsToPixels(right - width);
+    const int y = twipsToPixels(bottom - kMarkHeightTwips);
+    setGeometry(x, y, twipsToPixels(right) - x, twipsToPixels(bottom) - y);
+    setVisible(!marks.empty());
+    raise();
+    update();
+}
+
+void CornerMarks::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    double left = 0;
+    for (const Mark* mark : shownMarks()) {
+        const int x = twipsToPixels(left);
+        mark->picture.paint(painter, QRectF(x, 0, twipsToPixels(left + mark->widthTwips) - x, height()));
+        left += mark->widthTwips + kGapTwips;
+    }
+}
+
+}  // namespace ui
