@@ -54,10 +54,7 @@ void Control::setSizeTwips(double width, double height)
 
 void Control::place()
 {
-    const int x = twipsToPixels(m_left);
-    const int y = twipsToPixels(m_top);
-    // Edges are rounded, not the size, so neighbouring controls never open a one-pixel gap.
-    m_widget.setGeometry(x, y, twipsToPixels(m_left + m_width) - x, twipsToPixels(m_top + m_height) - y);
+    m_widget.setGeometry(pixelRect(m_left, m_top, m_width, m_height));
 }
 
 }  // namespace ui

@@ -64,9 +64,7 @@ void CornerMarks::showState(bool paused, Speed speed, bool muted)
         width += mark->widthTwips + (width > 0 ? kGapTwips : 0);
     const double right = kClientWidthTwips - kCornerMarginTwips;
     const double bottom = kClientHeightTwips - kCornerMarginTwips;
-    const int x = twipsToPixels(right - width);
-    const int y = twipsToPixels(bottom - kMarkHeightTwips);
-    setGeometry(x, y, twipsToPixels(right) - x, twipsToPixels(bottom) - y);
+    setGeometry(pixelRect(right - width, bottom - kMarkHeightTwips, width, kMarkHeightTwips));
     setVisible(!marks.empty());
     raise();
     update();
@@ -78,8 +76,7 @@ void CornerMarks::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     double left = 0;
     for (const Mark* mark : shownMarks()) {
-        const int x = twipsToPixels(left);
-        mark->picture.paint(painter, QRectF(x, 0, twipsToPixels(left + mark->widthTwips) - x, height()));
+        mark->picture.paint(painter, pixelRect(left, 0, mark->widthTwips, kMarkHeightTwips));
         left += mark->widthTwips + kGapTwips;
     }
 }

@@ -29,13 +29,6 @@ constexpr Colour kKeyColour = rgb(16, 40, 120);
 constexpr Colour kTextColour = rgb(33, 33, 33);
 constexpr Colour kNoteColour = rgb(90, 90, 90);
 
-QRect pixels(double left, double top, double width, double height)
-{
-    const int x = twipsToPixels(left);
-    const int y = twipsToPixels(top);
-    return QRect(x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y);
-}
-
 }  // namespace
 
 KeysPanel::KeysPanel(std::span<const KeyLine> lines, const QString& note, QWidget* window)
@@ -57,7 +50,7 @@ void KeysPanel::openPanel()
     if (isOpen())
         return;
     m_focusBefore = window()->focusWidget();
-    setGeometry(pixels(0, 0, kClientWidthTwips, kClientHeightTwips));
+    setGeometry(pixelRect(0, 0, kClientWidthTwips, kClientHeightTwips));
     show();
     raise();
     setFocus(Qt::OtherFocusReason);
@@ -84,14 +77,14 @@ void KeysPanel::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), QColor(0, 0, 0, 140));  // the screen beneath, dimmed
 
-    const QRect card = pixels(kCardLeft, kCardTop, kCardWidth, kCardHeight);
+    const QRect card = pixelRect(kCardLeft, kCardTop, kCardWidth, kCardHeight);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kCardBack.toQColor());
     painter.drawRoundedRect(card, 8, 8);
     QPainterPath band;
     band.addRoundedRect(QRectF(card.left(), card.top(), card.width(), twipsToPixels(kTitleBandTwips) + 8), 8, 8);
     painter.save();
-    painter.setClipRect(pixels(kCardLeft, kCardTop, kCardWidth, kTitleBandTwips));
+    painter.setClipRect(pixelRect(kCardLeft, kCardTop, kCardWidth, kTitleBandTwips));
     painter.fillPath(band, kTitleBack.toQColor());
     painter.restore();
 
@@ -99,7 +92,7 @@ void KeysPanel::paintEvent(QPaintEvent*)
     const double innerWidth = kCardWidth - 2 * kPaddingTwips;
     painter.setPen(Qt::white);
     painter.setFont(toQFont(kTitleFont));
-    const QRect title = pixels(inner, kCardTop, innerWidth, kTitleBandTwips);
+    const QRect title = pixelRect(inner, kCardTop, innerWidth, kTitleBandTwips);
     painter.drawText(title, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("キーの一覧"));
     painter.setFont(toQFont(kTextFont));
     painter.drawText(title, Qt::AlignVCenter | Qt::AlignRight, QStringLiteral("F1 か Esc で閉じます"));
@@ -108,16 +101,16 @@ void KeysPanel::paintEvent(QPaintEvent*)
     for (const KeyLine& line : m_lines) {
         painter.setPen(kKeyColour.toQColor());
         painter.setFont(toQFont(kKeyFont));
-        painter.drawText(pixels(inner, top, kMeaningTwips, kLineTwips), Qt::AlignVCenter | Qt::AlignLeft,
+        painter.drawText(pixelRect(inner, top, kMeaningTwips, kLineTwips), Qt::AlignVCenter | Qt::AlignLeft,
                          QString::fromUtf8(line.keys));
         painter.setPen(kTextColour.toQColor());
         painter.setFont(toQFont(kTextFont));
-        painter.drawText(pixels(inner + kMeaningTwips, top, innerWidth - kMeaningTwips, kLineTwips),
+        painter.drawText(pixelRect(inner + kMeaningTwips, top, innerWidth - kMeaningTwips, kLineTwips),
                          Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(line.meaning));
         top += kLineTwips;
     }
     painter.setPen(kNoteColour.toQColor());
-    painter.drawText(pixels(inner, top + kLineTwips / 4, innerWidth, kLineTwips), Qt::AlignVCenter | Qt::AlignLeft,
+    painter.drawText(pixelRect(inner, top + kLineTwips / 4, innerWidth, kLineTwips), Qt::AlignVCenter | Qt::AlignLeft,
                      m_note);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 #include <cmath>
 
 namespace ui {
@@ -14,6 +16,15 @@ inline constexpr int kClientHeightTwips = 7170;  // 478 px
 inline int twipsToPixels(double twips)
 {
     return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5));
+}
+
+// A rectangle in twips, in pixels: its edges are rounded, not its size, so neighbouring
+// rectangles never open a one-pixel gap.
+inline QRect pixelRect(double left, double top, double width, double height)
+{
+    const int x = twipsToPixels(left);
+    const int y = twipsToPixels(top);
+    return QRect(x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y);
 }
 
 inline constexpr double pixelsToTwips(int pixels)
