@@ -247,6 +247,10 @@ std::vector<State> allStates()
                           }});
     states.push_back({"drillstart", [](Run& r) -> ui::Screen& { return r.open(ScreenId::DrillStart); }});
     states.push_back({"drill-asking", [](Run& r) -> ui::Screen& { return r.open(ScreenId::Drill); }});
+    states.push_back({"drill-muted", [](Run& r) -> ui::Screen& {
+                          r.program.muting().setMuted(true);
+                          return r.open(ScreenId::Drill);
+                      }});
     states.push_back({"drill-right", [](Run& r) -> ui::Screen& {
                           ui::Screen& s = r.open(ScreenId::Drill);
                           answer(r, s, true, false);
