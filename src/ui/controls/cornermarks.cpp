@@ -3,7 +3,6 @@
 #include "ui/layout/twips.h"
 
 #include <QPainter>
-#include <QStringList>
 
 namespace ui {
 namespace {
@@ -44,19 +43,12 @@ std::vector<const CornerMarks::Mark*> CornerMarks::shownMarks() const
     return marks;
 }
 
-void CornerMarks::showState(bool paused, Speed speed, bool muted)
+void CornerMarks::showState(bool paused, Speed speed, bool muted, const QString& description)
 {
     m_paused = paused;
     m_speed = speed;
     m_muted = muted;
-    QStringList words;
-    if (speed != Speed::Normal)
-        words << (speed == Speed::Half ? QStringLiteral("速さ 0.5 倍") : QStringLiteral("速さ 2 倍"));
-    if (paused)
-        words << QStringLiteral("一時停止中");
-    if (muted)
-        words << QStringLiteral("消音中");
-    setAccessibleDescription(words.join(QStringLiteral("、")));
+    setAccessibleDescription(description);
 
     const auto marks = shownMarks();
     double width = 0;

@@ -17,7 +17,8 @@ public:
 
     CornerMarks(PictureStore& pictures, QWidget* window);
 
-    void showState(bool paused, Speed speed, bool muted);
+    // `description` says in words all that is shown.
+    void showState(bool paused, Speed speed, bool muted, const QString& description);
     bool showsPaused() const { return m_paused; }
     Speed shownSpeed() const { return m_speed; }
     bool showsMuted() const { return m_muted; }

@@ -8,6 +8,7 @@
 #include "ui/sound/muting.h"
 
 #include <QShortcut>
+#include <QStringList>
 
 #include <functional>
 
@@ -131,8 +132,17 @@ void TeacherKeys::showMarks()
     const Pace& pace = m_host.pace();
     // The pace is marked only where it rules something.
     const bool animates = m_screen.animates();
-    m_marks->showState(animates && pace.isPaused(), animates ? markOf(pace.speed()) : CornerMarks::Speed::Normal,
-                       m_host.muting().isMuted());
+    const bool paused = animates && pace.isPaused();
+    const Pace::Speed speed = animates ? pace.speed() : Pace::Speed::Normal;
+    const bool muted = m_host.muting().isMuted();
+    QStringList words;
+    if (speed != Pace::Speed::Normal)
+        words << speedWords(speed);
+    if (paused)
+        words << QStringLiteral("一時停止中");
+    if (muted)
+        words << QStringLiteral("消音中");
+    m_marks->showState(paused, markOf(speed), muted, words.join(QStringLiteral("、")));
 }
 
 void TeacherKeys::say(const QString& words)
