@@ -84,6 +84,7 @@ private slots:
     void naturalAgainstStretchedPictures();
     void transparentPictureShowsWhatLiesBeneath();
     void timerStartsStopsAndMergesTicks();
+    void heldTimerNeitherTicksNorWakes();
     void noTickAfterUnload_data();
     void noTickAfterUnload();
     void variablesSurviveUnloadWhileControlsAreRebuilt();
@@ -353,6 +354,28 @@ void ControlModelTest::timerStartsStopsAndMergesTicks()
     QVERIFY(!screen.tick("Timer1"));
     QTest::qWait(30);
     QCOMPARE(screen.ticks, before);
+    screen.unload();
+}
+
+void ControlModelTest::heldTimerNeitherTicksNorWakes()
+{
+    ProbeScreen screen(m_host);
+    screen.show();
+    Timer& timer = screen.timer("Timer1");
+    timer.setPace(true, 1.0);
+    screen.setInterval("Timer1", 400);  // set going while held: running, yet its clock sleeps
+    QVERIFY(timer.isRunning() && !timer.isTicking());
+    QVERIFY(!screen.tick("Timer1"));
+    QVERIFY(timer.step());
+    QCOMPARE(screen.ticks, 1);
+    timer.setPace(false, 2.0);
+    QVERIFY(timer.isTicking());
+    QCOMPARE(timer.clockInterval(), 200);
+    timer.setPace(false, 0.5);
+    QCOMPARE(timer.clockInterval(), 800);
+    QCOMPARE(timer.interval(), 400);
+    screen.setInterval("Timer1", 0);
+    QVERIFY(!timer.step());  // a stopped clock has no step to take
     screen.unload();
 }
 

@@ -7,7 +7,7 @@
 #include "support/screenview.h"
 #include "support/testprogram.h"
 
-#include "app/startup.h"
+#include "app/options.h"
 #include "ui/controls/form.h"
 #include "ui/screen/windowsizer.h"
 
@@ -361,12 +361,11 @@ void LayoutsTest::commandLine()
     QFETCH(int, status);
     QFETCH(int, zoom);
     QFETCH(bool, fullScreen);
-    ui::ViewSettings view;
-    const std::optional<int> ended = app::applyOptions(QStringList{"ulmaro"} + arguments, view);
-    QCOMPARE(ended.value_or(-1), status);
-    if (!ended) {
-        QCOMPARE(view.zoomPercent, zoom);
-        QCOMPARE(view.fullScreen, fullScreen);
+    const app::ParsedOptions parsed = app::parseOptions(arguments);
+    QCOMPARE(parsed.exitStatus.value_or(-1), status);
+    if (!parsed.exitStatus) {
+        QCOMPARE(parsed.options.view.zoomPercent, zoom);
+        QCOMPARE(parsed.options.view.fullScreen, fullScreen);
     }
 }
 

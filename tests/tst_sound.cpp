@@ -8,6 +8,7 @@
 #include "content/contenterror.h"
 #include "content/soundfile.h"
 #include "drill/drillscreen.h"
+#include "ui/controls/form.h"
 #include "ui/sound/speakerloader.h"
 #include "ui/sound/speakersink.h"
 
@@ -106,6 +107,8 @@ private slots:
     void oneSoundObjectPerFile();
     void soundObjectsOutliveBrokenFiles();
     void drillGoesOnAfterABrokenSound();
+    void muteKeepsSoundsFromTheSpeakers();
+    void mutedNeverLoadsTheSpeakers();
     void foreignModulesRefused_data();
     void foreignModulesRefused();
 
@@ -242,6 +245,60 @@ void SoundTest::drillGoesOnAfterABrokenSound()
     QVERIFY(drill.questionNumber() != question);
     QCOMPARE(drill.rules().missCount(), qint16(1));
     QVERIFY(log.errors.isEmpty());
+}
+
+namespace {
+
+// Answers the question on show wrongly and lets the mark wait run out, so the next can be answered.
+void answerWrongly(TestProgram& test, ui::Screen& s)
+{
+    auto& drill = static_cast<drill::DrillScreen&>(s);
+    QVERIFY(s.click({"Command1", drill.rightAnswer() % 3 + 1}));
+    for (int i = 0; i < 4 && s.timer("Timer1").isRunning(); ++i) {
+        test.clock->now += 0.5;
+        s.tick("Timer1");
+    }
+    QVERIFY(!drill.answered());
+}
+
+ui::Screen& activeDrill(TestProgram& test)
+{
+    ui::Screen& s = test.open(app::ScreenId::Drill);
+    [&] { QVERIFY(QTest::qWaitForWindowActive(s.window())); }();
+    return s;
+}
+
+}  // namespace
+
+void SoundTest::muteKeepsSoundsFromTheSpeakers()
+{
+    TestProgram test;
+    ui::Screen& s = activeDrill(test);
+    QTest::keyClick(s.window(), Qt::Key_M);
+    answerWrongly(test, s);
+    QCOMPARE(playedSounds(), QStringList{});
+    QTest::keyClick(s.window(), Qt::Key_M);
+    answerWrongly(test, s);
+    QCOMPARE(playedSounds().size(), 1);
+    // Muting silences a sound still playing.
+    const int stopped = stoppedSounds();
+    QTest::keyClick(s.window(), Qt::Key_M);
+    QCOMPARE(stoppedSounds(), stopped + 1);
+}
+
+void SoundTest::mutedNeverLoadsTheSpeakers()
+{
+    // The speakers of another build: trying to load them says so on stderr, so every try shows.
+    TestProgram test(shippedContent(), [] { return ui::makeSpeakerSinkFrom(QStringLiteral(ULMARO_FOREIGN_SPEAKERS)); });
+    test.program().muting().setMuted(true);  // as --mute starts the program
+    ui::Screen& s = activeDrill(test);
+    StderrCapture stderrLines;
+    answerWrongly(test, s);
+    answerWrongly(test, s);
+    QCOMPARE(stderrLines.newLines(), QStringList{});
+    QTest::keyClick(s.window(), Qt::Key_M);
+    answerWrongly(test, s);
+    QCOMPARE(stderrLines.newLines().size(), 1);
 }
 
 void SoundTest::foreignModulesRefused_data()

@@ -5,9 +5,11 @@
 
 #include "content/failurereport.h"
 #include "ui/pictures/picture.h"
+#include "ui/screen/pace.h"
 #include "ui/screen/screen.h"
 #include "ui/screen/screenhost.h"
 #include "ui/screen/windowsizer.h"
+#include "ui/sound/muting.h"
 #include "ui/sound/soundsink.h"
 
 #include <QObject>
@@ -21,7 +23,7 @@ namespace app {
 // The program around the screens: one instance of each screen, created the first time it is
 // used, and the rule that the program ends when no screen is loaded or when End is called. It
 // owns what the screens share: the guard around their handlers with the failure report behind
-// it, the stored pictures and the sound output.
+// it, the stored pictures, the sound output, and the teacher's pace of the animations and mute.
 class Program : public QObject, public ui::ScreenHost {
     Q_OBJECT
 public:
@@ -43,8 +45,11 @@ public:
     void screenUnloaded() override;
     content::EventGuard& guard() override { return m_guard; }
     ui::PictureStore& pictures() override { return m_pictures; }
-    std::unique_ptr<ui::SoundSink> makeSoundSink() override { return m_sounds(); }
     ui::ViewSettings& viewSettings() override { return m_view; }
+    // Every sound passes the switch that mutes them all.
+    std::unique_ptr<ui::SoundSink> makeSoundSink() override { return ui::makeMutableSink(m_sounds(), m_muting); }
+    ui::Pace& pace() override { return m_pace; }
+    ui::Muting& muting() override { return m_muting; }
 
     ui::Screen& screen(ScreenId id);
     bool isCreated(ScreenId id) const { return m_screens.count(id) != 0; }
@@ -66,6 +71,8 @@ private:
     ui::PictureStore m_pictures;
     ui::SoundSinkFactory m_sounds;
     ui::ViewSettings m_view;
+    ui::Pace m_pace;
+    ui::Muting m_muting;
     // Declared after what the screens use, so they go first.
     std::map<ScreenId, std::unique_ptr<ui::Screen>> m_screens;
     bool m_ended = false;

@@ -30,7 +30,7 @@ using namespace ui;
 // top down, the explanation, メニュー.
 inline constexpr int kExplanationTab = 6;
 inline constexpr ControlSpec kMenuButton{"Command4", kNoIndex, Kind::CommandButton, kForm, 9420, 255, 1665, 510, kShown, face(":/ui/art/face_menu.svg", "メニュー", 7)};
-inline constexpr ControlSpec kAnimationClock{"Timer1", kNoIndex, Kind::Timer, kForm, 0, 0, 0, 0, kHidden, none()};
+inline constexpr ControlSpec kAnimationClock{"Timer1", kNoIndex, Kind::Timer, kForm, 0, 0, 0, 0, kHidden, animationClock()};
 inline constexpr ControlSpec kSwitch{"Image13", kNoIndex, Kind::Image, kForm, 6900, 1500, 480, 330, kShown, switchArea("スイッチ", 0, "押すと回路がつながります。")};
 inline constexpr ControlSpec kPrompt{"Label4", kNoIndex, Kind::Label, kForm, 3825, 6585, 3705, 345, kShown, caption("スイッチを押してください", kPromptStyle)};
 inline constexpr ControlSpec kWireElectrons{"Image6", kNoIndex, Kind::Image, kForm, 3960, 1605, 2325, 330, kHidden, picture(":/lessons/art/electrons_wire.svg")};

@@ -21,7 +21,7 @@ constexpr ControlSpec kLayout[] = {
     rows::lessonButton("Command3", 9375, 4935, ":/lessons/art/face_positive.svg", "正極拡大"),
     rows::lessonButton("Command2", 9375, 4245, ":/lessons/art/face_negative.svg", "負極拡大"),
     rows::lessonButton("Command1", 9375, 3540, ":/lessons/art/face_flow.svg", "電子の流れ"),
-    {"Timer2",   kNoIndex, Kind::Timer,         kForm, 0,    0,    0,    0,    kHidden, none()},
+    {"Timer2",   kNoIndex, Kind::Timer,         kForm, 0,    0,    0,    0,    kHidden, animationClock()},
     rows::kAnimationClock,
     rows::kSwitch,
     {"Image18",  kNoIndex, Kind::Image,         kForm, 2715, 1575, 5070, 4440, kHidden, picture(":/lessons/art/volta/zoom_positive.svg", "正極の拡大図：水素イオンが銅板で電子を受け取り水素ガスになる").named("正極の拡大図")},

@@ -41,7 +41,7 @@ constexpr ControlSpec kLayout[] = {
     {"Command4", kNoIndex, Kind::CommandButton, "Frame3",    7725, 4815, 2070, 405,  kShown,  face(":/principle/art/face_reactivity.svg", "金属の反応性", kTableTab)},
     {"Picture2", kNoIndex, Kind::PictureBox,    "Frame3",    1425, 2700, 8370, 1665, kShown,  panel(kSystemWindow, ":/principle/art/series.svg", "イオン化列：Li > K > Ca > Na > Mg > Al > Zn > Fe > Ni > Sn > Pb > (H₂) > Cu > Hg > Ag > Pt > Au").named("イオン化列")},
     {"List3",    kNoIndex, Kind::ListBox,       "Frame3",    975,  615,  9225, 4830, kShown,  list(kPageText, kPageTab).named("3 ページの説明")},
-    {"Timer3",   kNoIndex, Kind::Timer,         kForm,       0,    0,    0,    0,    kHidden, none()},
+    {"Timer3",   kNoIndex, Kind::Timer,         kForm,       0,    0,    0,    0,    kHidden, animationClock()},
     {"Timer2",   kNoIndex, Kind::Timer,         kForm,       0,    0,    0,    0,    kHidden, none()},
     {"Timer1",   kNoIndex, Kind::Timer,         kForm,       0,    0,    0,    0,    kHidden, none()},
     {"Command3", kNoIndex, Kind::CommandButton, kForm,       7425, 255,  1665, 510,  kHidden, face(":/principle/art/face_restart.svg", "最初から", kNextTab + 1)},

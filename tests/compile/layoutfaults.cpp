@@ -26,7 +26,10 @@ constexpr ControlSpec kRows[] = {
     {"Label1", kNoIndex, Kind::Label, kForm, 0, 0, 300, 300, kShown, picture(":/ui/art/face_menu.svg")},
 #elif defined(ULMARO_FAULT_STYLE_ON_AN_IMAGE)
     {"Image1", kNoIndex, Kind::Image, kForm, 0, 0, 300, 300, kShown, caption("文字", kPlain)},
+#elif defined(ULMARO_FAULT_ANIMATION_ON_AN_IMAGE)
+    {"Image1", kNoIndex, Kind::Image, kForm, 0, 0, 300, 300, kShown, animationClock()},
 #else
+    {"Timer1", kNoIndex, Kind::Timer, kForm, 0, 0, 0, 0, kHidden, animationClock()},
     {"Image1", 0, Kind::Image, "Frame1", 0, 0, 300, 300, kShown, none()},
     {"Image1", 1, Kind::Image, "Frame1", 300, 0, 300, 300, kShown, none()},
     {"Label1", kNoIndex, Kind::Label, kForm, 0, 0, 300, 300, kShown, caption("文字", kPlain)},

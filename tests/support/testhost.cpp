@@ -9,6 +9,7 @@ namespace {
 class RecordingSink : public ui::SoundSink {
 public:
     void play(const QString& path) override { playedSounds() << path; }
+    void stop() override { ++stoppedSounds(); }
 };
 
 FailureLog*& logInPlace()
@@ -36,6 +37,12 @@ QStringList& playedSounds()
 {
     static QStringList sounds;
     return sounds;
+}
+
+int& stoppedSounds()
+{
+    static int count = 0;
+    return count;
 }
 
 std::unique_ptr<ui::SoundSink> makeSoundRecorder()

@@ -5,16 +5,20 @@
 #include "content/contenterror.h"
 #include "content/failurereport.h"
 #include "ui/pictures/picture.h"
+#include "ui/screen/pace.h"
 #include "ui/screen/screenhost.h"
 #include "ui/screen/windowsizer.h"
+#include "ui/sound/muting.h"
 
 #include <QList>
 #include <QStringList>
 
 namespace testsupport {
 
-// Sounds the media players were asked to play, in order, instead of playing them.
+// Sounds the media players were asked to play, in order, instead of playing them, and how many
+// times one was silenced.
 QStringList& playedSounds();
+int& stoppedSounds();
 std::unique_ptr<ui::SoundSink> makeSoundRecorder();
 
 // Content failures caught around event dispatch, while the log exists, instead of a message box
@@ -41,6 +45,8 @@ public:
     ui::PictureStore& pictures() override { return m_pictures; }
     std::unique_ptr<ui::SoundSink> makeSoundSink() override { return makeSoundRecorder(); }
     ui::ViewSettings& viewSettings() override { return m_view; }
+    ui::Pace& pace() override { return m_pace; }
+    ui::Muting& muting() override { return m_muting; }
 
     int unloads = 0;
 
@@ -48,6 +54,8 @@ private:
     content::EventGuard m_guard;
     ui::PictureStore m_pictures;
     ui::ViewSettings m_view;
+    ui::Pace m_pace;
+    ui::Muting m_muting;
 };
 
 }  // namespace testsupport

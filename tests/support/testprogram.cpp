@@ -10,6 +10,7 @@ namespace testsupport {
 TestProgram::TestProgram(const QString& appPath, ui::SoundSinkFactory sounds)
 {
     playedSounds().clear();
+    stoppedSounds() = 0;
     content::setAppPath(content::appPathFromFolder(appPath));
     m_program = std::make_unique<app::Program>(
         [this](app::ScreenId id, ui::ScreenHost& host) -> std::unique_ptr<ui::Screen> {

@@ -8,6 +8,8 @@
 #include "drill/drillscreen.h"
 #include "drill/randomsource.h"
 #include "ui/controls/form.h"
+#include "ui/controls/keyspanel.h"
+#include "ui/screen/pace.h"
 #include "ui/screen/controls.h"
 
 #include <QApplication>
@@ -225,8 +227,30 @@ std::vector<State> allStates()
                           s.tick("Timer1");
                           return s;
                       }});
+    // The teacher's marks in the corner, and the list of keys F1 opens.
+    states.push_back({"volta-paused-slow-muted", [](Run& r) -> ui::Screen& {
+                          ui::Screen& s = lessonState(r, ScreenId::Volta, 1, "Command1", 2);
+                          r.program.pace().setPaused(true);
+                          r.program.pace().slower();
+                          r.program.muting().setMuted(true);
+                          return s;
+                      }});
+    states.push_back({"principle-double", [](Run& r) -> ui::Screen& {
+                          r.program.pace().faster();
+                          return principleAt(r, 4, 80);
+                      }});
+    for (const auto& [name, id] : {std::pair{"menu-keys", ScreenId::Menu}, std::pair{"volta-keys", ScreenId::Volta}})
+        states.push_back({name, [id](Run& r) -> ui::Screen& {
+                              ui::Screen& s = r.open(id);
+                              s.window()->findChild<ui::KeysPanel*>()->openPanel();
+                              return s;
+                          }});
     states.push_back({"drillstart", [](Run& r) -> ui::Screen& { return r.open(ScreenId::DrillStart); }});
     states.push_back({"drill-asking", [](Run& r) -> ui::Screen& { return r.open(ScreenId::Drill); }});
+    states.push_back({"drill-muted", [](Run& r) -> ui::Screen& {
+                          r.program.muting().setMuted(true);
+                          return r.open(ScreenId::Drill);
+                      }});
     states.push_back({"drill-right", [](Run& r) -> ui::Screen& {
                           ui::Screen& s = r.open(ScreenId::Drill);
                           answer(r, s, true, false);

@@ -3,8 +3,10 @@
 #include "ui/accessibility/reach.h"
 #include "ui/accessibility/reading.h"
 #include "ui/controls/clickarea.h"
+#include "ui/controls/cornermarks.h"
 #include "ui/controls/form.h"
 #include "ui/controls/image.h"
+#include "ui/controls/keyspanel.h"
 #include "ui/controls/label.h"
 #include "ui/layout/twips.h"
 
@@ -360,6 +362,10 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object)
         return new ListAccessible(list);
     if (qobject_cast<Form*>(object) || qobject_cast<ClickArea*>(object))
         return new ControlAccessible(static_cast<QWidget*>(object));
+    if (auto* marks = qobject_cast<CornerMarks*>(object))
+        return new QAccessibleWidget(marks, QAccessible::StaticText);
+    if (auto* panel = qobject_cast<KeysPanel*>(object))
+        return new QAccessibleWidget(panel, QAccessible::Dialog);
     return nullptr;
 }
 

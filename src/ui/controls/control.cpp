@@ -62,14 +62,9 @@ double Control::scale() const
 void Control::place()
 {
     const auto* form = qobject_cast<const Form*>(m_widget.window());
-    const double f = form ? form->scale() : 1.0;
     // Controls on the window itself stand on the layout's area, centred in the window.
     const QPoint at = form && m_widget.parentWidget() == form ? form->origin() : QPoint();
-    const int x = twipsToPixels(m_left, f);
-    const int y = twipsToPixels(m_top, f);
-    // Edges are rounded, not the size, so neighbouring controls never open a one-pixel gap.
-    m_widget.setGeometry(at.x() + x, at.y() + y, twipsToPixels(m_left + m_width, f) - x,
-                         twipsToPixels(m_top + m_height, f) - y);
+    m_widget.setGeometry(pixelRect(m_left, m_top, m_width, m_height, scale()).translated(at));
 }
 
 }  // namespace ui

@@ -65,6 +65,7 @@ void Form::fitLayout()
         if (auto* control = dynamic_cast<Control*>(child))
             control->rescale();
     update();
+    emit layoutFitted();
 }
 
 void Form::paintEvent(QPaintEvent*)

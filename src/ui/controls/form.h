@@ -28,6 +28,8 @@ public:
 signals:
     // The close box of the title bar was pressed; the window stays until its screen unloads.
     void closeRequested();
+    // The scale or origin changed: what is placed by hand besides the controls follows.
+    void layoutFitted();
 
 protected:
     void paintEvent(QPaintEvent*) override;

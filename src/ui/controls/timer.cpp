@@ -2,6 +2,9 @@
 
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+
 namespace ui {
 
 Timer::Timer(const ControlSpec& row, QObject* parent) : QObject(parent), m_row(row), m_clock(new QTimer(this))
@@ -21,10 +24,36 @@ void Timer::setInterval(int milliseconds)
     if (milliseconds == m_interval && m_clock->isActive())
         return;
     m_interval = milliseconds;
-    if (milliseconds == 0)
+    restartClock();
+}
+
+bool Timer::isTicking() const
+{
+    return m_clock->isActive();
+}
+
+int Timer::clockInterval() const
+{
+    return m_clock->interval();
+}
+
+void Timer::setPace(bool held, double rate)
+{
+    if (held == m_held && rate == m_rate)
+        return;
+    m_held = held;
+    m_rate = rate;
+    restartClock();
+}
+
+void Timer::restartClock()
+{
+    if (m_retired || m_interval == 0 || m_held) {
         m_clock->stop();
-    else
-        m_clock->start(milliseconds);
+        return;
+    }
+    // Never 0 ms: Qt would tick at every turn of the event loop.
+    m_clock->start(std::max(1, int(std::lround(m_interval / m_rate))));
 }
 
 void Timer::retire()
@@ -35,6 +64,13 @@ void Timer::retire()
 }
 
 bool Timer::tick()
+{
+    if (m_held)
+        return false;
+    return step();
+}
+
+bool Timer::step()
 {
     if (m_retired || m_interval == 0)
         return false;

@@ -83,6 +83,7 @@ struct Content {
     // decorates and is not reported), a list's contents; a label's name wraps its caption ("%1").
     std::string_view name = {};
     bool toggle = false;  // a picture that is a switch, on or off
+    bool animates = false;  // a timer that moves pictures: the teacher's pause and speed keys rule it
 
     constexpr Content named(std::string_view spoken) const
     {
@@ -133,6 +134,15 @@ constexpr Content switchArea(std::string_view name, int tabIndex, std::string_vi
     Content result = none().named(name).tab(tabIndex);
     result.text = words;
     result.toggle = true;
+    return result;
+}
+
+// A timer that drives an animation, paused and paced by the teacher's keys; the screens' other
+// timers (slides, waits) keep their own time.
+constexpr Content animationClock()
+{
+    Content result;
+    result.animates = true;
     return result;
 }
 
@@ -212,7 +222,8 @@ private:
             && (!content.style || hasTextStyle(kind)) && (!content.stretch || kind == Kind::Image)
             && (content.tabIndex < 0 || takesFocus(kind))
             && (content.back.value == kLightGrey.value || holdsControls(kind))
-            && (content.name.empty() || hasName(kind)) && (!content.toggle || kind == Kind::Image);
+            && (content.name.empty() || hasName(kind)) && (!content.toggle || kind == Kind::Image)
+            && (!content.animates || kind == Kind::Timer);
     }
 
     std::span<const ControlSpec> m_rows;

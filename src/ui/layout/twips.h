@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 #include <cmath>
 
 namespace ui {
@@ -15,6 +17,15 @@ inline constexpr int kClientHeightTwips = 7170;  // 478 px
 inline int twipsToPixels(double twips, double scale = 1.0)
 {
     return static_cast<int>(std::floor(twips * scale / kTwipsPerPixel + 0.5));
+}
+
+// A rectangle in twips, in pixels: its edges are rounded, not its size, so neighbouring
+// rectangles never open a one-pixel gap.
+inline QRect pixelRect(double left, double top, double width, double height, double scale = 1.0)
+{
+    const int x = twipsToPixels(left, scale);
+    const int y = twipsToPixels(top, scale);
+    return QRect(x, y, twipsToPixels(left + width, scale) - x, twipsToPixels(top + height, scale) - y);
 }
 
 inline constexpr double pixelsToTwips(int pixels)

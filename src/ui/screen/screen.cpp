@@ -10,6 +10,8 @@
 #include "ui/controls/mediaplayer.h"
 #include "ui/controls/timer.h"
 #include "ui/screen/windowsizer.h"
+#include "ui/screen/pace.h"
+#include "ui/screen/teacherkeys.h"
 
 #include "content/contentpath.h"
 #include "content/failurereport.h"
@@ -90,6 +92,8 @@ void Screen::unload()
     m_sizer = nullptr;
     m_controls.clear();
     m_timers.clear();
+    // A pause belongs to the screen it was made on: the next one starts moving.
+    m_host.pace().setPaused(false);
     form->hide();
     // Deleted later: the handler that unloads may be running inside one of these widgets.
     form->deleteLater();
@@ -134,6 +138,40 @@ void Screen::build()
     stackAndOrder();
     for (auto& [key, control] : m_controls)
         control->widget().setVisible(control->row().visible);
+    followPace();
+    connect(&m_host.pace(), &Pace::changed, form, [this, form] {
+        if (m_form == form)
+            followPace();
+    });
+    // Made last, so its marks and panel lie over every control.
+    new TeacherKeys(*this, m_host);
+}
+
+void Screen::followPace()
+{
+    const Pace& pace = m_host.pace();
+    for (auto& [name, timer] : m_timers)
+        if (timer->row().content.animates)
+            timer->setPace(pace.isPaused(), pace.rate());
+}
+
+bool Screen::animates() const
+{
+    const auto rows = m_layout.rows();
+    return std::any_of(rows.begin(), rows.end(), [](const ControlSpec& row) { return row.content.animates; });
+}
+
+void Screen::stepAnimations()
+{
+    const Form* form = m_form;
+    std::vector<Timer*> clocks;
+    for (auto& [name, timer] : m_timers)
+        if (timer->row().content.animates)
+            clocks.push_back(timer);
+    // A tick may unload the screen, and its timers with it.
+    for (Timer* clock : clocks)
+        if (m_form == form)
+            clock->step();
 }
 
 Control* Screen::makeControl(const ControlSpec& row, QWidget* parent, const std::function<void()>& clicked)

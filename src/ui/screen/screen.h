@@ -57,6 +57,11 @@ public:
     Timer& timer(std::string_view name) const;
     bool hasControl(ControlRef ref) const;
 
+    // Whether the layout has animation clocks, which the teacher's pace rules.
+    bool animates() const;
+    // One tick of every running animation clock, paused or not: the teacher's step.
+    void stepAnimations();
+
     // A click on a control as the user makes it: nothing happens unless the control is shown.
     bool click(ControlRef ref);
     // One tick of a running timer; false when it is stopped.
@@ -90,6 +95,7 @@ private:
     void stackAndOrder();
     void dispatchClick(const std::string& name, int index);
     void dispatchTick(const std::string& timerName);
+    void followPace();
 
     ScreenHost& m_host;
     QString m_caption;

@@ -10,6 +10,8 @@ class EventGuard;
 
 namespace ui {
 
+class Muting;
+class Pace;
 class PictureStore;
 struct ViewSettings;
 
@@ -30,6 +32,9 @@ public:
     virtual std::unique_ptr<SoundSink> makeSoundSink() = 0;
     // How windows are shown in this run, the same for every screen.
     virtual ViewSettings& viewSettings() = 0;
+    // The teacher's pace of the animations and the switch of the sounds, the same on every screen.
+    virtual Pace& pace() = 0;
+    virtual Muting& muting() = 0;
 };
 
 }  // namespace ui

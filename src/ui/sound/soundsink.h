@@ -13,6 +13,8 @@ public:
     virtual ~SoundSink() = default;
     // Starts the sound at once and returns at once; a newer sound replaces one still playing.
     virtual void play(const QString& path) = 0;
+    // Silences a sound still playing; nothing when none is.
+    virtual void stop() {}
 };
 
 // Plays nothing: for tools that render or time the screens.

@@ -54,6 +54,13 @@ public:
         m_speaker->play(path);
     }
 
+    void stop() override
+    {
+        // Never loads the speakers: with none loaded, nothing is playing.
+        if (m_speaker)
+            m_speaker->stop();
+    }
+
 private:
     QString m_modulePath;  // until the first play
     std::unique_ptr<Speaker> m_speaker;
