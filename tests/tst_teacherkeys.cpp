@@ -221,10 +221,14 @@ void TeacherKeysTest::marksAndScreenReaderFollowEveryChange()
     // Over the controls, but never in a click's way.
     QVERIFY(volta.window()->childAt(marks.geometry().center()) != &marks);
     QStringList words;
+    QWidget* focusBefore = nullptr;
     for (Qt::Key key : {Qt::Key_P, Qt::Key_P, Qt::Key_BracketRight, Qt::Key_BracketLeft, Qt::Key_BracketLeft,
                         Qt::Key_BracketLeft, Qt::Key_P, Qt::Key_M}) {
         press(volta, key);
         words << heard(volta);
+        // A reader speaks a focus that moves, so every change moves it.
+        QVERIFY2(QApplication::focusWidget() != focusBefore, qPrintable(words.back()));
+        focusBefore = QApplication::focusWidget();
     }
     QCOMPARE(words,
              (QStringList{"一時停止", "再開", "速さ 2 倍", "速さ 1 倍", "速さ 0.5 倍", "速さ 0.5 倍", "一時停止",

@@ -21,8 +21,9 @@ void announceChange(QWidget* window, const QString& words)
     }
     // Spoken where the change shows: on the marks, their name the change and their description
     // all they show; or, when the change took the last mark away (再開, 消音を解除 at normal
-    // speed), on the window itself.
-    if (marks->isVisible())
+    // speed), on the window itself. A reader speaks only a focus that moves, so a change made
+    // while the marks hold the focus from the last one is said on the window too.
+    if (marks->isVisible() && !marks->hasFocus())
         announce(marks, marks->accessibleDescription());
     else
         announce(window, words);
