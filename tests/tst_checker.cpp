@@ -189,6 +189,17 @@ void CheckerTest::eachProblemNamed_data()
     QTest::newRow("result picture of the wrong size")
         << "画像/gmedal.gif" << solidGif(10, 10, Qt::red) << 0 << "211 × 207";
     QTest::newRow("missing result picture") << "画像/batu.gif" << kRemove << 0 << "見つかりません";
+    QTest::newRow("larger copy a pixel short") << "画像/アニメ/h_2@2x.gif" << solidGif(46, 401, Qt::red) << 0
+                                               << "ちょうど 46 × 402 ピクセル";
+    QTest::newRow("larger copy of another aspect") << "画像/maru@3x.gif" << solidGif(633, 422, Qt::red) << 0
+                                                   << "maru.gif の 3 倍の写しなので、ちょうど 633 × 621";
+    QTest::newRow("larger copy that lost its transparency")
+        << "画像/アニメ/zn_3@3x.gif" << solidGif(63, 609, Qt::red) << 0 << "透明な所が zn_3.gif と合っていません";
+    QTest::newRow("larger copy see-through where its picture is not")
+        << "画像/アニメ/e7@2x.gif" << writeGif({Qt::white}, {GifFrame{426, 26, QVector<quint8>(426 * 26, 0)}}, 0) << 0
+        << "透明な所が e7.gif と合っていません";
+    QTest::newRow("broken larger copy") << "画像/アニメ/e4@2x.gif" << frame.left(frame.size() / 2) << 0
+                                        << "画像として読み込めません";
     QTest::newRow("truncated sound") << "音/x.wav" << sound.left(sound.size() / 2) << 0 << "途中で切れています";
     QTest::newRow("sound that is not PCM") << "音/x.wav" << floatSound << 0 << "PCM ではない";
     QTest::newRow("missing sound") << "音/gokaku.wav" << kRemove << 0 << "見つかりません";

@@ -158,29 +158,37 @@ void ShippedContentTest::rightAnswersSpreadEvenlyOverTheButtons()
 void ShippedContentTest::framesLetTheDrawingShowThrough_data()
 {
     // Lesson frames and marks lie over drawings and must let them show through; the principle
-    // screen's strips fill picture boxes of their own colour and must paint all of it.
+    // screen's strips fill picture boxes of their own colour and must paint all of it. Their
+    // larger copies, drawn for large screens, must do the same at twice and three times the size.
     QTest::addColumn<QString>("file");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("opaque");
+    const auto picture = [](const QString& folder, const QString& name, QSize size, bool opaque) {
+        QTest::newRow(qPrintable(name)) << folder + name + ".gif" << size << opaque;
+        for (int factor : content::kLargerCopyFactors) {
+            const QString copy = name + QStringLiteral("@%1x").arg(factor);
+            QTest::newRow(qPrintable(copy)) << folder + copy + ".gif" << size * factor << opaque;
+        }
+    };
     const QString anime = QStringLiteral("\\画像\\アニメ\\");
     for (int n = 1; n <= 3; ++n) {
         for (const char* prefix : {"zn_", "so4_x"})
-            QTest::addRow("%s%d", prefix, n) << anime + prefix + QString::number(n) + ".gif" << QSize(21, 203) << false;
+            picture(anime, prefix + QString::number(n), QSize(21, 203), false);
         for (const char* prefix : {"h_", "cu_", "so4_"})
-            QTest::addRow("%s%d", prefix, n) << anime + prefix + QString::number(n) + ".gif" << QSize(23, 201) << false;
+            picture(anime, prefix + QString::number(n), QSize(23, 201), false);
     }
     // The principle's strips are as large as the stretch of the drawing their frames repeat.
     TestProgram program;
     const QSize ionStrip = stripSize(program.screen(ScreenId::Principle), "Picture7");
     const QSize electronStrip = stripSize(program.screen(ScreenId::Principle), "Picture8");
     for (int n = 1; n <= 9; ++n) {
-        QTest::addRow("g%d", n) << anime + "g" + QString::number(n) + ".gif" << ionStrip << true;
-        QTest::addRow("e%d", n) << anime + "e" + QString::number(n) + ".gif" << electronStrip << true;
+        picture(anime, "g" + QString::number(n), ionStrip, true);
+        picture(anime, "e" + QString::number(n), electronStrip, true);
     }
-    QTest::newRow("awa1") << anime + "awa1.gif" << QSize(9, 215) << false;
-    QTest::newRow("awa2") << anime + "awa2.gif" << QSize(9, 215) << false;
+    picture(anime, "awa1", QSize(9, 215), false);
+    picture(anime, "awa2", QSize(9, 215), false);
     for (const char* name : {"maru", "batu", "gmedal"})
-        QTest::addRow("%s", name) << QStringLiteral("\\画像\\") + name + ".gif" << QSize(211, 207) << false;
+        picture(QStringLiteral("\\画像\\"), name, QSize(211, 207), false);
 }
 
 void ShippedContentTest::framesLetTheDrawingShowThrough()

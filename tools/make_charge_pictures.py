@@ -16,8 +16,9 @@ The artwork lies in tools/charge/; each picture is drawn with the program's own 
 The source and the bands are opaque.  The close-ups are round, and GIF has only one fully
 transparent colour: outside the glass they are transparent, and each pixel the artwork covers in
 part is blended with the lead cell's drawing beneath it (the close-up's place on the screen is
-known from the layout), so the edge is smooth on the drawing.  Running the script again rewrites
-every file byte for byte.  Developer tool only: the program reads the GIF files.
+known from the layout), so the edge is smooth on the drawing.  Each picture is also written as
+name@2x.gif and name@3x.gif, rendered from the artwork at twice and three times the size for
+screens shown that large.  Running the script again rewrites every file byte for byte.  Developer tool only: the program reads the GIF files.
 """
 
 import os
@@ -44,9 +45,12 @@ PICTURES = [
 ]
 
 
-def render(renderer, svg, folder):
-    png = os.path.join(folder, os.path.basename(svg) + ".png")
-    subprocess.run([renderer, svg, png], check=True,
+COPY_SCALES = (1, 2, 3)    # the picture itself, then its larger copies
+
+
+def render(renderer, svg, folder, scale):
+    png = os.path.join(folder, "%s@%d.png" % (os.path.basename(svg), scale))
+    subprocess.run([renderer, svg, png, str(scale)], check=True,
                    env=dict(os.environ, QT_QPA_PLATFORM="offscreen"),
                    stderr=subprocess.DEVNULL)
     with Image.open(png) as image:
@@ -85,16 +89,19 @@ def main():
         sys.exit("make_charge_pictures: build ulmaro-svgpng first: cmake --build %s --target ulmaro-svgpng" % build)
     os.makedirs(out, exist_ok=True)
     with tempfile.TemporaryDirectory() as folder:
-        drawing = render(renderer, DRAWING, folder)
-        for name, rounded, at in PICTURES:
-            picture = render(renderer, os.path.join(ART, name + ".svg"), folder)
-            path = os.path.join(out, name + ".gif")
-            if rounded:
-                box = (at[0], at[1], at[0] + picture.width, at[1] + picture.height)
-                round_gif(picture, drawing.crop(box), path)
-            else:
-                opaque_gif(picture, path)
-            print("%-22s %3d x %3d" % (name + ".gif", picture.width, picture.height))
+        for scale in COPY_SCALES:
+            drawing = render(renderer, DRAWING, folder, scale)
+            suffix = "" if scale == 1 else "@%dx" % scale
+            for name, rounded, at in PICTURES:
+                picture = render(renderer, os.path.join(ART, name + ".svg"), folder, scale)
+                path = os.path.join(out, name + suffix + ".gif")
+                if rounded:
+                    box = (at[0] * scale, at[1] * scale,
+                           at[0] * scale + picture.width, at[1] * scale + picture.height)
+                    round_gif(picture, drawing.crop(box), path)
+                else:
+                    opaque_gif(picture, path)
+                print("%-25s %3d x %3d" % (name + suffix + ".gif", picture.width, picture.height))
 
 
 if __name__ == "__main__":

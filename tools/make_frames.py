@@ -29,6 +29,10 @@ Principle screen strips (nine frames, 100 ms apart, then one blank tick):
                  and hydrogen ions taking up electrons at metal B
     e1..e9       electrons running in the wire from metal A to metal B
 
+Every frame is also written as name@2x.gif and name@3x.gif, drawn anew at
+twice and three times the size (finer discs, rims and signs, not enlarged
+pixels) for screens shown that large.
+
 Running it again rewrites every file byte for byte, so `git status` shows
 only the frames a change to this script meant to change.
 """
@@ -56,24 +60,36 @@ def hexrgb(s):
 # ---------------------------------------------------------------------------
 
 class Canvas:
-    def __init__(self, w, h, ground=None):
-        """ground: None for a transparent ground, else a function of the row
-        giving the colour that fills it."""
-        self.w, self.h = w, h
+    def __init__(self, w, h, ground=None, scale=1):
+        """w, h in frame pixels; the grid holds scale x scale of its own
+        pixels for each.  ground: None for a transparent ground, else a
+        function of the (fractional) frame row giving the colour that fills
+        it."""
+        self.w, self.h, self.scale = w * scale, h * scale, scale
         self.opaque = ground is not None
-        self.px = [[ground(y) if ground else None] * w for y in range(h)]
+        self.px = [[ground((y + 0.5) / scale - 0.5) if ground else None] * self.w
+                   for y in range(self.h)]
 
-    def put(self, x, y, colour):
+    def put_fine(self, x, y, colour):
         if 0 <= x < self.w and 0 <= y < self.h:
             self.px[y][x] = colour
 
+    def put(self, x, y, colour):
+        """Fill frame pixel (x, y): a scale x scale block of the grid."""
+        s = self.scale
+        for fy in range(y * s, y * s + s):
+            for fx in range(x * s, x * s + s):
+                self.put_fine(fx, fy, colour)
+
     def blit(self, sprite, x0, y0):
-        """Copy a sprite (rows of colours, None = leave) with its top-left at
-        (x0, y0); whatever falls outside the canvas is cut off."""
+        """Copy a sprite (rows of colours at this canvas's scale, None =
+        leave) with its top-left at frame pixel (x0, y0); whatever falls
+        outside the canvas is cut off."""
+        s = self.scale
         for sy, row in enumerate(sprite):
             for sx, c in enumerate(row):
                 if c is not None:
-                    self.put(x0 + sx, y0 + sy, c)
+                    self.put_fine(x0 * s + sx, y0 * s + sy, c)
 
     def save_gif(self, path):
         colours = [KEY]
@@ -120,76 +136,102 @@ def disc_mask(d):
     return [[(x - c) ** 2 + (y - c) ** 2 <= r2 for x in range(d)] for y in range(d)]
 
 
-def outline_of(mask):
-    """Pixels of the mask that touch the outside (4-neighbourhood)."""
+def outline_of(mask, width=1):
+    """Pixels of the mask within `width` steps of the outside
+    (4-neighbourhood)."""
     h, w = len(mask), len(mask[0])
+    core = mask
+    for _ in range(width):
+        def inside(x, y, m=core):
+            return 0 <= x < w and 0 <= y < h and m[y][x]
 
-    def inside(x, y):
-        return 0 <= x < w and 0 <= y < h and mask[y][x]
-
-    return [[mask[y][x] and not (inside(x - 1, y) and inside(x + 1, y)
-                                 and inside(x, y - 1) and inside(x, y + 1))
-             for x in range(w)] for y in range(h)]
+        core = [[inside(x, y) and inside(x - 1, y) and inside(x + 1, y)
+                 and inside(x, y - 1) and inside(x, y + 1)
+                 for x in range(w)] for y in range(h)]
+    return [[mask[y][x] and not core[y][x] for x in range(w)] for y in range(h)]
 
 
-def ion_sprite(d, fill, edge, sign_colour, sign, highlight=None, arm=1):
-    """A charged particle: a disc with a dark rim and a pixel-drawn sign.
+def rimmed_disc(d, fill, edge, s):
+    """A disc d frame pixels across drawn at scale s, its rim one frame
+    pixel thick."""
+    n = d * s
+    mask = disc_mask(n)
+    rim = outline_of(mask, s)
+    return [[(edge if rim[y][x] else fill) if mask[y][x] else None
+             for x in range(n)] for y in range(n)]
+
+
+def paint_block(spr, x, y, colour, s, only_over=None):
+    """Paint frame pixel (x, y) of a sprite drawn at scale s; with only_over,
+    only where the sprite shows that colour."""
+    for fy in range(y * s, y * s + s):
+        for fx in range(x * s, x * s + s):
+            if only_over is None or spr[fy][fx] == only_over:
+                spr[fy][fx] = colour
+
+
+def ion_sprite(d, fill, edge, sign_colour, sign, highlight=None, arm=1, s=1):
+    """A charged particle: a disc with a dark rim and a pixel-drawn sign,
+    drawn at scale s.
 
     sign is "+" or "-"; arm is the half-length of the sign's strokes."""
-    mask = disc_mask(d)
-    rim = outline_of(mask)
-    spr = [[None] * d for _ in range(d)]
-    for y in range(d):
-        for x in range(d):
-            if mask[y][x]:
-                spr[y][x] = edge if rim[y][x] else fill
+    spr = rimmed_disc(d, fill, edge, s)
     c = d // 2
     if highlight is not None:
         # a glint at the upper left makes the disc read as a ball
         hx = hy = c - arm - 1
-        if spr[hy][hx] == fill:
-            spr[hy][hx] = highlight
+        paint_block(spr, hx, hy, highlight, s, only_over=fill)
     for k in range(-arm, arm + 1):
-        spr[c][c + k] = sign_colour
+        paint_block(spr, c + k, c, sign_colour, s)
         if sign == "+":
-            spr[c + k][c] = sign_colour
+            paint_block(spr, c, c + k, sign_colour, s)
     return spr
 
 
-def bubble_sprite(d, fill, edge, glint):
+def bubble_sprite(d, fill, edge, glint, s=1):
     """A gas bubble: light inside, thin grey-blue rim, a white glint."""
-    mask = disc_mask(d)
-    rim = outline_of(mask)
-    spr = [[None] * d for _ in range(d)]
-    for y in range(d):
-        for x in range(d):
-            if mask[y][x]:
-                spr[y][x] = edge if rim[y][x] else fill
+    spr = rimmed_disc(d, fill, edge, s)
     if d >= 5:
         g = 1 if d < 7 else 2
-        if spr[g][g] == fill:
-            spr[g][g] = glint
-        if d >= 7 and spr[g][g + 1] == fill:
-            spr[g][g + 1] = glint
+        paint_block(spr, g, g, glint, s, only_over=fill)
+        if d >= 7:
+            paint_block(spr, g + 1, g, glint, s, only_over=fill)
     return spr
 
-
-# Colours of the particles.  The rims are dark shades of each fill so the
-# ions stand out on the light electrolyte, the blue copper sulfate and the
-# green ground alike.
-ZN = ion_sprite(9, hexrgb("#E8E8E8"), hexrgb("#3C4248"), hexrgb("#202428"), "+",
-                highlight=hexrgb("#FFFFFF"))
-H = ion_sprite(9, hexrgb("#E03030"), hexrgb("#5C0C0C"), hexrgb("#FFFFFF"), "+",
-               highlight=hexrgb("#F49090"))
-CU = ion_sprite(9, hexrgb("#1040C0"), hexrgb("#061848"), hexrgb("#FFFFFF"), "+",
-                highlight=hexrgb("#5C84E8"))
-SO4 = ion_sprite(9, hexrgb("#F09000"), hexrgb("#5A3000"), hexrgb("#2A1400"), "-",
-                 highlight=hexrgb("#FFD080"), arm=2)
-ELECTRON = ion_sprite(7, hexrgb("#FFE800"), hexrgb("#5A4A00"), hexrgb("#5A4A00"), "-")
 
 BUBBLE_FILL = hexrgb("#EEF7FF")
 BUBBLE_EDGE = hexrgb("#6A88A8")
 BUBBLE_GLINT = hexrgb("#FFFFFF")
+
+# The scale the frames are being drawn at (1, 2 or 3) and the sprites drawn
+# at it; draw_at() sets them before each set of frames.
+SCALE = 1
+
+
+def draw_at(s):
+    """Draw the sprites anew at scale s for the frames that follow."""
+    global SCALE, ZN, H, CU, SO4, ELECTRON, A_ION, H2_BUBBLES
+    SCALE = s
+    # Colours of the particles.  The rims are dark shades of each fill so the
+    # ions stand out on the light electrolyte, the blue copper sulfate and the
+    # green ground alike.
+    ZN = ion_sprite(9, hexrgb("#E8E8E8"), hexrgb("#3C4248"), hexrgb("#202428"), "+",
+                    highlight=hexrgb("#FFFFFF"), s=s)
+    H = ion_sprite(9, hexrgb("#E03030"), hexrgb("#5C0C0C"), hexrgb("#FFFFFF"), "+",
+                   highlight=hexrgb("#F49090"), s=s)
+    CU = ion_sprite(9, hexrgb("#1040C0"), hexrgb("#061848"), hexrgb("#FFFFFF"), "+",
+                    highlight=hexrgb("#5C84E8"), s=s)
+    SO4 = ion_sprite(9, hexrgb("#F09000"), hexrgb("#5A3000"), hexrgb("#2A1400"), "-",
+                     highlight=hexrgb("#FFD080"), arm=2, s=s)
+    ELECTRON = ion_sprite(7, hexrgb("#FFE800"), hexrgb("#5A4A00"), hexrgb("#5A4A00"), "-", s=s)
+    # Ions of metal A on the principle screen, drawn in A's own grey.
+    A_ION = ion_sprite(7, hexrgb("#E2E5EA"), hexrgb("#3C4248"), hexrgb("#202428"), "+", s=s)
+    H2_BUBBLES = [bubble_sprite(d, BUBBLE_FILL, BUBBLE_EDGE, BUBBLE_GLINT, s) for d in (5, 7, 9)]
+
+
+def side(sprite):
+    """A sprite's width in frame pixels, whatever the scale it is drawn at."""
+    return len(sprite) // SCALE
 
 
 def trail(canvas, x, y, direction, colour):
@@ -229,8 +271,8 @@ def ion_stream(w, h, sprite, frame, direction, trail_colour, rows=WAVE_ROWS):
     """One frame (1..3) of a stream of ions moving sideways.
 
     direction +1 moves right (ions enter at the left), -1 moves left."""
-    cv = Canvas(w, h)
-    d = len(sprite)
+    cv = Canvas(w, h, scale=SCALE)
+    d = side(sprite)
     pitch = (h - d - 2) / (rows - 1 + 2 / 3.0)
     step = (w - d - 1) / 2.0          # three positions across the strip
     for wave in range(3):
@@ -252,14 +294,15 @@ def ion_stream(w, h, sprite, frame, direction, trail_colour, rows=WAVE_ROWS):
 
 
 STREAMS = [
-    # prefix, width, height, sprite, direction, trail colour
-    ("zn_", 21, 203, ZN, +1, hexrgb("#8A9098")),
-    ("h_", 23, 201, H, +1, hexrgb("#E03030")),
-    ("cu_", 23, 201, CU, +1, hexrgb("#1040C0")),
-    ("so4_x", 21, 203, SO4, -1, hexrgb("#E07800")),
-    ("so4_", 23, 201, SO4, +1, hexrgb("#E07800")),
-    ("so4_cx", 21, 203, SO4, +1, hexrgb("#E07800")),
-    ("so4_c", 23, 201, SO4, -1, hexrgb("#E07800")),
+    # prefix, width, height, sprite (its name, drawn anew at each scale),
+    # direction, trail colour
+    ("zn_", 21, 203, "ZN", +1, hexrgb("#8A9098")),
+    ("h_", 23, 201, "H", +1, hexrgb("#E03030")),
+    ("cu_", 23, 201, "CU", +1, hexrgb("#1040C0")),
+    ("so4_x", 21, 203, "SO4", -1, hexrgb("#E07800")),
+    ("so4_", 23, 201, "SO4", +1, hexrgb("#E07800")),
+    ("so4_cx", 21, 203, "SO4", +1, hexrgb("#E07800")),
+    ("so4_c", 23, 201, "SO4", -1, hexrgb("#E07800")),
 ]
 
 # The Daniell cell's first stream reaches from just right of the zinc plate
@@ -273,7 +316,7 @@ ZNSO4_BAND_ROWS = 4
 
 
 def zinc_and_sulfate_frame(frame):
-    cv = Canvas(ZNSO4_W, ZNSO4_H)
+    cv = Canvas(ZNSO4_W, ZNSO4_H, scale=SCALE)
     zinc = ion_stream(21, ZNSO4_H, ZN, frame, +1, hexrgb("#8A9098"))
     sulfate = ion_stream(ZNSO4_BAND_W, ZNSO4_H, SO4, frame, -1, hexrgb("#E07800"),
                          rows=ZNSO4_BAND_ROWS)
@@ -298,7 +341,7 @@ def bubble_column(phase, every=1):
     half a pitch higher than phase 0, so swapping the two pictures makes
     the column seem to rise.  Bubbles grow a little as they climb.  With
     every > 1 only each every-th bubble of the stream is drawn."""
-    cv = Canvas(BUBBLE_W, BUBBLE_H)
+    cv = Canvas(BUBBLE_W, BUBBLE_H, scale=SCALE)
     # sizes and sideways wobble repeat along the stream; a bubble keeps its
     # own size and wobble in both pictures so the eye pairs it with itself
     sizes = [5, 5, 7, 5, 9, 5, 7, 5, 5, 7, 5, 9, 5, 7, 7, 5]
@@ -313,7 +356,7 @@ def bubble_column(phase, every=1):
         if cy < BUBBLE_H * 0.55 and d < 9:
             d += 2  # higher up, a bubble has grown a little
         d = min(d, 9)
-        spr = bubble_sprite(d, BUBBLE_FILL, BUBBLE_EDGE, BUBBLE_GLINT)
+        spr = bubble_sprite(d, BUBBLE_FILL, BUBBLE_EDGE, BUBBLE_GLINT, SCALE)
         x = (BUBBLE_W - d) // 2 + (wobble[k % len(wobble)] if d < 9 else 0)
         x = max(0, min(BUBBLE_W - d, x))
         cv.blit(spr, x, cy - d // 2)
@@ -376,13 +419,13 @@ def on_path(s):
 def electron_frame(k):
     """Frame k (1..9): the wire, and a file of electrons moving along it from
     A to B, E_STEP px per frame; one every E_PITCH px, so it wraps."""
-    cv = Canvas(E_W, E_H, lambda row: DIAGRAM_WHITE)
+    cv = Canvas(E_W, E_H, lambda row: DIAGRAM_WHITE, SCALE)
     for x0, y0, x1, y1 in WIRE_RECTS:
         for y in range(y0, y1):
             for x in range(x0, x1):
                 cv.put(x - STRIP_LEFT, y - E_TOP, WIRE)
     total = sum(abs(x1 - x0) + abs(y1 - y0) for (x0, y0), (x1, y1) in zip(E_PATH, E_PATH[1:]))
-    r = len(ELECTRON) // 2
+    r = side(ELECTRON) // 2
     for j in range(total // E_PITCH + 2):
         point = on_path(j * E_PITCH + (E_STEP * k) % E_PITCH)
         if point is not None:
@@ -390,9 +433,8 @@ def electron_frame(k):
     return cv
 
 
-# Ions of metal A, drawn in A's own grey: (top at emergence, frame at which
-# the ion starts to come out of the metal, downward drift per frame once free).
-A_ION = ion_sprite(7, hexrgb("#E2E5EA"), hexrgb("#3C4248"), hexrgb("#202428"), "+")
+# Ions of metal A: (top at emergence, frame at which the ion starts to come
+# out of the metal, downward drift per frame once free).
 G_IONS = [(6, 1, 1), (30, 2, 1), (54, 3, 1), (78, 4, 1), (18, 5, 2), (42, 6, 1),
           (66, 7, 1), (1, 8, 0)]
 A_ION_PACE = 2  # px a frame away from the metal once whole
@@ -410,11 +452,10 @@ H_PAIR_GAP = 11   # from the upper ion's top to the lower one's
 H_APPROACH = 3    # frames the ions take to reach the electrons
 H_PACE = 5        # px a frame on their way
 BUBBLE_RISE = 3   # px a frame
-H2_BUBBLES = [bubble_sprite(d, BUBBLE_FILL, BUBBLE_EDGE, BUBBLE_GLINT) for d in (5, 7, 9)]
 
 
 def a_ions(cv, k):
-    d = len(A_ION)
+    d = side(A_ION)
     for top, start, drift in G_IONS:
         t = k - start             # frames since this ion began to leave
         if t < 0:
@@ -428,8 +469,8 @@ def a_ions(cv, k):
 
 
 def hydrogen_at_b(cv, k):
-    e = len(ELECTRON)
-    h = len(H)
+    e = side(ELECTRON)
+    h = side(H)
     surface = G_W                      # B's face, just right of the strip
     for top, start in H_SITES:
         t = k - start
@@ -448,7 +489,7 @@ def hydrogen_at_b(cv, k):
         # a bubble that grows on the face and rises along it
         grown = min(t - H_APPROACH - 1, len(H2_BUBBLES) - 1)
         bubble = H2_BUBBLES[grown]
-        b = len(bubble)
+        b = side(bubble)
         cy = top + (H_PAIR_GAP + h) // 2 - (t - H_APPROACH - 1) * BUBBLE_RISE
         cv.blit(bubble, surface - b - 1, cy - b // 2)
 
@@ -456,7 +497,7 @@ def hydrogen_at_b(cv, k):
 def metal_ion_frame(k):
     """Frame k (1..9): ions come out of metal A, one after another, and spread
     into the electrolyte; at metal B hydrogen ions take up the electrons."""
-    cv = Canvas(G_W, G_H, electrolyte)
+    cv = Canvas(G_W, G_H, electrolyte, SCALE)
     a_ions(cv, k)
     hydrogen_at_b(cv, k)
     return cv
@@ -470,13 +511,24 @@ def main():
     written = []
 
     def save(cv, name):
+        if SCALE > 1:
+            name = name.replace(".gif", "@%dx.gif" % SCALE)
         path = os.path.join(out, name)
         cv.save_gif(path)
         written.append((name, cv.w, cv.h))
 
+    for s in (1, 2, 3):
+        draw_at(s)
+        draw_all(save)
+
+    for name, w, h in written:
+        print("%-16s %3d x %3d" % (name, w, h))
+
+
+def draw_all(save):
     for prefix, w, h, sprite, direction, tc in STREAMS:
         for n in (1, 2, 3):
-            save(ion_stream(w, h, sprite, n, direction, tc), "%s%d.gif" % (prefix, n))
+            save(ion_stream(w, h, globals()[sprite], n, direction, tc), "%s%d.gif" % (prefix, n))
     for n in (1, 2, 3):
         save(zinc_and_sulfate_frame(n), "znso4_%d.gif" % n)
     save(bubble_column(0), "awa1.gif")
@@ -486,9 +538,6 @@ def main():
     for k in range(1, 10):
         save(metal_ion_frame(k), "g%d.gif" % k)
         save(electron_frame(k), "e%d.gif" % k)
-
-    for name, w, h in written:
-        print("%-12s %3d x %3d" % (name, w, h))
 
 
 if __name__ == "__main__":

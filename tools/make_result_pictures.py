@@ -6,7 +6,8 @@
 The output folder defaults to data/画像 beside this tools folder.  Writes
 maru.gif (right answer: a red circle), batu.gif (wrong answer: a blue cross)
 and gmedal.gif (pass: a gold medal on a ribbon), each 211 x 207 px on a
-transparent ground.  The drill shows them over its quiz board, across the
+transparent ground, and beside each its copies name@2x.gif and name@3x.gif,
+drawn anew at twice and three times the size for screens shown that large.  The drill shows them over its quiz board, across the
 magenta score box, the dark answer column and the blue ground; every shape
 ends in a dark outline that reads on all of them.
 
@@ -15,7 +16,7 @@ drawn at four times the size and scaled down, and each edge pixel that the
 shape covers in part is blended with the colour of the board beneath it,
 drawn here from the rectangles of src/drill/art/board.svg: the edge is smooth
 on the board and shows no fringe of a colour that is not there.  Running the
-script again rewrites the three files byte for byte.  Developer tool only:
+script again rewrites the nine files byte for byte.  Developer tool only:
 the program reads the GIF files, never this script.
 """
 
@@ -28,6 +29,7 @@ from PIL import Image, ImageDraw, ImageFont
 
 WIDTH, HEIGHT = 211, 207          # px, the size of the result picture control
 SCALE = 4                         # supersampling factor
+ZOOM = 1                          # the copy being drawn: 1, 2 or 3 times the size
 TRANSPARENT_INDEX = 255           # palette index kept for the transparent ground
 
 FONT_MINCHO = "/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf"
@@ -47,8 +49,13 @@ ON_BOARD = ((7020 - 945) / 15, (1275 - 1050) / 15)
 
 
 def s(v):
-    """A final-size length in supersampled pixels."""
-    return v * SCALE
+    """A final-size length in supersampled pixels of the copy being drawn."""
+    return v * SCALE * ZOOM
+
+
+def out_size():
+    """The copy's size in its own pixels."""
+    return WIDTH * ZOOM, HEIGHT * ZOOM
 
 
 def new_canvas():
@@ -125,7 +132,7 @@ def board_under_picture():
             fill = el.get("fill")
             if fill.startswith("url(#"):
                 for row in range(max(0, box(x, y, w, h)[1]), min(s(HEIGHT), box(x, y, w, h)[3] + 1)):
-                    d.line((0, row, s(WIDTH), row), fill=paint_of(fill, oy + row / SCALE))
+                    d.line((0, row, s(WIDTH), row), fill=paint_of(fill, oy + row / (SCALE * ZOOM)))
             elif fill != "none":
                 d.rounded_rectangle(box(x, y, w, h), radius=r, fill=paint_of(fill, 0))
             if el.get("stroke"):
@@ -138,14 +145,14 @@ def board_under_picture():
             x1, y1, x2, y2 = (float(el.get(a)) for a in ("x1", "y1", "x2", "y2"))
             d.rectangle(box(min(x1, x2), min(y1, y2) - half, abs(x2 - x1), abs(y2 - y1) + 2 * half),
                         fill=paint_of(el.get("stroke"), 0))
-    return img.convert("RGB").resize((WIDTH, HEIGHT), Image.BOX)
+    return img.convert("RGB").resize(out_size(), Image.BOX)
 
 
 def finish(big, path, ground):
     """Scale down, blend the edge pixels with the board beneath, drop those the
     shape hardly covers, and save as a GIF with one transparent palette entry."""
     # Scaled with premultiplied alpha, so the clear ground does not darken the edges.
-    small = big.convert("RGBa").resize((WIDTH, HEIGHT), Image.LANCZOS).convert("RGBA")
+    small = big.convert("RGBa").resize(out_size(), Image.LANCZOS).convert("RGBA")
     alpha = small.getchannel("A").point(lambda a: 255 if a >= EDGE_COVER * 255 else 0)
     # The picture over the board: what the eye would see if it could be drawn
     # with soft edges.
@@ -153,7 +160,7 @@ def finish(big, path, ground):
     # The see-through pixels take the commonest colour of the picture, so the
     # board's colours do not take palette entries from the shapes.
     shown = Image.composite(rgb, Image.new("RGB", rgb.size), alpha)
-    commonest = max(c for c in shown.getcolors(WIDTH * HEIGHT) if c[1] != (0, 0, 0))[1]
+    commonest = max(c for c in shown.getcolors(WIDTH * HEIGHT * ZOOM * ZOOM) if c[1] != (0, 0, 0))[1]
     rgb = Image.composite(rgb, Image.new("RGB", rgb.size, commonest), alpha)
 
     pal = rgb.quantize(colors=TRANSPARENT_INDEX, method=Image.Quantize.MEDIANCUT,
@@ -163,7 +170,7 @@ def finish(big, path, ground):
     palette += [255, 255, 255]     # the transparent entry, white for viewers without transparency
     pal.putpalette(palette)
     clear = alpha.point(lambda a: 255 if a == 0 else 0)
-    pal.paste(TRANSPARENT_INDEX, (0, 0, WIDTH, HEIGHT), clear)
+    pal.paste(TRANSPARENT_INDEX, (0, 0) + out_size(), clear)
     pal.save(path, format="GIF", transparency=TRANSPARENT_INDEX, optimize=False)
 
 
@@ -292,7 +299,7 @@ def draw_gmedal():
         t = -math.pi / 2 + math.pi * k / 5
         rr = 8.5 if k % 2 == 0 else 3.6
         star.append((s(cx + rr * math.cos(t)), s(cy - 35 + rr * math.sin(t))))
-    d.polygon(star, fill=(200, 24, 24, 255), outline=(120, 0, 0, 255))
+    d.polygon(star, fill=(200, 24, 24, 255), outline=(120, 0, 0, 255), width=ZOOM)
 
     # "合格", bold (thickened with a stroke of its own colour).
     font = ImageFont.truetype(FONT_MINCHO, s(42))
@@ -330,21 +337,28 @@ def draw_gmedal():
                     u = 2 * math.pi * j / 16
                     along, across = 4.6 * math.cos(u), 1.9 * math.sin(u)
                     pts.append((s(lx + along * ex - across * ey), s(ly + along * ey + across * ex)))
-                d.polygon(pts, fill=leaf, outline=leaf_dark)
+                d.polygon(pts, fill=leaf, outline=leaf_dark, width=ZOOM)
     return img
 
 
 def main():
+    global ZOOM
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "data", "画像")
     os.makedirs(out, exist_ok=True)
+    for ZOOM in (1, 2, 3):
+        draw_copies(out)
+
+
+def draw_copies(out):
+    """The three pictures at the size ZOOM says."""
     ground = board_under_picture()
-    for name, draw in (("maru.gif", draw_maru), ("batu.gif", draw_batu),
-                       ("gmedal.gif", draw_gmedal)):
-        path = os.path.join(out, name)
+    suffix = "" if ZOOM == 1 else f"@{ZOOM}x"
+    for name, draw in (("maru", draw_maru), ("batu", draw_batu), ("gmedal", draw_gmedal)):
+        path = os.path.join(out, name + suffix + ".gif")
         finish(draw(), path, ground)
         check = Image.open(path)
-        if check.size != (WIDTH, HEIGHT) or check.info.get("transparency") != TRANSPARENT_INDEX:
+        if check.size != out_size() or check.info.get("transparency") != TRANSPARENT_INDEX:
             raise SystemExit(f"{path}: wrong size or no transparency")
         print(f"wrote {os.path.normpath(path)}")
 

@@ -314,7 +314,7 @@ void ContentChecker::checkPicture(const QString& relative, ScreenId screen, std:
     }
     const ui::Image placed(row(screen, control), ui::Picture(), nullptr);
     const QSize expected = placed.geometry().size();
-    if (image.size() != expected)
+    if (image.size() != expected) {
         problem(relative, 0,
                 QStringLiteral("大きさが %1 × %2 ピクセルです。画面では %3 × %4 ピクセルの絵として並べてあるので、"
                                "その大きさにしてください。")
@@ -322,6 +322,48 @@ void ContentChecker::checkPicture(const QString& relative, ScreenId screen, std:
                     .arg(image.height())
                     .arg(expected.width())
                     .arg(expected.height()));
+        // Its copies are measured against the screen, not against a picture already reported.
+        image = QImage();
+    }
+    checkLargerCopies(relative, expected, image);
+}
+
+void ContentChecker::checkLargerCopies(const QString& relative, const QSize& size, const QImage& base)
+{
+    for (int factor : content::kLargerCopyFactors) {
+        const QString copyRelative = content::largerCopyPath(relative, factor);
+        if (!QFileInfo(absolute(copyRelative)).exists())
+            continue;  // a picture needs no larger copy
+        ++m_files;
+        QImage copy;
+        try {
+            copy = content::readPicture(absolute(copyRelative), content::kPictureSideLimit * factor);
+        } catch (const ContentError& error) {
+            problem(copyRelative, 0, error.causeText());
+            continue;
+        }
+        const QSize expected = size * factor;
+        if (copy.size() != expected) {
+            problem(copyRelative, 0,
+                    QStringLiteral("大きさが %1 × %2 ピクセルです。%3 の %4 倍の写しなので、ちょうど %5 × %6 ピクセルにしてください。")
+                        .arg(copy.width())
+                        .arg(copy.height())
+                        .arg(QFileInfo(relative).fileName())
+                        .arg(factor)
+                        .arg(expected.width())
+                        .arg(expected.height()));
+            continue;
+        }
+        if (base.isNull())
+            continue;
+        const double kept = content::transparencyKept(base, copy);
+        if (kept < content::kTransparencyKeptEnough)
+            problem(copyRelative, 0,
+                    QStringLiteral("透明な所が %1 と合っていません（同じなのは %2 % だけです）。"
+                                   "%1 で透明な所を透明に、塗られた所を塗って描き直してください（この写しは使われません）。")
+                        .arg(QFileInfo(relative).fileName())
+                        .arg(int(kept * 100)));
+    }
 }
 
 void ContentChecker::checkSound(const QString& relative)

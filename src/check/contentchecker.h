@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "ui/layout/layout.h"
 
+#include <QImage>
 #include <QList>
 #include <QString>
 
@@ -61,6 +62,9 @@ private:
     void checkDrillBank();
     void checkDrillReasons();
     void checkPicture(const QString& relative, app::ScreenId screen, std::string_view control);
+    // A copy must be the screen's size of the picture times its factor, and see-through where the
+    // picture is; base is null when the picture itself is of the wrong size.
+    void checkLargerCopies(const QString& relative, const QSize& size, const QImage& base);
     void checkSound(const QString& relative);
 
     QString m_folder;
