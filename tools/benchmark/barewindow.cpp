@@ -42,18 +42,30 @@ private:
 
 }  // namespace
 
-BareWindow::BareWindow()
+QSize displaySize()
 {
-    // Made once, as a program keeps the picture it shows.
-    static const QPixmap picture =
-        makePicture(QSize(kWidth, kHeight), qApp->devicePixelRatio(), QColor(40, 90, 160), QColor(230, 200, 120));
-    m_picture = picture;
-    setWindowTitle(QStringLiteral("bare"));
-    setFixedSize(kWidth, kHeight);
+    const QScreen* display = QGuiApplication::primaryScreen();
+    return display ? display->geometry().size() : QSize(BareWindow::kWidth, BareWindow::kHeight);
 }
 
-void BareWindow::showCentred()
+BareWindow::BareWindow(bool fullScreen) : m_fullScreen(fullScreen)
 {
+    // Made once for each size, as a program keeps the picture it shows.
+    const QSize size = fullScreen ? displaySize() : QSize(kWidth, kHeight);
+    static QPixmap picture;
+    if (picture.isNull() || picture.deviceIndependentSize().toSize() != size)
+        picture = makePicture(size, qApp->devicePixelRatio(), QColor(40, 90, 160), QColor(230, 200, 120));
+    m_picture = picture;
+    setWindowTitle(QStringLiteral("bare"));
+    setFixedSize(size);
+}
+
+void BareWindow::showOnDisplay()
+{
+    if (m_fullScreen) {
+        showFullScreen();
+        return;
+    }
     if (const QScreen* display = QGuiApplication::primaryScreen())
         move(display->availableGeometry().center() - rect().center());
     show();

@@ -8,6 +8,9 @@
 //   slide         CPU time while a page slides in, against a bare picture sliding at 10 ms
 //   memory        RSS (and PSS) of a process that has visited every screen, against the bare one
 //   wake-ups      per second while the menu waits for the user, after every screen was visited
+//   full screen   start-up and the switch from the menu to a lesson with the window full screen,
+//                 against the bare window showing one picture the display's size, full screen;
+//                 the offscreen platform's display is 1920 x 1080 (display-1920x1080.json)
 // A clean build is measured by tools/benchmark/buildtime.sh.
 #include "barewindow.h"
 #include "probe.h"
@@ -124,13 +127,13 @@ bool take(app::Program& program, bench::PaintWatch& watch, const Road& road)
 }
 
 // The bare window's switch: it hides, a new one is made and shown, the old one is deleted.
-bench::BareWindow* replaceBare(bench::BareWindow* old, bench::PaintWatch& watch)
+bench::BareWindow* replaceBare(bench::BareWindow* old, bench::PaintWatch& watch, bool fullScreen = false)
 {
     watch.arm();
     old->hide();
     old->deleteLater();
-    auto* next = new bench::BareWindow;
-    next->showCentred();
+    auto* next = new bench::BareWindow(fullScreen);
+    next->showOnDisplay();
     watch.waitForWindowPaint();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return next;
@@ -146,6 +149,7 @@ int runChild(int argc, char* argv[])
     app::setUpApplication(application);
     bench::PaintWatch watch;
     app::Program program;
+    program.viewSettings().fullScreen = QCoreApplication::arguments().contains(QStringLiteral("--fullscreen"));
     program.start();
     if (!watch.waitForWindowPaint())
         return 1;
@@ -222,22 +226,37 @@ std::optional<double> startUp(const QString& program, const QStringList& argumen
     return double(*painted - child.startNs()) / 1e6;
 }
 
-void measureStartUp()
+QString displayName()
+{
+    const QSize size = bench::displaySize();
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
+
+// Full screen, both programs are told so and the bare one shows a picture the display's size.
+void measureStartUp(bool fullScreen)
 {
     constexpr int kRuns = 7;
-    const QStringList ulmaroArguments{QStringLiteral("--child")};
+    QStringList ulmaroArguments{QStringLiteral("--child")}, bareArguments;
+    if (fullScreen) {
+        ulmaroArguments << QStringLiteral("--fullscreen");
+        bareArguments << QStringLiteral("--fullscreen");
+    }
     std::vector<double> ulmaro, bare;
     // One run of each first to warm the file cache, then the two interleaved.
-    startUp(barePath(), {});
+    startUp(barePath(), bareArguments);
     startUp(selfPath(), ulmaroArguments);
     for (int run = 0; run < kRuns; ++run) {
-        if (auto ms = startUp(barePath(), {}))
+        if (auto ms = startUp(barePath(), bareArguments))
             bare.push_back(*ms);
         if (auto ms = startUp(selfPath(), ulmaroArguments))
             ulmaro.push_back(*ms);
     }
-    printFigure("start-up to menu painted, median of " + std::to_string(kRuns), median(ulmaro), median(bare), "ms",
-                "≤ 1.15 ×");
+    if (fullScreen)
+        printFigure("full-screen start-up " + displayName().toStdString() + ", median of " + std::to_string(kRuns),
+                    median(ulmaro), median(bare), "ms");
+    else
+        printFigure("start-up to menu painted, median of " + std::to_string(kRuns), median(ulmaro), median(bare),
+                    "ms", "≤ 1.15 ×");
 }
 
 struct Idle {
@@ -339,7 +358,7 @@ struct Bench {
     void showBare(bench::BareWindow& window)
     {
         watch.arm();
-        window.showCentred();
+        window.showOnDisplay();
         watch.waitForWindowPaint();
     }
     void settle()
@@ -505,6 +524,41 @@ void measureTicks(Bench& b)
     }
 }
 
+// The menu to the Voltaic cell's lesson with the windows full screen, against the bare window
+// replacing itself full screen; the lesson goes back to the menu between rounds, untimed.
+void measureFullScreenSwitch(Bench& b)
+{
+    constexpr int kRounds = 7;
+    const Road& there = kRoads[2];
+    const Road& back = kRoads[3];
+    static_assert(std::size(kRoads) > 3);
+    const ui::ViewSettings windowed = b.program.viewSettings();
+    b.program.viewSettings() = ui::ViewSettings{};
+    b.program.viewSettings().fullScreen = true;
+    b.open(ScreenId::Menu);
+    std::vector<double> ulmaro, bare;
+    for (int round = 0; round < kRounds; ++round) {
+        ui::Form* menu = b.stepAside();
+        auto* window = new bench::BareWindow(true);
+        b.showBare(*window);
+        const qint64 bareStart = bench::monotonicNs();
+        window = replaceBare(window, b.watch, true);
+        bare.push_back(msSince(bareStart));
+        delete window;
+        b.stepBack(menu);
+        const qint64 start = bench::monotonicNs();
+        const bool taken = take(b.program, b.watch, there);
+        ulmaro.push_back(msSince(start));
+        if (!taken || !b.program.screen(there.to).window()->isFullScreen())
+            std::fprintf(stderr, "ulmaro-benchmark: road %s not taken full screen\n", there.name);
+        take(b.program, b.watch, back);
+    }
+    printFigure("full-screen switch " + std::string(there.name) + " " + displayName().toStdString(), median(ulmaro),
+                median(bare), "ms");
+    b.program.viewSettings() = windowed;
+    b.open(ScreenId::Menu);
+}
+
 // CPU seconds of this process while a page slides in at 10 ms a tick, as the user sees it.
 void measureSlides(Bench& b)
 {
@@ -555,23 +609,26 @@ QByteArray loadAverage()
 
 int main(int argc, char* argv[])
 {
+    // The children inherit the platform, and with it the display's size.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" ULMARO_BENCHMARK_DISPLAY);
     bench::quietPlatformWarnings();
     if (argc > 1 && qstrcmp(argv[1], "--child") == 0)
         return runChild(argc, argv);
 
     QApplication application(argc, argv);
     app::setUpApplication(application);
-    std::printf("Ulmaro benchmark: platform %s, scale %s, %d cores, load %s\n",
-                qPrintable(QGuiApplication::platformName()),
+    std::printf("Ulmaro benchmark: platform %s, display %s, scale %s, %d cores, load %s\n",
+                qPrintable(QGuiApplication::platformName()), qPrintable(displayName()),
                 qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") ? "1" : qgetenv("QT_SCALE_FACTOR").constData(),
                 QThread::idealThreadCount(), loadAverage().constData());
     printHeading("figure (each against the bare window)");
-    measureStartUp();
+    measureStartUp(false);
+    measureStartUp(true);
     measureMemoryAndIdle();
     Bench b;
     measureSwitches(b);
+    measureFullScreenSwitch(b);
     measureSlides(b);
     measureTicks(b);
     std::printf("\nclean build, 2 cores: tools/benchmark/buildtime.sh (goal ≤ 100 s)\n");

@@ -1,6 +1,7 @@
 // Renders the program's screens, in named states, to PNG files without a display:
-//   QT_QPA_PLATFORM=offscreen ulmaro-screenshot OUTDIR [STATE...]
-// With no state named, every state is rendered. QT_SCALE_FACTOR=2 renders at 200 %.
+//   QT_QPA_PLATFORM=offscreen ulmaro-screenshot [--size WIDTHxHEIGHT] OUTDIR [STATE...]
+// With no state named, every state is rendered. QT_SCALE_FACTOR=2 renders at 200 %; --size
+// 1920x1080 renders each window at that size, the screen scaled to fit it as in full screen.
 #include "app/program.h"
 #include "content/contentpath.h"
 #include "content/failurereport.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <cstdio>
@@ -293,21 +295,40 @@ std::vector<State> allStates()
     return states;
 }
 
+// "1920x1080" as a size; anything else, or a size too small to hold a window, as none.
+QSize parseSize(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,5})[xX]([0-9]{1,5})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return {};
+    const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
+    return size.width() >= 16 && size.height() >= 16 ? size : QSize();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: ulmaro-screenshot OUTDIR [STATE...]\n");
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    QSize windowSize;
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("--size")) {
+        windowSize = arguments.size() > 1 ? parseSize(arguments[1]) : QSize();
+        if (windowSize.isEmpty()) {
+            std::fprintf(stderr, "ulmaro-screenshot: --size takes WIDTHxHEIGHT, such as 1920x1080\n");
+            return 2;
+        }
+        arguments.remove(0, 2);
+    }
+    if (arguments.isEmpty()) {
+        std::fprintf(stderr, "usage: ulmaro-screenshot [--size WIDTHxHEIGHT] OUTDIR [STATE...]\n");
         return 2;
     }
     content::setAppPath(content::appPathFromFolder(QCoreApplication::applicationDirPath()));
-    const QString outDir = QString::fromLocal8Bit(argv[1]);
+    const QString outDir = arguments.takeFirst();
     QDir().mkpath(outDir);
-    QStringList wanted;
-    for (int i = 2; i < argc; ++i)
-        wanted << QString::fromLocal8Bit(argv[i]);
+    const QStringList wanted = arguments;
 
     int written = 0;
     for (const State& state : allStates()) {
@@ -315,7 +336,12 @@ int main(int argc, char* argv[])
         if (!wanted.isEmpty() && !wanted.contains(name))
             continue;
         Run run;
+        // Kept for every window the state opens; the window is sized again once shown, since a
+        // normal window never opens larger than the display.
+        run.program.viewSettings().windowSize = windowSize;
         ui::Screen& screen = state.reach(run);
+        if (!windowSize.isEmpty() && screen.isLoaded())
+            screen.window()->resize(windowSize);
         QApplication::processEvents();
         const QString file = outDir + QLatin1Char('/') + name + QStringLiteral(".png");
         if (!screen.isLoaded() || !screen.window()->grab().save(file)) {

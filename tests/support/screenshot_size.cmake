@@ -1,0 +1,21 @@
+# Renders two screens with the screenshot tool TOOL at the window size SIZE (WIDTHxHEIGHT) into
+# OUT, and reads the width and height back from each PNG's header.
+file(REMOVE_RECURSE "${OUT}")
+execute_process(COMMAND "${TOOL}" --size "${SIZE}" "${OUT}" menu volta-step2 RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "ulmaro-screenshot --size ${SIZE} ended with ${status}")
+endif()
+string(REPLACE "x" ";" wanted "${SIZE}")
+list(GET wanted 0 wantedWidth)
+list(GET wanted 1 wantedHeight)
+foreach(state menu volta-step2)
+  # After the signature and the IHDR chunk's length and type: width and height, 4 bytes each.
+  file(READ "${OUT}/${state}.png" header OFFSET 16 LIMIT 8 HEX)
+  string(SUBSTRING "${header}" 0 8 widthHex)
+  string(SUBSTRING "${header}" 8 8 heightHex)
+  math(EXPR width "0x${widthHex}")
+  math(EXPR height "0x${heightHex}")
+  if(NOT width EQUAL wantedWidth OR NOT height EQUAL wantedHeight)
+    message(FATAL_ERROR "${state}.png is ${width}x${height}, not ${SIZE}")
+  endif()
+endforeach()
