@@ -179,16 +179,11 @@ void AccessibilityTest::screensReadInOrder_data()
     QTest::addColumn<int>("screen");
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("menu") << int(ScreenId::Menu) << QStringList{} << QStringList{"frame メニュー",
-                                                                                 "image 電池のしくみ",
-                                                                                 "push button 電池の原理",
-                                                                                 "push button ボルタの電池",
-                                                                                 "push button ダニエル電池",
-                                                                                 "image 乾電池と豆電球の図",
-                                                                                 "push button マンガン乾電池",
-                                                                                 "push button 鉛蓄電池",
-                                                                                 "push button 電池のドリル",
-                                                                                 "push button 終了"};
+    QTest::newRow("menu") << int(ScreenId::Menu) << QStringList{}
+                          << QStringList{"frame メニュー",           "image 電池のしくみ",      "list メニュー",
+                                         "list item 電池の原理",     "list item ボルタの電池",  "list item ダニエル電池",
+                                         "list item マンガン乾電池", "list item 鉛蓄電池",      "list item 電池のドリル",
+                                         "list item 終了",           "image 乾電池と豆電球の図"};
     // Titles first, then down the screen line by line, each line from the left.
     QTest::newRow("Voltaic cell, switch closed") << int(ScreenId::Volta) << QStringList{"Image13", "Timer2*1"}
                                                  << QStringList{"frame ボルタの電池",

@@ -93,6 +93,8 @@ class KeyboardTest : public QObject {
 private slots:
     void tabGoesRoundInOrder_data();
     void tabGoesRoundInOrder();
+    void arrowsMoveThroughTheMenu_data();
+    void arrowsMoveThroughTheMenu();
     void spaceAndEnterWorkTheDrawnControls_data();
     void spaceAndEnterWorkTheDrawnControls();
     void focusLeavesControlsThatGo();
@@ -178,6 +180,31 @@ void KeyboardTest::tabGoesRoundInOrder()
     }
     backward.prepend(backward.takeLast());
     QVERIFY2(matches(backward, order), qPrintable(backward.join(QStringLiteral(", "))));
+}
+
+void KeyboardTest::arrowsMoveThroughTheMenu_data()
+{
+    QTest::addColumn<QList<int>>("keys");  // from 電池の原理
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("Down") << QList<int>{Qt::Key_Down, Qt::Key_Down} << QStringLiteral("ダニエル電池");
+    QTest::newRow("Up at the top stays") << QList<int>{Qt::Key_Up} << QStringLiteral("電池の原理");
+    QTest::newRow("End, then Down stays") << QList<int>{Qt::Key_End, Qt::Key_Down} << QStringLiteral("終了");
+    QTest::newRow("End, Up") << QList<int>{Qt::Key_End, Qt::Key_Up} << QStringLiteral("電池のドリル");
+    QTest::newRow("Home") << QList<int>{Qt::Key_Down, Qt::Key_Home} << QStringLiteral("電池の原理");
+    QTest::newRow("Tab goes on from there") << QList<int>{Qt::Key_Down, Qt::Key_Tab} << QStringLiteral("ダニエル電池");
+}
+
+void KeyboardTest::arrowsMoveThroughTheMenu()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, focus);
+    TestProgram program;
+    active(program.open(ScreenId::Menu));
+    key(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("電池の原理"));
+    for (int k : keys)
+        key(Qt::Key(k));
+    QCOMPARE(focusName(), focus);
 }
 
 void KeyboardTest::spaceAndEnterWorkTheDrawnControls_data()

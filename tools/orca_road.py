@@ -29,11 +29,15 @@ def desktop():
 
 def parse(path):
     steps = []
+    preamble = True  # the file's own comment, up to its first blank line, is no heading
     for raw in open(path, encoding="utf-8"):
         line = raw.strip()
         if not line:
+            preamble = False
             continue
         if line.startswith("#"):
+            if preamble:
+                continue
             steps.append({"heading": line[1:].strip()})
             continue
         keys, *words = [part.strip() for part in line.split("|")]

@@ -8,16 +8,19 @@ namespace {
 
 using namespace ui;
 
+// The seven buttons, heard as one list of what the menu offers.
+constexpr std::string_view kChoices = "メニュー";
+
 // clang-format off
 constexpr ControlSpec kLayout[] = {
     // name        index kind                 in     left  top   width height visible content
-    {"Command1", 6, Kind::CommandButton, kForm, 6750, 5880, 3360, 780, kShown, face(":/app/art/panel_quit.svg", "終了", 6)},
-    {"Command1", 5, Kind::CommandButton, kForm, 6750, 4980, 3360, 780, kShown, face(":/drill/art/panel_drill.svg", "電池のドリル", 5)},
-    {"Command1", 4, Kind::CommandButton, kForm, 6750, 4065, 3360, 780, kShown, face(":/lessons/art/panel_lead.svg", "鉛蓄電池", 4)},
-    {"Command1", 3, Kind::CommandButton, kForm, 6750, 3150, 3360, 780, kShown, face(":/lessons/art/panel_manganese.svg", "マンガン乾電池", 3)},
-    {"Command1", 2, Kind::CommandButton, kForm, 6750, 2235, 3360, 780, kShown, face(":/lessons/art/panel_daniell.svg", "ダニエル電池", 2)},
-    {"Command1", 1, Kind::CommandButton, kForm, 6750, 1305, 3360, 780, kShown, face(":/lessons/art/panel_volta.svg", "ボルタの電池", 1)},
-    {"Command1", 0, Kind::CommandButton, kForm, 6750, 390, 3360, 780, kShown, face(":/principle/art/panel_principle.svg", "電池の原理", 0)},
+    {"Command1", 6, Kind::CommandButton, kForm, 6750, 5880, 3360, 780, kShown, face(":/app/art/panel_quit.svg", "終了", 6).listed(kChoices)},
+    {"Command1", 5, Kind::CommandButton, kForm, 6750, 4980, 3360, 780, kShown, face(":/drill/art/panel_drill.svg", "電池のドリル", 5).listed(kChoices)},
+    {"Command1", 4, Kind::CommandButton, kForm, 6750, 4065, 3360, 780, kShown, face(":/lessons/art/panel_lead.svg", "鉛蓄電池", 4).listed(kChoices)},
+    {"Command1", 3, Kind::CommandButton, kForm, 6750, 3150, 3360, 780, kShown, face(":/lessons/art/panel_manganese.svg", "マンガン乾電池", 3).listed(kChoices)},
+    {"Command1", 2, Kind::CommandButton, kForm, 6750, 2235, 3360, 780, kShown, face(":/lessons/art/panel_daniell.svg", "ダニエル電池", 2).listed(kChoices)},
+    {"Command1", 1, Kind::CommandButton, kForm, 6750, 1305, 3360, 780, kShown, face(":/lessons/art/panel_volta.svg", "ボルタの電池", 1).listed(kChoices)},
+    {"Command1", 0, Kind::CommandButton, kForm, 6750, 390, 3360, 780, kShown, face(":/principle/art/panel_principle.svg", "電池の原理", 0).listed(kChoices)},
     {"Image2", kNoIndex, Kind::Image, kForm, 1230, 210, 4305, 1545, kShown, picture(":/app/art/title.svg", "電池のしくみ Ulmaro").named("電池のしくみ")},
     {"Image1", kNoIndex, Kind::Image, kForm, 1665, 2325, 3795, 4395, kShown, picture(":/ui/art/drycell.svg", "乾電池と豆電球").named("乾電池と豆電球の図")},
 };

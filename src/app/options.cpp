@@ -26,6 +26,7 @@ const char* const kHelp = "使い方: ulmaro [オプション]\n"
                           "  Ctrl + / Ctrl -  拡大／縮小（Ctrl 0 で 100 % に戻す）\n"
                           "  F1             キーの一覧を開く／閉じる（Esc でも閉じます）\n"
                           "  Tab            次のボタンへ（Shift + Tab で前へ）\n"
+                          "  ↑ / ↓          メニューで上／下のボタンへ（Home・End で最初／最後へ）\n"
                           "  Space・Enter   選んでいるボタンを押す\n";
 
 ParsedOptions wrong(ParsedOptions parsed, const QString& message)

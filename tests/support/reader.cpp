@@ -48,7 +48,8 @@ QStringList reading(QWidget* window, bool withLines)
 {
     QStringList lines;
     for (QAccessibleInterface* iface : accessibleTree(window)) {
-        if (!isShowing(iface) || (!withLines && iface->role() == QAccessible::ListItem))
+        // A text's lines have no object of their own; a list's choices are buttons.
+        if (!isShowing(iface) || (!withLines && iface->role() == QAccessible::ListItem && !iface->object()))
             continue;
         lines << roleName(iface->role()) + QLatin1Char(' ') + iface->text(QAccessible::Name);
     }

@@ -2,7 +2,9 @@
 
 #include "ui/accessibility/reach.h"
 #include "ui/accessibility/reading.h"
+#include "ui/controls/choicelist.h"
 #include "ui/controls/clickarea.h"
+#include "ui/controls/commandbutton.h"
 #include "ui/controls/cornermarks.h"
 #include "ui/controls/form.h"
 #include "ui/controls/image.h"
@@ -10,6 +12,7 @@
 #include "ui/controls/label.h"
 #include "ui/layout/twips.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QListWidget>
 #include <QPointer>
@@ -54,23 +57,38 @@ bool isReported(const QWidget* widget)
     }
 }
 
-QPointF laidOutPlace(const QWidget* widget)
+// A button heard as one of a list of choices: the list stands in its place in the tree.
+bool isListed(const QWidget* widget)
 {
-    if (const Control* control = controlOf(widget))
-        return {control->row().left, control->row().top};
-    return QPointF(widget->pos()) * kTwipsPerPixel;
+    const Control* control = controlOf(widget);
+    return control && !control->row().content.list.empty();
 }
 
-// The children a screen reader finds under a window or container, in reading order.
-std::vector<QWidget*> reportedChildren(const QWidget* parent)
+QPointF laidOutPlace(const QObject* object)
 {
-    std::vector<QWidget*> children;
+    if (auto* list = qobject_cast<const ChoiceList*>(object)) {
+        const auto buttons = list->buttons();
+        return buttons.empty() ? QPointF() : laidOutPlace(buttons.front());
+    }
+    if (const Control* control = controlOf(object))
+        return {control->row().left, control->row().top};
+    if (auto* widget = qobject_cast<const QWidget*>(object))
+        return QPointF(widget->pos()) * kTwipsPerPixel;
+    return {};
+}
+
+// The children a screen reader finds under a window or container, in reading order: its reported
+// controls, with each list of choices in place of its buttons.
+std::vector<QObject*> reportedChildren(const QWidget* parent)
+{
+    std::vector<QObject*> children;
     for (QObject* object : parent->children()) {
         auto* widget = qobject_cast<QWidget*>(object);
-        if (widget && !widget->isWindow() && isReported(widget))
-            children.push_back(widget);
+        if ((widget && !widget->isWindow() && isReported(widget) && !isListed(widget))
+            || qobject_cast<ChoiceList*>(object))
+            children.push_back(object);
     }
-    std::stable_sort(children.begin(), children.end(), [](const QWidget* a, const QWidget* b) {
+    std::stable_sort(children.begin(), children.end(), [](const QObject* a, const QObject* b) {
         const QPointF pa = laidOutPlace(a);
         const QPointF pb = laidOutPlace(b);
         const auto lineA = int(pa.y() / kReadingLineTwips);
@@ -172,7 +190,7 @@ public:
                 continue;
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child);
             if (iface && iface->rect().contains(x, y))
-                return iface;
+                return isListed(child) ? iface->parent() : iface;
         }
         return nullptr;
     }
@@ -353,15 +371,129 @@ private:
     mutable std::vector<QAccessible::Id> m_items;
 };
 
+// A list of choices: named, holding its buttons in reading order, showing while any of them is.
+class ChoiceListAccessible : public QAccessibleObject {
+public:
+    explicit ChoiceListAccessible(ChoiceList* list) : QAccessibleObject(list) {}
+
+    QWindow* window() const override
+    {
+        const auto buttons = list()->buttons();
+        return buttons.empty() ? nullptr : buttons.front()->window()->windowHandle();
+    }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(list()->parent()); }
+    QAccessible::Role role() const override { return QAccessible::List; }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? list()->name() : QString();
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        const auto buttons = list()->buttons();
+        state.invisible = std::none_of(buttons.begin(), buttons.end(), [](QWidget* b) { return b->isVisible(); });
+        state.offscreen = std::all_of(buttons.begin(), buttons.end(), [](QWidget* b) {
+            return QAccessible::queryAccessibleInterface(b)->state().offscreen;
+        });
+        return state;
+    }
+
+    QRect rect() const override
+    {
+        QRect whole;
+        for (QAccessibleInterface* choice : choices())
+            whole |= choice->rect();
+        return whole;
+    }
+
+    int childCount() const override { return int(list()->buttons().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const auto all = choices();
+        return index >= 0 && index < int(all.size()) ? all[std::size_t(index)] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto all = choices();
+        const auto found = std::find(all.begin(), all.end(), child);
+        return found == all.end() ? -1 : int(found - all.begin());
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (QAccessibleInterface* choice : choices())
+            if (!choice->state().invisible && choice->rect().contains(x, y))
+                return choice;
+        return nullptr;
+    }
+
+private:
+    ChoiceList* list() const { return static_cast<ChoiceList*>(object()); }
+    std::vector<QAccessibleInterface*> choices() const
+    {
+        std::vector<QAccessibleInterface*> all;
+        for (QAbstractButton* button : list()->buttons())
+            all.push_back(QAccessible::queryAccessibleInterface(button));
+        return all;
+    }
+};
+
+// One choice of a list: an item of it that is pressed as a button is.
+class ChoiceAccessible : public QAccessibleWidget {
+public:
+    explicit ChoiceAccessible(QAbstractButton* button) : QAccessibleWidget(button, QAccessible::ListItem)
+    {
+        addControllingSignal(QStringLiteral("clicked(bool)"));
+    }
+
+    QAccessibleInterface* parent() const override
+    {
+        if (ChoiceList* list = ChoiceList::holding(widget()))
+            return QAccessible::queryAccessibleInterface(list);
+        return QAccessibleWidget::parent();
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString name = spokenText(widget()->accessibleName());
+        if (kind == QAccessible::Name)
+            return name;
+        if (kind == QAccessible::Description) {
+            const QString description = spokenText(widget()->accessibleDescription());
+            return description == name ? QString() : description;
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override { return placed(QAccessibleWidget::state(), *widget()); }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& action) override
+    {
+        auto* button = static_cast<QAbstractButton*>(widget());
+        if (action == pressAction()) {
+            if (button->isVisible() && button->isEnabled())
+                button->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+};
+
 QAccessibleInterface* makeInterface(const QString&, QObject* object)
 {
     // Matched by the object's Qt class, not by the class name asked for: a control announces
     // changes while it is still being built, and the interface made then stays with it. The
-    // program's lists are all list boxes; its buttons are Qt's own.
+    // program's lists are all list boxes; its buttons are Qt's own, but for the choices of a list.
     if (auto* list = qobject_cast<QListWidget*>(object))
         return new ListAccessible(list);
     if (qobject_cast<Form*>(object) || qobject_cast<ClickArea*>(object))
         return new ControlAccessible(static_cast<QWidget*>(object));
+    if (auto* choices = qobject_cast<ChoiceList*>(object))
+        return new ChoiceListAccessible(choices);
+    if (auto* button = qobject_cast<CommandButton*>(object); button && isListed(button))
+        return new ChoiceAccessible(button);
     if (auto* marks = qobject_cast<CornerMarks*>(object))
         return new QAccessibleWidget(marks, QAccessible::StaticText);
     if (auto* panel = qobject_cast<KeysPanel*>(object))

@@ -84,11 +84,20 @@ struct Content {
     std::string_view name = {};
     bool toggle = false;  // a picture that is a switch, on or off
     bool animates = false;  // a timer that moves pictures: the teacher's pause and speed keys rule it
+    // Buttons with the same list name are heard as one list of choices, each with its place in it,
+    // and Up and Down move between them: a menu's destinations.
+    std::string_view list = {};
 
     constexpr Content named(std::string_view spoken) const
     {
         Content result = *this;
         result.name = spoken;
+        return result;
+    }
+    constexpr Content listed(std::string_view listName) const
+    {
+        Content result = *this;
+        result.list = listName;
         return result;
     }
     constexpr Content tab(int index) const
@@ -223,7 +232,7 @@ private:
             && (content.tabIndex < 0 || takesFocus(kind))
             && (content.back.value == kLightGrey.value || holdsControls(kind))
             && (content.name.empty() || hasName(kind)) && (!content.toggle || kind == Kind::Image)
-            && (!content.animates || kind == Kind::Timer);
+            && (!content.animates || kind == Kind::Timer) && (content.list.empty() || kind == Kind::CommandButton);
     }
 
     std::span<const ControlSpec> m_rows;

@@ -1,6 +1,7 @@
 #include "screen.h"
 
 #include "ui/accessibility/reach.h"
+#include "ui/controls/choicelist.h"
 #include "ui/controls/commandbutton.h"
 #include "ui/controls/container.h"
 #include "ui/controls/form.h"
@@ -136,6 +137,7 @@ void Screen::build()
         });
     }
     stackAndOrder();
+    makeChoiceLists();
     for (auto& [key, control] : m_controls)
         control->widget().setVisible(control->row().visible);
     followPace();
@@ -223,6 +225,21 @@ void Screen::stackAndOrder()
                      [](Control* a, Control* b) { return a->row().content.tabIndex < b->row().content.tabIndex; });
     for (std::size_t i = 1; i < tabbed.size(); ++i)
         QWidget::setTabOrder(&tabbed[i - 1]->widget(), &tabbed[i]->widget());
+}
+
+void Screen::makeChoiceLists()
+{
+    std::map<std::string_view, std::vector<CommandButton*>> lists;
+    for (const ControlSpec& row : m_layout.rows())
+        if (!row.content.list.empty())
+            lists[row.content.list].push_back(&button({row.name, row.index}));
+    for (auto& [name, buttons] : lists) {
+        // Down the screen, then from the left: the order a reader and the arrow keys go.
+        std::stable_sort(buttons.begin(), buttons.end(), [](const CommandButton* a, const CommandButton* b) {
+            return a->row().top != b->row().top ? a->row().top < b->row().top : a->row().left < b->row().left;
+        });
+        new ChoiceList(toQString(name), {buttons.begin(), buttons.end()}, buttons.front()->parentWidget());
+    }
 }
 
 void Screen::dispatchClick(const std::string& name, int index)

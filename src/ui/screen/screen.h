@@ -93,6 +93,7 @@ private:
     void build();
     Control* makeControl(const ControlSpec& row, QWidget* parent, const std::function<void()>& clicked);
     void stackAndOrder();
+    void makeChoiceLists();
     void dispatchClick(const std::string& name, int index);
     void dispatchTick(const std::string& timerName);
     void followPace();
