@@ -45,6 +45,9 @@ def parse(path):
     return steps
 
 
+QUIET = 2.5  # seconds without speech that end a step
+
+
 def squeeze(text):
     return re.sub(r"\s+", "", text)
 
@@ -71,9 +74,15 @@ def main(argv):
                 f.write(f"{step['keys']} # {n}\n")
             elif step["keys"] not in ("start", "heard"):
                 f.write(f"key {step['keys']} # {n}\n")
-    driver = os.path.join(desktop(), "orca", "orca_walk.py")
-    run = subprocess.run([os.path.join(desktop(), "session.sh"), "/usr/bin/python3", driver, exe, out, walk_road],
-                         cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    # The driver hears a step out until Orca has been quiet for a while, and drops what comes
+    # after that, while it asks for the focus. A page slides in before its words, and on a busy
+    # machine Orca speaks up to 1.5 s after the key: the walk waits QUIET seconds of quiet.
+    driver = os.path.join(desktop(), "orca")
+    patient = ("import sys; sys.path.insert(0, sys.argv[1]); import orca_walk as w; "
+               f"w.Speech.settle.__defaults__ = (w.FIRST, {QUIET}, w.LONGEST); "
+               "sys.exit(w.main(sys.argv[1:]))")
+    run = subprocess.run([os.path.join(desktop(), "session.sh"), "/usr/bin/python3", "-c", patient, driver, exe, out,
+                          walk_road], cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
     records = []
     try:
         with open(os.path.join(out, "walk.jsonl"), encoding="utf-8") as f:
