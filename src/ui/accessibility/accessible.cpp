@@ -33,6 +33,13 @@ QString withWords(const QString& name, const QString& words)
     return name + (stopped ? QStringLiteral(" ") : QStringLiteral("、")) + words;
 }
 
+// The words a control carries beside its name: read once, as its name, when they are its name.
+QString descriptionBeside(const QString& name, const QWidget& widget)
+{
+    const QString description = spokenText(widget.accessibleDescription());
+    return description == name ? QString() : description;
+}
+
 // Reading order: lines of this height from the top, left to right within a line, as laid out.
 constexpr double kReadingLineTwips = 450;  // 30 px
 
@@ -136,13 +143,11 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         const QString name = spokenText(QAccessibleWidget::text(QAccessible::Name));
-        // The words a picture carries are read once, as its name, when they are its name.
-        const QString description = spokenText(widget()->accessibleDescription());
         const bool text = qobject_cast<const Label*>(widget()) != nullptr;
         if (kind == QAccessible::Description)
-            return description == name || text ? QString() : description;
+            return text ? QString() : descriptionBeside(name, *widget());
         if (kind == QAccessible::Name)
-            return text ? withWords(name, description) : name;
+            return text ? withWords(name, spokenText(widget()->accessibleDescription())) : name;
         return QAccessibleWidget::text(kind);
     }
 
@@ -441,10 +446,7 @@ private:
 // One choice of a list: an item of it that is pressed as a button is.
 class ChoiceAccessible : public QAccessibleWidget {
 public:
-    explicit ChoiceAccessible(QAbstractButton* button) : QAccessibleWidget(button, QAccessible::ListItem)
-    {
-        addControllingSignal(QStringLiteral("clicked(bool)"));
-    }
+    explicit ChoiceAccessible(QAbstractButton* button) : QAccessibleWidget(button, QAccessible::ListItem) {}
 
     QAccessibleInterface* parent() const override
     {
@@ -458,10 +460,8 @@ public:
         const QString name = spokenText(widget()->accessibleName());
         if (kind == QAccessible::Name)
             return name;
-        if (kind == QAccessible::Description) {
-            const QString description = spokenText(widget()->accessibleDescription());
-            return description == name ? QString() : description;
-        }
+        if (kind == QAccessible::Description)
+            return descriptionBeside(name, *widget());
         return QAccessibleWidget::text(kind);
     }
 
